@@ -1,0 +1,37 @@
+#pragma once
+
+#include "orbit/calendar.h"
+
+namespace orbit {
+
+// Paul Schlyter's low-precision lunar model. Angles in degrees.
+struct MoonPosition {
+  Real eclipticLongitude = 0;
+  Real eclipticLatitude = 0;
+  Real distance = 0;  // Earth radii, ecliptic r after perturbations
+  Real rightAscension = 0;
+  Real declination = 0;
+  Real geocentricDistance = 0;  // Delta, Earth radii
+  Real greenwichHourAngle = 0;
+  Real subLunarLongitude = 0;  // magnitude, see subLunarWest
+  bool subLunarWest = true;
+  Real subLunarLatitude = 0;  // signed, north positive
+  Real hourAngle = 0;         // at the station
+  Real azimuth = 0;
+  Real elevation = 0;  // topocentric
+  Real range = 0;      // slant range from the station, Earth radii
+  int keplerIterations = 0;
+};
+
+// d: days since 1999-12-31 00:00 UTC (fractional); UT = frac(d)*24.
+// Station latitude north positive, longitude EAST positive.
+MoonPosition ComputeMoonPosition(Real d, Real stationLat, Real stationEastLon);
+
+// Days since 1999-12-31 00:00 UTC of a UTC date-time value (days since 1899-12-30).
+Real MoonDayNumber(Real utcDateTimeValue);
+
+// Horizontal view of the moon (steps 11 to 14) from another station, given a position
+// computed by ComputeMoonPosition for the same d.
+void MoonFromStation(Real d, Real stationLat, Real stationEastLon, MoonPosition* pos);
+
+}  // namespace orbit

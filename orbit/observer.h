@@ -1,0 +1,54 @@
+#pragma once
+
+#include "orbit/propagator.h"
+
+namespace orbit {
+
+// What the station sees of one evaluation. Degrees, km, km/s, Hz.
+struct ObserverView {
+  Real elevation = 0;
+  Real azimuth = 0;  // 0 <= az < 360, from north through east
+  Real range = 0;
+  Real rangeRate = 0;  // positive when the range grows
+  Real subLatitude = 0;
+  Real subWestLongitude = 0;  // 0 < lon <= 360 as computed
+  Real distance = 0;          // from the Earth's centre; altitude = distance - 6378.137
+  Real squint = 0;
+  int phase = 0;
+  Real orbitNumber = 0;
+  Real doppler1000 = 0;  // Hz at 1000 MHz, positive while approaching
+};
+
+inline constexpr Real kFlattening = 0.0033528109296271807L;
+inline constexpr Real kSpeedOfLight = 299792.458L;  // km/s
+
+// Two-argument arctangent with the program's quadrant rules; 0 <= angle < 2*pi.
+Real QuadrantAngle(Real x, Real y);
+
+class Observer {
+ public:
+  // Latitude north positive, longitude WEST positive (degrees), altitude in metres.
+  void SetStation(Real latitude, Real westLongitude, Real altitudeMetres);
+  // Attitude of the satellite's antenna (degrees); without it the squint is 0.
+  void SetAttitude(bool known, Real alat, Real alon);
+  // Clears the range history at the start of a computation.
+  void StartRun();
+  // After Propagate: x is the clock offset and step the step of the run, both in days.
+  const ObserverView& Observe(const Propagator& prop, Real x, Real step);
+
+  const ObserverView& view() const { return view_; }
+  Real stationRadius() const { return rs_; }
+  Real stationX() const { return xs_; }
+  Real stationY() const { return ys_; }
+  Real stationZ() const { return zs_; }
+
+ private:
+  Real sinLat_ = 0, cosLat_ = 1, minusSinLon_ = 0, cosLon_ = 1;
+  Real rs_ = kEarthRadiusKm, xs_ = kEarthRadiusKm, ys_ = 0, zs_ = 0;
+  bool attitude_ = false;
+  Real attitudeVec_[3] = {};
+  Real range1_ = 0, range2_ = 0;
+  ObserverView view_;
+};
+
+}  // namespace orbit
