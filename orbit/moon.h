@@ -27,6 +27,11 @@ struct MoonPosition {
 // Station latitude north positive, longitude EAST positive.
 MoonPosition ComputeMoonPosition(Real d, Real stationLat, Real stationEastLon);
 
+// Kepler's equation E - (180/π)·e·sin E = M in degrees, by Newton steps until two
+// successive values differ by less than 0.005°, at most 51 evaluations (counted in
+// *evaluations when given). Not normalised.
+Real SolveKeplerDegrees(Real meanAnomaly, Real eccentricity, int* evaluations = nullptr);
+
 // Days since 1999-12-31 00:00 UTC of a UTC date-time value (days since 1899-12-30).
 Real MoonDayNumber(Real utcDateTimeValue);
 
