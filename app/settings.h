@@ -1,0 +1,246 @@
+#pragma once
+
+// The settings file "Orvane.ini" as a plain record: every key with its default, the
+// reader that applies the file line by line, and the writer that rebuilds it at quit.
+// Decimal values are kept as text, with the user's decimal separator.
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace base {
+class Sounds;
+class Dialogs;
+}  // namespace base
+
+namespace app {
+
+inline constexpr int kGroupCount = 10;
+inline constexpr int kGroupSelectionSize = 15;
+inline constexpr int kRenamePairCount = 50;
+inline constexpr int kFavouriteCount = 6;
+
+inline constexpr const char* kSettingsFileName = "Orvane.ini";
+inline constexpr const char* kSettingsTempFileName = "Orvane.~in";
+
+// The ten rotator interfaces, in the order of their sections in the file.
+enum class RotatorInterface { PourSat, FodTrack, Ea4tx, Gs232, ProSisTel, EasyComm, M2Orion, Egis, TrakBox, Kct };
+inline constexpr int kRotatorInterfaceCount = 10;
+inline constexpr int Index(RotatorInterface i) { return static_cast<int>(i); }
+
+// The interface's name in "ANT=" and "PARKING=" ("POURSAT", ..., "TRAKBOX", "KCT").
+QString RotatorInterfaceName(RotatorInterface i);
+std::optional<RotatorInterface> RotatorInterfaceFromName(const QString& name);
+
+// The settings of one rotator interface. Not every interface has every key; the unused
+// fields keep their defaults and are not written.
+struct AntennaSettings {
+  int lptEntry = -1;         // printer port chooser: 0..3 = LPT1, LPT2, LPT3, LPTx; -1 none
+  QString lptAddressText;    // LPTx base address as typed (up to 4 hex digits)
+  int lptAddress = 0;        // the same, converted
+  QString port;              // serial port name without its first three letters; empty = none
+  QString baud = QStringLiteral("4800");
+  bool stopSouth = false;    // mechanical stop at South (else North)
+  bool maxElevation180 = false;
+  bool azimuth450 = false;   // printer-port rotators: 450-degree azimuth range
+  int step = 1;              // minimum step (degrees; M2-ORION tenths, EGIS hundredths)
+  QString calibrationAz;     // bits per degree of azimuth (decimal text)
+  QString calibrationEl;     // bits per degree of elevation
+  QString calibrationZero;   // azimuth in degrees of bit value 0
+  int azimuthOffset = 0;     // degrees
+  int elevationOffset = 0;   // degrees
+  int testAzimuth = 0;       // test and parking position, degrees
+  int testElevation = 0;
+  bool parking = false;      // "Parking position" box
+  bool operator==(const AntennaSettings&) const = default;
+};
+
+// How the group lines of the file were read: catalogue numbers (files of version 3 and
+// later) or satellite names (older files). The group code rebuilds the selection from it.
+enum class GroupFormat { Names, Numbers };
+
+struct GroupSettings {
+  QString name;
+  std::array<QString, kGroupSelectionSize> selectedNumbers;  // catalogue numbers, slot order
+  std::array<QString, kGroupSelectionSize> selectedNames;    // display names, slot order
+  QString elementFile;
+  QString url = QStringLiteral("http://");
+  QString loginUrl = QStringLiteral("http://");
+  QString loginUserName;
+  QString loginPassword;
+  // Group menu entry as the reader leaves it (not written to the file).
+  bool menuVisible = false;
+  bool menuEnabled = false;
+  bool operator==(const GroupSettings&) const = default;
+};
+
+struct RenamePair {
+  QString oldName;  // satellite name or, preferably, catalogue number
+  QString newName;
+  bool operator==(const RenamePair&) const = default;
+};
+
+struct FontSetting {
+  QString name;
+  int size = 0;  // points
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  bool strikeOut = false;
+  bool operator==(const FontSetting&) const = default;
+};
+
+// Window positions and sizes in pixels.
+struct WindowGeometry {
+  int compactLeft = 0, compactTop = 0;  // the compact pass list
+  int settingsLeft = 0, settingsTop = 0;
+  int explorerLeft = 0, explorerTop = 0, explorerWidth = 695, explorerHeight = 610;
+  int settingsHeight = 440, settingsWidth = 683;
+  int compactExtraHeight = 0, compactExtraWidth = 0;
+  int chartLeft = 159, chartTop = 113;  // 24-hour window
+  int sunLeft = 50, sunTop = 50;
+  int moonLeft = 50, moonTop = 50;
+  int hfLeft = 50, hfTop = 221;
+  int mapLeft = 0, mapTop = 181, mapWidth = 616, mapHeight = 382;
+  int dxLeft = 401, dxTop = 302, dxWidth = 456, dxHeight = 447;
+  bool operator==(const WindowGeometry&) const = default;
+};
+
+enum class GroundTrackMode { Normal, Plus, Minus };
+
+std::array<GroupSettings, kGroupCount> DefaultGroups();
+std::array<AntennaSettings, kRotatorInterfaceCount> DefaultAntennas();
+std::array<QString, kFavouriteCount> DefaultFavouriteTexts();
+
+// Everything the settings file holds. A default-constructed record has the defaults with
+// "." as decimal separator, unscaled window sizes and no element file for group 1; use
+// DefaultSettings() for the defaults of the running program.
+struct Settings {
+  // [ORVANE]
+  GroupFormat groupFormat = GroupFormat::Names;  // VERSION=
+  QString language = QStringLiteral("ENGLISH");  // ENGLISH, SPANISH, FRENCH, DEUTSCH, ITALIAN
+  bool windowNormal = true;                      // WINDOW= NORMAL (else REDUCED)
+  bool trackLine = true;
+  bool synchro = false;
+  bool trackNoStop = false;        // "Resume tracking when pass ends"
+  bool trackStop360 = false;       // "Stop tracking on 360° Azimuth step"
+  bool noConfirmQuit = false;      // CONFIRM_QUIT=YES: do not ask when quitting
+  QString qraLocator;              // text of the locator edit
+  bool latitudeNorth = true;
+  QString latitude;                // degrees, decimal text
+  bool longitudeWest = true;
+  QString longitude;
+  QString altitude = QStringLiteral("0");  // metres
+  QString qraLocatorDx;            // six blanks when the file held an empty one
+  QString latitudeDx;
+  QString longitudeDx;
+  QString altitudeDx = QStringLiteral("0");
+  int minElevation = 0;            // degrees, -5..20
+  QString localUtc;                // local time minus UTC, hours, as typed
+  int timeZone = -1;               // time-zone state at the last quit: 0, 1, 2; -1 unknown
+  bool showUtc = false;
+  bool show24h = false;
+  bool alarm = false;
+  int alarmLength = 10;            // seconds, 1..60
+  bool preview = true;
+  int previewBefore = 5;           // minutes, 1..10
+  QString mapPathname;
+  QString mapPathname180;
+  QString lastDxcc;
+  std::array<RenamePair, kRenamePairCount> renames;
+  std::array<GroupSettings, kGroupCount> groups = DefaultGroups();
+  int activeGroup = 1;             // 1..10
+  bool tleAgeAlarm = true;
+  int tleAgeDays = 3;
+  bool autoDownload = false;
+  WindowGeometry geometry;
+  QString dxccSeparator = QStringLiteral("\t");
+  int mapZoom = 100;               // percent: 100, 125, 150, 175, 200
+  std::optional<RotatorInterface> antenna;  // ANT=, none when empty
+  std::array<AntennaSettings, kRotatorInterfaceCount> antennas = DefaultAntennas();
+  bool trakBoxHostMode = false;    // TKB_HOST=
+  QString kctMoveNowFolder = QStringLiteral("c:\\radio\\kct\\");  // MOVENOW=
+
+  // [MAP]
+  int mapCentre = 0;
+  GroundTrackMode groundTrack = GroundTrackMode::Normal;
+  bool mapGrid = false;
+  bool mapSun = false;
+  bool mapSunPlus = false;
+  int mapRefresh = 10;             // seconds
+  int mapPenWidth = 3;
+  bool mapStayOnTop = false;
+  FontSetting printFont{QStringLiteral("Courier"), 9};
+  FontSetting printFont24{QStringLiteral("MS Sans Serif"), 8};
+  QString tcpPort = QStringLiteral("10987");
+  QStringList ipChecked;           // checked local addresses of the TCP/IP server
+  std::array<int, kFavouriteCount> favouriteAzimuth{};
+  std::array<QString, kFavouriteCount> favouriteText = DefaultFavouriteTexts();
+  QString myList;                  // HF beam "my list" file
+  bool newReleaseCheck = false;    // VERSTART=
+  bool htmlPage = false;
+  bool upload = false;
+  int pixel = 1;
+  QString host, hostDir, hostUser, hostPass;
+  int browserPeriod = 30;
+  bool noChecksum = false;         // "Don't control checksums of the TLE files"
+  QString moonFrequencyFactor = QStringLiteral("1.000");    // F_DOPPLER=
+  QString moonDxFrequencyFactor = QStringLiteral("1.000");  // FDX_DOPPLER=
+  QString dxEme;                   // DX locator of the Moon window, 6 characters
+  int biasEme = 0;                 // 0 or 50..1200
+  bool moonWindowOpen = false;     // FORM_MOON=
+
+  bool operator==(const Settings&) const = default;
+};
+
+// What the defaults depend on.
+struct SettingsEnvironment {
+  QString programFolder;        // group 1's element file is programFolder + "/amateur.txt"
+  char decimalSeparator = '.';  // of the decimal defaults
+  double scaleFactor = 1.0;     // screen font scaling of the built-in window sizes
+  int screenWidth = 1024;       // the compact window starts at the right edge
+};
+
+// The running program's environment: ProgramFolder(), the user's separator, scale 1.
+SettingsEnvironment CurrentSettingsEnvironment();
+Settings DefaultSettings(const SettingsEnvironment& environment);
+inline Settings DefaultSettings() { return DefaultSettings(CurrentSettingsEnvironment()); }
+
+// Base size of the compact window at scale 1 (not in the file).
+inline constexpr int kCompactWidth = 260;
+inline constexpr int kCompactHeight = 350;
+
+struct ReadContext {
+  char decimalSeparator = '.';       // the user's separator; see CurrentReadContext()
+  base::Sounds* sounds = nullptr;    // beeps of decimal values holding both separators
+  base::Dialogs* dialogs = nullptr;  // "Can't open the satellite data file"
+  // Whether a file can be opened for reading (element files, "my list"); QFile by default.
+  std::function<bool(const QString& path)> canOpenFile;
+  bool portIoUsable = true;          // printer-port choices are kept only when true
+};
+
+// A context with the user's decimal separator and the real file test.
+ReadContext CurrentReadContext(base::Sounds* sounds, base::Dialogs* dialogs);
+
+// Applies the lines in file order onto *settings (which holds the defaults or earlier
+// values). Never fails: an unusable line or value leaves the previous value.
+void ReadSettingsFile(const QStringList& lines, Settings* settings, const ReadContext& context);
+
+enum class SettingsFileStatus { Read, Missing, Unreadable };
+
+// Reads the file as Windows-1252 text and applies it. A missing, unreadable or
+// oversized file applies nothing.
+SettingsFileStatus ReadSettingsFromFile(const QString& path, Settings* settings,
+                                        const ReadContext& context);
+
+// The file's lines in the written order, without line ends.
+QStringList BuildSettingsLines(const Settings& settings);
+
+// Writes folder/"Orvane.ini" through "Orvane.~in" (Windows-1252, CR LF), then makes it
+// owner-read-only. On failure shows "Can't create Orvane.ini", leaves the old file as it
+// was and returns false.
+bool save_configuration(const Settings& settings, const QString& folder, base::Dialogs* dialogs);
+
+}  // namespace app
