@@ -1,0 +1,143 @@
+#pragma once
+
+// Senders: an encoder and its transport. They return what the window has to do (beep,
+// message, stop tracking, 360° step window) instead of doing it, so they run in tests.
+
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "tracking/arswin_channel.h"
+#include "tracking/movenow_launcher.h"
+#include "tracking/rotator_encoder.h"
+#include "tracking/serial_link.h"
+
+namespace tracking {
+
+enum class SendStatus {
+  Sent,           // commands written, posted or launched
+  SkippedSmall,   // moved less than the minimum step: nothing done
+  Stopped360,     // azimuth jump of more than 350°: nothing sent
+  PortError,      // the serial port could not be opened: nothing sent
+  TargetMissing,  // ARSWIN is not running; the command state has been reset
+  LaunchError,    // Movenow could not be started; tracking goes on
+};
+
+struct SendOutcome {
+  SendStatus status = SendStatus::SkippedSmall;
+  bool beep = false;          // plain beep (port error, failed ARSWIN post)
+  bool warningSound = false;  // MB_ICONEXCLAMATION (360° step, ARSWIN missing)
+  bool stopTracking = false;  // switch tracking off through the track button, when on
+  bool show360Alarm = false;  // restore the window and show TFormAlarm
+  QString message;            // warning box text, empty when none
+  QString displayText;        // LabelTrack text while ShowCommands is on; empty = unchanged
+  std::optional<bool> redAzimuth;  // EditAzimut colour when the call decided it
+};
+
+// "GS232 ttyUSB0 error" and the other warning texts.
+QString PortErrorMessage(Dialect dialect, const QString& portName);
+QString ArswinMissingMessage();
+
+// The sender of one interface: SendGS232, SendEasyComm, ... SendKCT.
+class RotatorSender {
+ public:
+  // Serial dialects write to `link`; the pauses go through `wait`.
+  RotatorSender(Dialect dialect, SerialTransport& link, Waiter wait);
+  explicit RotatorSender(ArswinChannel& channel);      // EA4TX
+  explicit RotatorSender(ProcessLauncher& launcher);   // KCT
+
+  Dialect dialect() const { return dialect_; }
+
+  // Commands state.TargetAz / TargetEl (degrees) with the interface's settings. Opens the
+  // serial port on demand; it stays open until Stop().
+  SendOutcome Send(CommandState& state, const RotatorConfig& config,
+                   const RotatorOptions& options);
+
+  // Test button: the test position through Send(), all rules included; a port this call
+  // opened is closed afterwards.
+  SendOutcome Test(CommandState& state, const RotatorConfig& config,
+                   const RotatorOptions& options);
+
+  // Tracking stops: an open port gets the stop commands when this interface is selected
+  // and is closed in any case; EA4TX posts its stop when selected and tracking was on.
+  void Stop(bool selected, bool trackingWasOn);
+
+  // New port chosen in the panel: stop and close the old one, then try the new one and
+  // close it again. A failure gives PortError (beep, message); the caller clears the
+  // choice and unselects the interface.
+  SendOutcome ChangePort(bool selected, const RotatorConfig& newConfig);
+
+  // TrakBox only: host-mode start when the interface is selected. False when the port
+  // cannot be opened.
+  bool SelectTrakBox(const RotatorConfig& config);
+
+  // Program exit, after parking: stop unless parked, close, TrakBox host-mode choice.
+  void Quit(bool selected, const RotatorConfig& config);
+
+  void SetBaudRate(int baudRate);
+  bool IsPortOpen() const;
+  void ClosePort();
+
+ private:
+  SendOutcome SendSerial(CommandState& state, const RotatorConfig& config,
+                         const RotatorOptions& options);
+  SendOutcome SendEa4tx(CommandState& state, const RotatorConfig& config,
+                        const RotatorOptions& options);
+  SendOutcome SendKct(CommandState& state, const RotatorConfig& config,
+                      const RotatorOptions& options);
+  bool EnsureOpen(const RotatorConfig& config);
+  int BaudRate(const RotatorConfig& config) const;
+  void Write(const WriteList& writes);
+
+  Dialect dialect_;
+  SerialTransport* link_ = nullptr;
+  ArswinChannel* channel_ = nullptr;
+  ProcessLauncher* launcher_ = nullptr;
+  Waiter wait_;
+};
+
+// The senders of all eight interfaces over their transports, with the operations that
+// concern every interface at once.
+class RotatorBank {
+ public:
+  struct Links {
+    std::array<SerialTransport*, 6> serial{};  // in the order of kSerialDialects
+    ArswinChannel* arswin = nullptr;
+    ProcessLauncher* launcher = nullptr;
+  };
+
+  // Real transports: six serial ports, the ARSWIN socket, the detached launcher.
+  RotatorBank();
+  // Borrowed transports (tests, simulators).
+  RotatorBank(const Links& links, Waiter wait);
+  ~RotatorBank();
+  RotatorBank(const RotatorBank&) = delete;
+  RotatorBank& operator=(const RotatorBank&) = delete;
+
+  RotatorSender& Sender(Dialect dialect);
+
+  // The sender of the selected interface.
+  SendOutcome Send(Dialect selected, CommandState& state, const RotatorConfig& config,
+                   const RotatorOptions& options) {
+    return Sender(selected).Send(state, config, options);
+  }
+
+  // StopAllRotators: the stop commands of the selected interface on its open port, every
+  // open port closed, then the EA4TX stop when it is selected and tracking was on.
+  // The caller resets the command state.
+  void StopAllRotators(std::optional<Dialect> selected, bool trackingWasOn);
+
+  // Exit, after the Park button: stops (skipped for interfaces marked for parking),
+  // ports closed, TrakBox host-mode choice.
+  void Quit(std::optional<Dialect> selected, const RotatorConfigs& configs);
+
+ private:
+  void Build(const Links& links, const Waiter& wait);
+  struct Owned;
+  std::unique_ptr<Owned> owned_;
+  std::array<std::unique_ptr<RotatorSender>, 8> senders_;
+};
+
+}  // namespace tracking

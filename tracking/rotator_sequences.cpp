@@ -1,0 +1,49 @@
+#include "tracking/rotator_sequences.h"
+
+namespace tracking {
+
+namespace {
+constexpr int kStopPauseMs = 50;
+const std::string kCr = "\r";
+const std::string kStx = "\x02";
+
+WriteList WithPause(std::initializer_list<std::string> commands, int pauseMs) {
+  WriteList writes;
+  for (const std::string& command : commands) writes.push_back({command + kCr, pauseMs});
+  return writes;
+}
+}  // namespace
+
+WriteList StopCommands(Dialect dialect) {
+  switch (dialect) {
+    case Dialect::GS232: return WithPause({"S"}, kStopPauseMs);
+    case Dialect::ProSisTel: return WithPause({kStx + "AG977", kStx + "EG977"}, kStopPauseMs);
+    case Dialect::EasyComm: return WithPause({"SA SE"}, kStopPauseMs);
+    case Dialect::M2Orion: return WithPause({"A", "S", "E", "S", "N"}, kStopPauseMs);
+    case Dialect::Egis: return WithPause({"&* AZ=S", "&* EL=S"}, kStopPauseMs);
+    case Dialect::TrakBox: return WithPause({" "}, kStopPauseMs);
+    default: return {};
+  }
+}
+
+WriteList PortChangeStopCommands(Dialect dialect, bool parkChecked) {
+  if (dialect == Dialect::TrakBox) return {};
+  if (dialect == Dialect::EasyComm && parkChecked) return {};
+  return StopCommands(dialect);
+}
+
+WriteList QuitStopCommands(Dialect dialect, bool parkChecked) {
+  if (parkChecked) return {};
+  return StopCommands(dialect);
+}
+
+WriteList TrakBoxSelectCommands() { return {{"Q" + kCr, 300}, {"7" + kCr, 50}}; }
+
+WriteList TrakBoxQuitCommands(bool stayInHostMode) {
+  if (stayInHostMode) return {{" " + kCr, 50}};
+  return {{"Q" + kCr, 300}};
+}
+
+std::vector<ArswinPost> Ea4txStopPosts() { return {{-1, 0}, {-1, 1}}; }
+
+}  // namespace tracking
