@@ -178,4 +178,9 @@ void MoonFromStation(Real d, Real stationLat, Real stationEastLon, MoonPosition*
   }
 }
 
+Real DxMoonRange(const MoonPosition& dxView, Real minElevationDeg) {
+  if (dxView.elevation < minElevationDeg || dxView.range > 100) return 0;
+  return dxView.range;
+}
+
 }  // namespace orbit

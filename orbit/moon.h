@@ -39,4 +39,8 @@ Real MoonDayNumber(Real utcDateTimeValue);
 // computed by ComputeMoonPosition for the same d.
 void MoonFromStation(Real d, Real stationLat, Real stationEastLon, MoonPosition* pos);
 
+// Range shown for a DX station (Earth radii): 0 when the moon's topocentric elevation
+// there is below minElevationDeg or the range exceeds 100 Earth radii.
+Real DxMoonRange(const MoonPosition& dxView, Real minElevationDeg);
+
 }  // namespace orbit

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <algorithm>
 #include <vector>
 
@@ -188,12 +189,12 @@ TEST(SunAzEl, PolesAndZenithGiveNumbersNotNaN) {
 }
 
 TEST(SunModel, AbsurdTimesStayFinite) {
-  for (Real t : {-1e30L, -1e6L, 0.0L, 1e-300L, 1e6L, 1e30L, 1e4000L}) {
+  const Real huge = std::numeric_limits<Real>::max();
+  for (Real t : {-huge, -1e30L, -1e6L, 0.0L, 1e-300L, 1e6L, 1e30L, 1e4000L, huge}) {
     for (Real offset : {-12.0L, 0.0L, 14.0L, 1e300L}) {
       const SubSolarPoint p = ComputeSubSolarPoint(t, offset);
       ASSERT_TRUE(std::isfinite(p.declination) && std::isfinite(p.westLongitude)) << t;
-      const bool lit = TestSunlit(45, 10, 7000, t, offset);
-      (void)lit;
+      EXPECT_TRUE(TestSunlit(p.declination, p.westLongitude, 7000, t, offset)) << t;
     }
   }
 }
@@ -412,8 +413,20 @@ TEST(MoonModel, FromAnotherStationMatchesAFullComputation) {
   MoonFromStation(0, 0, 0, nullptr);  // tolerated
 }
 
+TEST(MoonModel, DxRangeHiddenBelowMinimumElevationOrWhenAbsurd) {
+  MoonPosition dx;
+  dx.range = 57.3L;
+  dx.elevation = 5;
+  EXPECT_EQ(DxMoonRange(dx, 0), 57.3L);
+  EXPECT_EQ(DxMoonRange(dx, 5), 57.3L);
+  EXPECT_EQ(DxMoonRange(dx, 5.1L), 0);
+  dx.range = 100.5L;
+  EXPECT_EQ(DxMoonRange(dx, 0), 0);
+}
+
 TEST(MoonModel, NoNaNForPolesOrAbsurdDays) {
-  for (Real d : {-1e7L, -3543.0L, 0.0L, 0.5L, 9999.99L, 1e7L, 1e30L}) {
+  const Real huge = std::numeric_limits<Real>::max();
+  for (Real d : {-huge, -1e7L, -3543.0L, 0.0L, 0.5L, 9999.99L, 1e7L, 1e30L, huge}) {
     for (Real lat : {-90.0L, 0.0L, 90.0L}) {
       for (Real lon : {-180.0L, 0.0L, 180.0L, 720.0L}) {
         const MoonPosition m = ComputeMoonPosition(d, lat, lon);
