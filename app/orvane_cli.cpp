@@ -1,0 +1,272 @@
+// orvane-cli: the program's predictions for scripts and cross-checks.
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/clock.h"
+#include "orbit/elements.h"
+#include "orbit/moon.h"
+#include "orbit/sun.h"
+#include "orbit/text_number.h"
+#include "prediction/ephemeris_row.h"
+#include "prediction/pass_search.h"
+#include "prediction/slot_text.h"
+
+namespace {
+
+using orbit::Real;
+
+const char* kUsage =
+    "Usage:\n"
+    "  orvane-cli passes --elements FILE [--name NAME] --lat DEG --lon DEG --alt M\n"
+    "                    [--offset HOURS] [--start \"YYYY-MM-DD HH:MM\"] [--min-elevation DEG]\n"
+    "                    [--count N] [--utc]\n"
+    "  orvane-cli sun  --lat DEG --lon DEG [--at \"YYYY-MM-DD HH:MM:SS\"]\n"
+    "  orvane-cli moon --lat DEG --lon DEG [--at \"YYYY-MM-DD HH:MM:SS\"]\n"
+    "  orvane-cli list --elements FILE\n"
+    "\n"
+    "passes  prints, for each of N successive passes above the minimum elevation (default 0),\n"
+    "        a header line with the pass start and end, then one 73-character row per minute\n"
+    "        (date, eclipse mark *, EL, AZ, RANGE km, ALTIT km, LAT, LONG, PHAse, SQUint,\n"
+    "        RX Doppler). Without --name it does so for every valid set of the file.\n"
+    "sun     sub-solar point and the sun's azimuth and elevation at the station.\n"
+    "moon    the moon's position and its azimuth, elevation and range at the station.\n"
+    "list    name, catalogue number and service state of every valid set.\n"
+    "\n"
+    "--lat is north-positive, --lon east-positive (degrees); --alt in metres; --offset is\n"
+    "local time minus UTC in hours (rows are shown in local time unless --utc);\n"
+    "--start and --at are UTC (default: now); --count defaults to 1.\n";
+
+struct Args {
+  std::string command;
+  std::map<std::string, std::string> values;
+  bool utc = false;
+  bool help = false;
+};
+
+bool ParseArgs(int argc, char** argv, Args* args, std::string* error) {
+  if (argc < 2) {
+    *error = "missing command";
+    return false;
+  }
+  args->command = argv[1];
+  if (args->command == "--help" || args->command == "-h" || args->command == "help") {
+    args->help = true;
+    return true;
+  }
+  for (int i = 2; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--help" || a == "-h") {
+      args->help = true;
+    } else if (a == "--utc") {
+      args->utc = true;
+    } else if (a.rfind("--", 0) == 0) {
+      if (i + 1 >= argc) {
+        *error = "missing value for " + a;
+        return false;
+      }
+      args->values[a.substr(2)] = argv[++i];
+    } else {
+      *error = "unexpected argument: " + a;
+      return false;
+    }
+  }
+  return true;
+}
+
+bool Number(const Args& args, const std::string& key, Real* out, bool required, Real fallback,
+            std::string* error) {
+  const auto it = args.values.find(key);
+  if (it == args.values.end()) {
+    if (required) {
+      *error = "--" + key + " is required";
+      return false;
+    }
+    *out = fallback;
+    return true;
+  }
+  if (!orbit::ParseDecimal(it->second, '.', out)) {
+    *error = "--" + key + " is not a number: " + it->second;
+    return false;
+  }
+  return true;
+}
+
+// "YYYY-MM-DD HH:MM[:SS]" in UTC, or now.
+bool Instant(const Args& args, const std::string& key, Real* out, std::string* error) {
+  const auto it = args.values.find(key);
+  if (it == args.values.end()) {
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    *out = base::DateTimeValue(now);
+    return true;
+  }
+  int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+  const int n = std::sscanf(it->second.c_str(), "%d-%d-%d %d:%d:%d", &y, &mo, &d, &h, &mi, &s);
+  if (n < 5 || mo < 1 || mo > 12 || d < 1 || d > 31 || h < 0 || h > 23 || mi < 0 || mi > 59 ||
+      s < 0 || s > 59 || y < 1900 || y > 2099) {
+    *error = "--" + key + " must read \"YYYY-MM-DD HH:MM\": " + it->second;
+    return false;
+  }
+  *out = orbit::EncodeDateTimeValue(y, mo, d, h, mi, s);
+  return true;
+}
+
+bool LoadFile(const Args& args, orbit::ElementFile* file, std::string* error) {
+  const auto it = args.values.find("elements");
+  if (it == args.values.end()) {
+    *error = "--elements is required";
+    return false;
+  }
+  *file = orbit::ReadElementFile(it->second, true);
+  if (file->status == orbit::ElementFileStatus::Unreadable) {
+    *error = "Can't open the satellite data file: " + it->second;
+    return false;
+  }
+  if (file->status == orbit::ElementFileStatus::TooManyLines) {
+    std::string msg = orbit::kTooManyLinesMessage;
+    const auto crlf = msg.find("\r\n");
+    if (crlf != std::string::npos) msg.replace(crlf, 2, "\n");
+    *error = msg;
+    return false;
+  }
+  return true;
+}
+
+int Fail(const std::string& error) {
+  std::fprintf(stderr, "orvane-cli: %s\n", error.c_str());
+  return 1;
+}
+
+std::string Stamp(Real value) { return prediction::RowDateText(value); }
+
+int Passes(const Args& args) {
+  std::string error;
+  orbit::ElementFile file;
+  if (!LoadFile(args, &file, &error)) return Fail(error);
+  Real lat = 0, lon = 0, alt = 0, offset = 0, minEl = 0, count = 1, start = 0;
+  if (!Number(args, "lat", &lat, true, 0, &error) || !Number(args, "lon", &lon, true, 0, &error) ||
+      !Number(args, "alt", &alt, true, 0, &error) ||
+      !Number(args, "offset", &offset, false, 0, &error) ||
+      !Number(args, "min-elevation", &minEl, false, 0, &error) ||
+      !Number(args, "count", &count, false, 1, &error) || !Instant(args, "start", &start, &error))
+    return Fail(error);
+  if (lat < -90 || lat > 90 || lon < -180 || lon > 180) return Fail("station out of range");
+  if (offset < -12 || offset > 12) return Fail("--offset must lie in -12..12");
+  if (minEl < -5 || minEl > 20) return Fail("--min-elevation must lie in -5..20");
+  if (count < 1 || count > 1000) return Fail("--count must lie in 1..1000");
+
+  std::vector<std::string> names;
+  const auto name = args.values.find("name");
+  if (name != args.values.end()) {
+    names.push_back(name->second);
+  } else {
+    for (const auto& set : file.sets) names.push_back(set.name);
+  }
+
+  base::TestClock clock(start + offset / 24);
+  prediction::SearchContext ctx;
+  ctx.clock = &clock;
+  ctx.station = {lat, -lon, alt};
+  ctx.localOffsetHours = offset;
+  ctx.minimumElevation = static_cast<int>(orbit::Round(minEl));
+  auto slot = std::make_unique<prediction::PassSlot>();
+  const char* zone = args.utc ? "UTC" : "LOCAL";
+  for (const std::string& satellite : names) {
+    slot->name = satellite;
+    slot->text = prediction::SlotPrefix(satellite);
+    const orbit::LoadStatus status = orbit::LoadElementsByName(file.content, satellite, &slot->set);
+    if (status == orbit::LoadStatus::NotFound)
+      return Fail("One or more satellites are missing in your Two-Line-Elements file: " +
+                  satellite);
+    if (status == orbit::LoadStatus::Damaged)
+      return Fail("damaged element set: " + satellite);
+    ctx.navigating = true;
+    ctx.navigationDate = start;
+    for (int n = 1; n <= static_cast<int>(count); ++n) {
+      prediction::SearchPass(ctx, *slot);
+      if (!slot->HasPass()) {
+        std::printf("%s  pass %d: none within 48 hours\n", satellite.c_str(), n);
+        break;
+      }
+      const Real shift = args.utc ? 0 : offset / 24;
+      std::printf("%s  pass %d: %s -> %s %s (%d rows)\n", satellite.c_str(), n,
+                  Stamp(slot->passStart + shift).c_str(), Stamp(slot->passEnd + shift).c_str(),
+                  zone, slot->rows.count);
+      for (const std::string& row : prediction::BuildRowTexts(*slot, args.utc, offset))
+        std::printf("%s\n", row.c_str());
+      ctx.navigationDate = slot->passStart + (slot->rows.count + 1) / 1440.0L;
+    }
+  }
+  return 0;
+}
+
+int Sun(const Args& args) {
+  std::string error;
+  Real lat = 0, lon = 0, at = 0;
+  if (!Number(args, "lat", &lat, true, 0, &error) || !Number(args, "lon", &lon, true, 0, &error) ||
+      !Instant(args, "at", &at, &error))
+    return Fail(error);
+  const orbit::SubSolarPoint p = orbit::ComputeSubSolarPoint(at, 0);
+  const orbit::SunAzEl s = orbit::ComputeSunAzEl(p, lat, -lon);
+  std::printf("UTC %s\n", Stamp(at).c_str());
+  std::printf("declination %.3f  sub-solar west longitude %.3f\n", static_cast<double>(p.declination),
+              static_cast<double>(p.westLongitude));
+  std::printf("azimuth %.2f  elevation %.2f\n", static_cast<double>(s.azimuth),
+              static_cast<double>(s.elevation));
+  return 0;
+}
+
+int Moon(const Args& args) {
+  std::string error;
+  Real lat = 0, lon = 0, at = 0;
+  if (!Number(args, "lat", &lat, true, 0, &error) || !Number(args, "lon", &lon, true, 0, &error) ||
+      !Instant(args, "at", &at, &error))
+    return Fail(error);
+  const orbit::MoonPosition m = orbit::ComputeMoonPosition(orbit::MoonDayNumber(at), lat, lon);
+  std::printf("UTC %s\n", Stamp(at).c_str());
+  std::printf("right ascension %.3f  declination %.3f  distance %.3f Earth radii\n",
+              static_cast<double>(m.rightAscension), static_cast<double>(m.declination),
+              static_cast<double>(m.geocentricDistance));
+  std::printf("sub-lunar point %.2f %s %.2f %s\n", static_cast<double>(m.subLunarLongitude),
+              m.subLunarWest ? "W" : "E", static_cast<double>(std::fabs(m.subLunarLatitude)),
+              m.subLunarLatitude >= 0 ? "N" : "S");
+  std::printf("azimuth %.2f  elevation %.2f  range %.3f Earth radii\n",
+              static_cast<double>(m.azimuth), static_cast<double>(m.elevation),
+              static_cast<double>(m.range));
+  return 0;
+}
+
+int List(const Args& args) {
+  std::string error;
+  orbit::ElementFile file;
+  if (!LoadFile(args, &file, &error)) return Fail(error);
+  for (const auto& set : file.sets)
+    std::printf("%-24s %s %s\n", set.name.c_str(), set.catalogueNumber.c_str(),
+                set.inService ? "in service" : "out of service");
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Args args;
+  std::string error;
+  if (!ParseArgs(argc, argv, &args, &error)) {
+    std::fprintf(stderr, "orvane-cli: %s\n\n%s", error.c_str(), kUsage);
+    return 2;
+  }
+  if (args.help) {
+    std::printf("%s", kUsage);
+    return 0;
+  }
+  if (args.command == "passes") return Passes(args);
+  if (args.command == "sun") return Sun(args);
+  if (args.command == "moon") return Moon(args);
+  if (args.command == "list") return List(args);
+  std::fprintf(stderr, "orvane-cli: unknown command %s\n\n%s", args.command.c_str(), kUsage);
+  return 2;
+}
