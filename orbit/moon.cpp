@@ -13,11 +13,21 @@ constexpr Real kMoonEpoch = 36525;
 constexpr Real kTolerance = 0.005L;
 constexpr int kMaxKeplerEvaluations = 51;
 
-Real SinD(Real x) { return std::sin(x / kRadToDeg); }
-Real CosD(Real x) { return std::cos(x / kRadToDeg); }
-Real Atan2D(Real y, Real x) { return std::atan2(y, x) * kRadToDeg; }
-Real AsinD(Real x) { return std::asin(std::clamp(x, Real(-1), Real(1))) * kRadToDeg; }
-Real Finite(Real x) { return std::isfinite(x) ? x : 0; }
+Real SinD(Real x) {
+  return std::sin(x / kRadToDeg);
+}
+Real CosD(Real x) {
+  return std::cos(x / kRadToDeg);
+}
+Real Atan2D(Real y, Real x) {
+  return std::atan2(y, x) * kRadToDeg;
+}
+Real AsinD(Real x) {
+  return std::asin(std::clamp(x, Real(-1), Real(1))) * kRadToDeg;
+}
+Real Finite(Real x) {
+  return std::isfinite(x) ? x : 0;
+}
 
 // Normalises an angle to 0 <= x < 360.
 Real Rev(Real x) {
@@ -41,7 +51,9 @@ Real SunMeanLongitude(Real d) {
   return Rev(ws + ms);
 }
 
-Real UniversalHours(Real d) { return (d - std::floor(d)) * 24; }
+Real UniversalHours(Real d) {
+  return (d - std::floor(d)) * 24;
+}
 
 }  // namespace
 
@@ -61,7 +73,9 @@ Real SolveKeplerDegrees(Real meanAnomaly, Real eccentricity, int* evaluations) {
   return e1;
 }
 
-Real MoonDayNumber(Real utcDateTimeValue) { return utcDateTimeValue - kMoonEpoch; }
+Real MoonDayNumber(Real utcDateTimeValue) {
+  return utcDateTimeValue - kMoonEpoch;
+}
 
 MoonPosition ComputeMoonPosition(Real d, Real stationLat, Real stationEastLon) {
   MoonPosition pos;
@@ -99,11 +113,12 @@ MoonPosition ComputeMoonPosition(Real d, Real stationLat, Real stationEastLon) {
   const Real dd = Rev(lm - ls);
   const Real f = Rev(lm - n);
   lon += -1.274L * SinD(m - 2 * dd) + 0.658L * SinD(2 * dd) - 0.186L * SinD(ms) -
-         0.059L * SinD(2 * m - 2 * dd) - 0.057L * SinD(m - 2 * dd + ms) + 0.053L * SinD(m + 2 * dd) +
-         0.046L * SinD(2 * dd - ms) + 0.041L * SinD(m - ms) - 0.035L * SinD(dd) -
-         0.031L * SinD(m + ms) - 0.015L * SinD(2 * f - 2 * dd) + 0.011L * SinD(m - 4 * dd);
-  lat += -0.173L * SinD(f - 2 * dd) - 0.055L * SinD(m - f - 2 * dd) - 0.046L * SinD(m + f - 2 * dd) +
-         0.033L * SinD(f + 2 * dd) + 0.017L * SinD(2 * m + f);
+         0.059L * SinD(2 * m - 2 * dd) - 0.057L * SinD(m - 2 * dd + ms) +
+         0.053L * SinD(m + 2 * dd) + 0.046L * SinD(2 * dd - ms) + 0.041L * SinD(m - ms) -
+         0.035L * SinD(dd) - 0.031L * SinD(m + ms) - 0.015L * SinD(2 * f - 2 * dd) +
+         0.011L * SinD(m - 4 * dd);
+  lat += -0.173L * SinD(f - 2 * dd) - 0.055L * SinD(m - f - 2 * dd) -
+         0.046L * SinD(m + f - 2 * dd) + 0.033L * SinD(f + 2 * dd) + 0.017L * SinD(2 * m + f);
   r += -0.58L * CosD(m - 2 * dd) - 0.46L * CosD(2 * dd);
   lon = Rev(lon);
   pos.eclipticLongitude = lon;

@@ -25,13 +25,19 @@ constexpr Real kEarthRadiusKm = 6378.137L;
 // (date-time value 32873); counting from 1990-01-01 would put the sun a day late.
 constexpr Real kSunEpoch = 32873;
 
-Real Clamp1(Real x) { return std::clamp(x, Real(-1), Real(1)); }
+Real Clamp1(Real x) {
+  return std::clamp(x, Real(-1), Real(1));
+}
 
 // Keeps NaN or infinity (from absurd inputs) out of every result.
-Real Finite(Real x) { return std::isfinite(x) ? x : 0; }
+Real Finite(Real x) {
+  return std::isfinite(x) ? x : 0;
+}
 
 // The ten-digit π makes arcsin(1) come out a hair above 90°.
-Real LatitudeDegrees(Real radians) { return std::clamp(Finite(radians / kSunRad), Real(-90), Real(90)); }
+Real LatitudeDegrees(Real radians) {
+  return std::clamp(Finite(radians / kSunRad), Real(-90), Real(90));
+}
 
 }  // namespace
 
@@ -82,8 +88,9 @@ SunAzEl ComputeSunAzEl(const SubSolarPoint& sun, Real stationLat, Real stationWe
 bool TestSunlit(Real subLat, Real subWestLon, Real distanceKm, const SubSolarPoint& sun) {
   const Real dec = sun.declination * kSunRad;
   const Real lat = subLat * kSunRad;
-  const Real psi = std::acos(Clamp1(std::sin(dec) * std::sin(lat) + std::cos(dec) * std::cos(lat) *
-                                                                     std::cos((subWestLon - sun.westLongitude) * kSunRad)));
+  const Real psi = std::acos(
+      Clamp1(std::sin(dec) * std::sin(lat) +
+             std::cos(dec) * std::cos(lat) * std::cos((subWestLon - sun.westLongitude) * kSunRad)));
   // Inside the Earth (or a nonsense distance) the shadow starts right at the terminator.
   const Real ratio = distanceKm > kEarthRadiusKm ? kEarthRadiusKm / distanceKm : 1;
   const Real shadowEdge = std::acos(Clamp1(ratio)) + kSunPi / 2;

@@ -10,7 +10,9 @@ namespace {
 
 const std::string kDelText(1, kDel);
 
-std::string ModeLine(const std::string& body) { return "F_MODE_" + body; }
+std::string ModeLine(const std::string& body) {
+  return "F_MODE_" + body;
+}
 
 // ---------------------------------------------------------------- sections
 
@@ -62,11 +64,9 @@ TEST(RadioSection, ModeBExampleUnderBothSeparators) {
 
 TEST(RadioSection, FindsTheFirstSectionOfExactlyThatName) {
   const std::vector<std::string> lines = {
-      "[AO-73][39444]", "LAST_MODE=X",
-      "[AO-7 ][1]",     "LAST_MODE=Y",
-      "[AO-7][7530]",   "LAST_MODE=A", "F_MODE_A=1/2/first",
-      "[NEXT][1]",      "LAST_MODE=N", "F_MODE_N=3/4/",
-      "[AO-7][7530]",   "LAST_MODE=Z",
+      "[AO-73][39444]", "LAST_MODE=X",   "[AO-7 ][1]",         "LAST_MODE=Y",
+      "[AO-7][7530]",   "LAST_MODE=A",   "F_MODE_A=1/2/first", "[NEXT][1]",
+      "LAST_MODE=N",    "F_MODE_N=3/4/", "[AO-7][7530]",       "LAST_MODE=Z",
   };
   const SatRadioData d = ReadRadioSection(lines, "AO-7", '.');
   EXPECT_EQ(d.currentMode, "A");
@@ -119,10 +119,10 @@ TEST(RadioModeLines, NinthAndLaterLinesOverwriteTheEighth) {
 TEST(RadioModeLines, MissingSlashesAndDelimiters) {
   const std::vector<std::string> lines = {
       "[S][1]",
-      ModeLine("A=145.8"),                     // no "/": nothing after the letter
-      ModeLine("B=145.8/435.5"),               // one "/": downlink only
-      ModeLine("C=145.8/435.5/no separators"), // whole rest is the comment
-      ModeLine("D=//only" + kDelText + "rx"),  // empty frequencies, one DEL
+      ModeLine("A=145.8"),                      // no "/": nothing after the letter
+      ModeLine("B=145.8/435.5"),                // one "/": downlink only
+      ModeLine("C=145.8/435.5/no separators"),  // whole rest is the comment
+      ModeLine("D=//only" + kDelText + "rx"),   // empty frequencies, one DEL
       ModeLine("E=1/2/a/b" + kDelText + kDelText + "tx" + kDelText + "more"),
   };
   const SatRadioData d = ReadRadioSection(lines, "S", '.');
@@ -160,10 +160,21 @@ TEST(RadioModeLines, DamagedNumbersReadAsZero) {
 }
 
 TEST(RadioModeLines, GarbageLinesChangeNothing) {
-  const std::vector<std::string> lines = {
-      "[S][1]", "", "F_MODE_", "F_MODE_A", "f_mode_A=1/2/", "=====", std::string(3, kDel),
-      std::string("\0\x01\xff", 3), "LAST_MODE=", "LAST_MODE=AB", "ALATX", "  ALAT=5",
-      "ALON", "MODE", "last_mode=C"};
+  const std::vector<std::string> lines = {"[S][1]",
+                                          "",
+                                          "F_MODE_",
+                                          "F_MODE_A",
+                                          "f_mode_A=1/2/",
+                                          "=====",
+                                          std::string(3, kDel),
+                                          std::string("\0\x01\xff", 3),
+                                          "LAST_MODE=",
+                                          "LAST_MODE=AB",
+                                          "ALATX",
+                                          "  ALAT=5",
+                                          "ALON",
+                                          "MODE",
+                                          "last_mode=C"};
   const SatRadioData d = ReadRadioSection(lines, "S", '.');
   for (const RadioMode& m : d.modes) {
     EXPECT_EQ(m.letter, "");

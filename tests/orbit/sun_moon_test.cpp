@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
-#include <algorithm>
 #include <vector>
 
 #include "orbit/calendar.h"
@@ -25,7 +25,9 @@ Real Utc(int year, int month, int day, int hour = 0, int minute = 0) {
   return DateTimeValueFromJulian(JulianDayFromCalendar(c));
 }
 
-Real JulianDate(Real dateTimeValue) { return dateTimeValue + 2415018.5L; }
+Real JulianDate(Real dateTimeValue) {
+  return dateTimeValue + 2415018.5L;
+}
 
 Real Wrap180(Real a) {
   a = std::fmod(a, 360.0L);
@@ -52,8 +54,8 @@ RefSun ReferenceSun(Real utcValue) {
   const Real t = (jd - 2451545) / 36525;
   const Real l0 = 280.46646L + 36000.76983L * t + 0.0003032L * t * t;
   const Real m = (357.52911L + 35999.05029L * t - 0.0001537L * t * t) * kDeg;
-  const Real c = (1.914602L - 0.004817L * t) * std::sin(m) + (0.019993L - 0.000101L * t) * std::sin(2 * m) +
-                 0.000289L * std::sin(3 * m);
+  const Real c = (1.914602L - 0.004817L * t) * std::sin(m) +
+                 (0.019993L - 0.000101L * t) * std::sin(2 * m) + 0.000289L * std::sin(3 * m);
   const Real omega = (125.04L - 1934.136L * t) * kDeg;
   const Real lambda = (l0 + c - 0.00569L - 0.00478L * std::sin(omega)) * kDeg;
   const Real eps = (23.439291L - 0.0130042L * t + 0.00256L * std::cos(omega)) * kDeg;
@@ -83,9 +85,11 @@ TEST(SunModel, SolsticesAndEquinoxes) {
   };
   // Published instants of the seasons (UTC).
   const std::vector<Case> cases = {
-      {1990, 3, 20, 21, 19, 0},       {1990, 6, 21, 15, 33, 23.44L}, {2000, 3, 20, 7, 35, 0},
-      {2000, 6, 21, 1, 48, 23.44L},   {2000, 12, 21, 13, 37, -23.44L}, {2020, 9, 22, 13, 31, 0},
-      {2020, 12, 21, 10, 2, -23.44L}, {2024, 3, 20, 3, 6, 0},         {2024, 6, 20, 20, 51, 23.44L},
+      {1990, 3, 20, 21, 19, 0},        {1990, 6, 21, 15, 33, 23.44L},
+      {2000, 3, 20, 7, 35, 0},         {2000, 6, 21, 1, 48, 23.44L},
+      {2000, 12, 21, 13, 37, -23.44L}, {2020, 9, 22, 13, 31, 0},
+      {2020, 12, 21, 10, 2, -23.44L},  {2024, 3, 20, 3, 6, 0},
+      {2024, 6, 20, 20, 51, 23.44L},
   };
   for (const Case& c : cases) {
     const SubSolarPoint p = ComputeSubSolarPoint(Utc(c.y, c.mo, c.d, c.h, c.mi), 0);
@@ -127,8 +131,10 @@ SunAzEl ReferenceAzEl(Real dec, Real sunWest, Real lat, Real stationWest) {
   const Real h = (sunWest - stationWest) * kDeg;  // local hour angle, west positive
   const Real d = dec * kDeg, p = lat * kDeg;
   SunAzEl out;
-  out.elevation = std::asin(std::sin(p) * std::sin(d) + std::cos(p) * std::cos(d) * std::cos(h)) / kDeg;
-  Real az = std::atan2(std::sin(h), std::cos(h) * std::sin(p) - std::tan(d) * std::cos(p)) / kDeg + 180;
+  out.elevation =
+      std::asin(std::sin(p) * std::sin(d) + std::cos(p) * std::cos(d) * std::cos(h)) / kDeg;
+  Real az =
+      std::atan2(std::sin(h), std::cos(h) * std::sin(p) - std::tan(d) * std::cos(p)) / kDeg + 180;
   out.azimuth = std::fmod(az + 360, 360.0L);
   return out;
 }
@@ -143,7 +149,8 @@ TEST(SunAzEl, MatchesIndependentHorizontalCoordinates) {
         const SunAzEl ref = ReferenceAzEl(dec, sun.westLongitude, lat, stationWest);
         ASSERT_NEAR(got.elevation, ref.elevation, 1e-6L) << lat << " " << dec << " " << ha;
         if (ref.elevation < 89.9L) {
-          ASSERT_NEAR(Wrap180(got.azimuth - ref.azimuth), 0, 1e-5L) << lat << " " << dec << " " << ha;
+          ASSERT_NEAR(Wrap180(got.azimuth - ref.azimuth), 0, 1e-5L)
+              << lat << " " << dec << " " << ha;
         }
       }
     }
@@ -253,7 +260,8 @@ RefMoon ReferenceMoon(Real utcValue) {
                       0.11L * s(186.5L + 966404.03L * t);
   const Real beta = 5.13L * s(93.3L + 483202.02L * t) + 0.28L * s(228.2L + 960400.89L * t) -
                     0.28L * s(318.3L + 6003.15L * t) - 0.17L * s(217.6L - 407332.21L * t);
-  const Real parallax = 0.9508L + 0.0518L * c(135.0L + 477198.87L * t) + 0.0095L * c(259.3L - 413335.36L * t) +
+  const Real parallax = 0.9508L + 0.0518L * c(135.0L + 477198.87L * t) +
+                        0.0095L * c(259.3L - 413335.36L * t) +
                         0.0078L * c(235.7L + 890534.22L * t) + 0.0028L * c(269.9L + 954397.74L * t);
   const Real eps = 23.439291L - 0.0130042L * t;
   const Real x = c(beta) * c(lambda);
@@ -357,7 +365,8 @@ void ReferenceTopocentric(const MoonPosition& m, Real lat, Real* elevation, Real
   const Real up[3] = {std::cos(p) * std::cos(lst), std::cos(p) * std::sin(lst), std::sin(p)};
   const Real ra = m.rightAscension * kDeg, dec = m.declination * kDeg;
   const Real moon[3] = {m.geocentricDistance * std::cos(dec) * std::cos(ra),
-                        m.geocentricDistance * std::cos(dec) * std::sin(ra), m.geocentricDistance * std::sin(dec)};
+                        m.geocentricDistance * std::cos(dec) * std::sin(ra),
+                        m.geocentricDistance * std::sin(dec)};
   const Real v[3] = {moon[0] - up[0], moon[1] - up[1], moon[2] - up[2]};
   *range = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
   *elevation = std::asin((v[0] * up[0] + v[1] * up[1] + v[2] * up[2]) / *range) / kDeg;
@@ -373,8 +382,10 @@ TEST(MoonModel, HorizontalViewAndSlantRange) {
       ASSERT_NEAR(m.range, refRange, 0.01L) << d << " " << lat;
       // Azimuth from north through east, from the hour angle.
       const Real h = m.hourAngle * kDeg, dec = m.declination * kDeg, p = lat * kDeg;
-      const Real az = std::atan2(-std::cos(dec) * std::sin(h),
-                                 std::sin(dec) * std::cos(p) - std::cos(dec) * std::cos(h) * std::sin(p)) / kDeg;
+      const Real az =
+          std::atan2(-std::cos(dec) * std::sin(h),
+                     std::sin(dec) * std::cos(p) - std::cos(dec) * std::cos(h) * std::sin(p)) /
+          kDeg;
       ASSERT_NEAR(Wrap180(m.azimuth - az), 0, 1e-6L) << d << " " << lat;
       ASSERT_GE(m.azimuth, 0);
       ASSERT_LT(m.azimuth, 360);
@@ -430,9 +441,12 @@ TEST(MoonModel, NoNaNForPolesOrAbsurdDays) {
     for (Real lat : {-90.0L, 0.0L, 90.0L}) {
       for (Real lon : {-180.0L, 0.0L, 180.0L, 720.0L}) {
         const MoonPosition m = ComputeMoonPosition(d, lat, lon);
-        const Real all[] = {m.eclipticLongitude, m.eclipticLatitude, m.distance, m.rightAscension,
-                            m.declination, m.geocentricDistance, m.greenwichHourAngle,
-                            m.subLunarLongitude, m.hourAngle, m.azimuth, m.elevation, m.range};
+        const Real all[] = {m.eclipticLongitude,  m.eclipticLatitude,
+                            m.distance,           m.rightAscension,
+                            m.declination,        m.geocentricDistance,
+                            m.greenwichHourAngle, m.subLunarLongitude,
+                            m.hourAngle,          m.azimuth,
+                            m.elevation,          m.range};
         for (Real v : all) ASSERT_TRUE(std::isfinite(v)) << d << " " << lat << " " << lon;
         ASSERT_LE(m.keplerIterations, 51);
       }
