@@ -4,7 +4,6 @@
 
 namespace prediction {
 
-using orbit::Int;
 using orbit::Round;
 
 std::string SlotPrefix(std::string_view name) {
@@ -28,34 +27,43 @@ std::string TwoDigits(long long v) {
 }
 }  // namespace
 
+// Differences of date-time values carry rounding noise of the day fractions; the clock has
+// millisecond resolution, so the arithmetic runs on whole milliseconds, as exact arithmetic
+// on the values would.
+long long Ms(Real days) { return static_cast<long long>(Round(days * 86400000)); }
+constexpr long long kMsHour = 3600000;
+constexpr long long kMsMinute = 60000;
+
 Real SlotDelay(Real passStart, Real nowUtc) {
-  const Real d = passStart - nowUtc;
-  return d > 0 ? d : 0;
+  const long long d = Ms(passStart - nowUtc);
+  return d > 0 ? static_cast<Real>(d) / 86400000 : 0;
 }
 
 std::string FormatSlotText(std::string_view current, Real passStart, Real passEnd, Real nowUtc) {
-  const Real d = SlotDelay(passStart, nowUtc);
-  Real u = d > 0 ? passEnd - passStart : passEnd - nowUtc;
+  long long d = Ms(passStart - nowUtc);
+  if (d < 0) d = 0;
+  long long u = d > 0 ? Ms(passEnd - passStart) : Ms(passEnd - nowUtc);
   if (u < 0) u = 0;
   std::string h, m, uu, v;
-  if (passEnd + 1.0L / 1440 - nowUtc < 0) {
+  if (Ms(passEnd - nowUtc) + kMsMinute < 0) {
     h = "##";
     m = "##";
     uu = "00";
     v = "00";
   } else {
-    long long hours = static_cast<long long>(Int(d * 24));
-    long long minutes = d == 0 ? 0 : static_cast<long long>(Int((d - hours / 24.0L) * 1440)) + 1;
+    long long hours = d / kMsHour;
+    long long minutes = d == 0 ? 0 : (d - hours * kMsHour) / kMsMinute + 1;
     if (minutes >= 60) {
       hours += 1;
       minutes = 0;
     }
-    long long durH = static_cast<long long>(Int(u * 24));
+    long long durH = u / kMsHour;
+    const long long rest = u - durH * kMsHour;
     long long durM;
     if (d > 0) {
-      durM = static_cast<long long>(Round((u - durH / 24.0L) * 1440)) + 1;
+      durM = static_cast<long long>(Round(static_cast<Real>(rest) / kMsMinute)) + 1;
     } else {
-      durM = static_cast<long long>(Int((u - durH / 24.0L) * 1440)) + 2;
+      durM = rest / kMsMinute + 2;
       if (u == 0) durM -= 1;
     }
     // Carry the way the delay does: 59.5 minutes left must read 01h00, never 00h61.

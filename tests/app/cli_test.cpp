@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+};
+
+CliRun Cli(const std::string& args) {
+  CliRun r;
+  const std::string cmd = std::string(ORVANE_CLI) + " " + args + " 2>&1";
+  FILE* pipe = popen(cmd.c_str(), "r");
+  if (pipe == nullptr) return r;
+  std::array<char, 4096> buf{};
+  std::size_t n = 0;
+  while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) r.out.append(buf.data(), n);
+  const int status = pclose(pipe);
+  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return r;
+}
+
+std::vector<std::string> Lines(const std::string& s) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '\n') {
+      lines.push_back(s.substr(start, i - start));
+      start = i + 1;
+    }
+  }
+  return lines;
+}
+
+const std::string kAmateur = std::string(ORVANE_TEST_DATA) + "/amateur.txt";
+const std::string kParis = " --lat 48.854 --lon 2.292 --alt 35 ";
+
+TEST(Cli, PassesPrintsHeadersAndRowsAndChainsLikeNextPass) {
+  const CliRun r = Cli("passes --elements " + kAmateur + " --name 'ISS (ZARYA)'" + kParis +
+                    "--offset 1 --start '2018-01-21 00:00' --count 3 --utc");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const std::vector<std::string> lines = Lines(r.out);
+  ASSERT_EQ(lines.size(), 3u + 11 + 10 + 8);
+  EXPECT_EQ(lines[0], "ISS (ZARYA)  pass 1: 21 JAN 2018  00:41 -> 21 JAN 2018  00:51 UTC (11 rows)");
+  EXPECT_EQ(lines[12].substr(0, 40), "ISS (ZARYA)  pass 2: 21 JAN 2018  02:18 ");
+  for (const std::string& l : lines)
+    if (l.rfind("ISS", 0) != 0) EXPECT_EQ(l.size(), 73u) << l;
+  // Local time is UTC + offset.
+  const CliRun local = Cli("passes --elements " + kAmateur + " --name 'ISS (ZARYA)'" + kParis +
+                        "--offset 1 --start '2018-01-21 00:00'");
+  ASSERT_EQ(local.status, 0);
+  EXPECT_EQ(Lines(local.out)[1].substr(0, 18), "21 JAN 2018  01:41");
+}
+
+TEST(Cli, EverySetOfTheFileWithoutName) {
+  const CliRun r = Cli("passes --elements " + kAmateur + kParis + "--start '2018-01-21 00:00'");
+  ASSERT_EQ(r.status, 0);
+  int headers = 0;
+  for (const std::string& l : Lines(r.out))
+    if (l.find("  pass 1: ") != std::string::npos) ++headers;
+  EXPECT_EQ(headers, 113);
+}
+
+TEST(Cli, ListSunAndMoon) {
+  const CliRun list = Cli("list --elements " + kAmateur);
+  ASSERT_EQ(list.status, 0);
+  EXPECT_EQ(Lines(list.out).size(), 113u);
+  EXPECT_NE(list.out.find("25544 in service"), std::string::npos);
+  const CliRun sun = Cli("sun --lat 48.854 --lon 2.292 --at '2018-06-21 12:00:00'");
+  ASSERT_EQ(sun.status, 0);
+  EXPECT_NE(sun.out.find("declination 23.4"), std::string::npos) << sun.out;
+  const CliRun moon = Cli("moon --lat 48.854 --lon 2.292 --at '2018-01-21 00:00:00'");
+  ASSERT_EQ(moon.status, 0);
+  EXPECT_NE(moon.out.find("azimuth"), std::string::npos);
+}
+
+TEST(Cli, ErrorsGoToStderrWithNonZeroStatus) {
+  EXPECT_NE(Cli("passes --elements /nonexistent.txt" + kParis).status, 0);
+  const CliRun missing = Cli("passes --elements " + kAmateur + " --name NOSUCHSAT" + kParis);
+  EXPECT_NE(missing.status, 0);
+  EXPECT_NE(missing.out.find("One or more satellites are missing"), std::string::npos);
+  EXPECT_NE(Cli("passes --elements " + kAmateur + " --lat abc --lon 0 --alt 0").status, 0);
+  EXPECT_NE(Cli("passes --elements " + kAmateur + " --lon 0 --alt 0").status, 0);
+  EXPECT_NE(Cli("frobnicate").status, 0);
+  const std::string big = testing::TempDir() + "/big.txt";
+  {
+    std::ofstream out(big);
+    for (int i = 0; i < 3001; ++i) out << "x\n";
+  }
+  const CliRun tooMany = Cli("list --elements " + big);
+  EXPECT_NE(tooMany.status, 0);
+  EXPECT_NE(tooMany.out.find("limited to 1000 satellites"), std::string::npos);
+  const CliRun help = Cli("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("orvane-cli passes"), std::string::npos);
+}
+
+}  // namespace
