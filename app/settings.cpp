@@ -506,9 +506,10 @@ void ApplyFamily(Reader& r, const QString& key, const QString& value) {
     if (!key.startsWith(p)) continue;
     // The rest up to the final "=" is the group number; anything else counts as 0.
     const QString number = key.mid(p.size(), key.size() - p.size() - 1);
-    bool ok = false;
-    const int n = number.toInt(&ok);
-    if (!ok || n < 1 || n > kGroupCount) return;
+    const bool digits = !number.isEmpty() && number.size() <= 2 &&
+                        std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const int n = digits ? number.toInt() : 0;
+    if (n < 1 || n > kGroupCount) return;
     GroupSettings& g = r.s.groups[n - 1];
     switch (family) {
       case Family::Group: ReadGroupLine(r, n, value); break;

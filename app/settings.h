@@ -133,7 +133,7 @@ struct Settings {
   bool longitudeWest = true;
   QString longitude;
   QString altitude = QStringLiteral("0");  // metres
-  QString qraLocatorDx;            // six blanks when the file held an empty one
+  QString qraLocatorDx = QStringLiteral("      ");  // six blanks: none (what an empty value reads as)
   QString latitudeDx;
   QString longitudeDx;
   QString altitudeDx = QStringLiteral("0");
