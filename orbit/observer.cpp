@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "orbit/fast_trig.h"
+
 namespace orbit {
 
 namespace {
@@ -13,7 +15,7 @@ Real QuadrantAngle(Real x, Real y) {
   const Real s = y >= 0 ? 1 : -1;
   Real a;
   if (x != 0) {
-    a = std::atan(y / x);
+    a = Atan(y / x);
     if (x < 0) a = a + s * kPi;
   } else {
     a = s * kPi / 2;
@@ -25,11 +27,11 @@ Real QuadrantAngle(Real x, Real y) {
 void Observer::SetStation(Real latitude, Real westLongitude, Real altitudeMetres) {
   const Real phi = latitude * kDegree;
   const Real lambda = westLongitude * kDegree;
-  sinLat_ = std::sin(phi);
-  cosLat_ = std::cos(phi);
-  minusSinLon_ = -std::sin(lambda);
-  cosLon_ = std::cos(lambda);
-  rs_ = (std::cos(2 * phi) * kFlattening / 2 + 1 - kFlattening / 2) * kEarthRadiusKm +
+  sinLat_ = Sin(phi);
+  cosLat_ = Cos(phi);
+  minusSinLon_ = -Sin(lambda);
+  cosLon_ = Cos(lambda);
+  rs_ = (Cos(2 * phi) * kFlattening / 2 + 1 - kFlattening / 2) * kEarthRadiusKm +
         altitudeMetres / 1000;
   xs_ = rs_ * cosLat_ * cosLon_;
   ys_ = rs_ * cosLat_ * minusSinLon_;
@@ -39,9 +41,9 @@ void Observer::SetStation(Real latitude, Real westLongitude, Real altitudeMetres
 void Observer::SetAttitude(bool known, Real alat, Real alon) {
   attitude_ = known;
   const Real la = alat * kPi / 180, lo = alon * kPi / 180;
-  attitudeVec_[0] = std::cos(la) * std::cos(lo);
-  attitudeVec_[1] = std::cos(la) * std::sin(lo);
-  attitudeVec_[2] = std::sin(la);
+  attitudeVec_[0] = Cos(la) * Cos(lo);
+  attitudeVec_[1] = Cos(la) * Sin(lo);
+  attitudeVec_[2] = Sin(la);
 }
 
 void Observer::StartRun() {
@@ -59,10 +61,10 @@ const ObserverView& Observer::Observe(const Propagator& prop, Real x, Real step)
   const Real east = dy * cosLon_ - dx * minusSinLon_;
 
   // asin of a clamped ratio: the zenith and the poles give +-90 instead of a division by 0.
-  view_.elevation = rho > 0 ? std::asin(Clamp1(up / rho)) / kDegree : 90;
+  view_.elevation = rho > 0 ? Asin(Clamp1(up / rho)) / kDegree : 90;
   view_.azimuth = QuadrantAngle(north, east) / kDegree;
   view_.subWestLongitude = 360 - QuadrantAngle(s.x, s.y) / kDegree;
-  view_.subLatitude = s.r > 0 ? std::asin(Clamp1(s.z / s.r)) / kDegree : 0;
+  view_.subLatitude = s.r > 0 ? Asin(Clamp1(s.z / s.r)) / kDegree : 0;
   view_.range = rho;
   view_.distance = s.r;
   view_.phase = s.phase;
@@ -80,7 +82,7 @@ const ObserverView& Observer::Observe(const Propagator& prop, Real x, Real step)
     const Real ey = -ix * s.sinG + iy * s.cosG;
     const Real ez = iz;
     const Real dot = -(dx * ex + dy * ey + dz * ez) / rho;
-    view_.squint = std::acos(Clamp1(dot)) * 180 / kPi;
+    view_.squint = Acos(Clamp1(dot)) * 180 / kPi;
   } else {
     view_.squint = 0;
   }

@@ -2,23 +2,29 @@
 
 #include <cmath>
 
+#include "orbit/fast_trig.h"
+
 namespace orbit {
 
-Real SolveKepler(Real m, Real e, int* iterations, int maxIterations) {
+Real SolveKepler(Real m, Real e, int* iterations, int maxIterations, Real* sinE, Real* cosE) {
   Real ecc = e;
-  Real big = m + ecc * std::sin(m) + (ecc * ecc / 2) * std::sin(2 * m);
+  Real big = m + ecc * Sin(m) + (ecc * ecc / 2) * Sin(2 * m);
   int count = 0;
   // Eccentricities near 1 converge slowly from this start; the cap keeps a damaged
   // element set from hanging the search.
+  Real s = Sin(big);
+  Real c = Cos(big);
   for (; count < maxIterations; ++count) {
-    const Real s = std::sin(big);
-    const Real c = std::cos(big);
     const Real d = 1 - ecc * c;
     const Real delta = big - ecc * s - m;
     if (std::fabs(delta) < 1e-6L) break;
     big = big - delta / d;
+    s = Sin(big);
+    c = Cos(big);
   }
   if (iterations != nullptr) *iterations = count;
+  if (sinE != nullptr) *sinE = s;
+  if (cosE != nullptr) *cosE = c;
   return big;
 }
 
@@ -32,8 +38,8 @@ void Propagator::SetUp(const SatelliteElements& elements, const CalendarFields& 
   g0_ = SiderealAngleAtYearStart(epochYear);
   oneMinusE2_ = 1 - el_.eccentricity * el_.eccentricity;
   sqrtOneMinusE2_ = std::sqrt(std::fmax(oneMinusE2_, 0.0L));
-  sinI_ = std::sin(el_.inclination * kDegree);
-  cosI_ = std::cos(el_.inclination * kDegree);
+  sinI_ = Sin(el_.inclination * kDegree);
+  cosI_ = Cos(el_.inclination * kDegree);
   epochRevs_ = el_.revolutionNumber + el_.meanAnomaly / 360;
   refreshOrbit_ = 9e9L;
   state_ = OrbitState{};
@@ -52,8 +58,8 @@ void Propagator::Refresh(Real t) {
   k_ = denom > 0 ? kSecularRate * std::pow(kEarthRadiusKm / a_, 3.5L) / denom : 0;
   node_ = el_.raan - k_ * t * cosI_;
   perigee_ = el_.argPerigee + k_ * t * (5 * cosI_ * cosI_ - 1) / 2;
-  const Real so = std::sin(node_ * kDegree), co = std::cos(node_ * kDegree);
-  const Real sw = std::sin(perigee_ * kDegree), cw = std::cos(perigee_ * kDegree);
+  const Real so = Sin(node_ * kDegree), co = Cos(node_ * kDegree);
+  const Real sw = Sin(perigee_ * kDegree), cw = Cos(perigee_ * kDegree);
   p_[0] = cw * co - sw * so * cosI_;
   p_[1] = cw * so + sw * co * cosI_;
   p_[2] = sw * sinI_;
@@ -80,8 +86,8 @@ const OrbitState& Propagator::Propagate(Real x) {
   if (state_.orbitNumber != refreshOrbit_) Refresh(t);
 
   const Real e = el_.eccentricity;
-  const Real big = SolveKepler(meanAnomaly_, e, &keplerIterations_);
-  const Real s = std::sin(big), c = std::cos(big);
+  Real s = 0, c = 1;
+  SolveKepler(meanAnomaly_, e, &keplerIterations_, 100, &s, &c);
   const Real d = 1 - e * c;
   const Real x0 = a_ * (c - e);
   const Real y0 = a_ * sqrtOneMinusE2_ * s;
@@ -93,8 +99,8 @@ const OrbitState& Propagator::Propagate(Real x) {
 
   const Real g = (el_.epochDay + t) * kSiderealRatio + g0_;
   const Real angle = (g - Int(g)) * kTwoPi;
-  state_.cosG = std::cos(angle);
-  state_.sinG = std::sin(angle);
+  state_.cosG = Cos(angle);
+  state_.sinG = Sin(angle);
   state_.x = sx * state_.cosG + sy * state_.sinG;
   state_.y = -sx * state_.sinG + sy * state_.cosG;
   state_.z = sz;

@@ -58,7 +58,9 @@ class Propagator {
 };
 
 // Kepler's equation M = E - e sin E (radians), Newton's method from the usual start,
-// stopping at |residual| < 1e-6 or after `maxIterations` steps.
-Real SolveKepler(Real meanAnomaly, Real e, int* iterations = nullptr, int maxIterations = 100);
+// stopping at |residual| < 1e-6 or after `maxIterations` steps. The sine and cosine of
+// the final E are handed back when asked.
+Real SolveKepler(Real meanAnomaly, Real e, int* iterations = nullptr, int maxIterations = 100,
+                 Real* sinE = nullptr, Real* cosE = nullptr);
 
 }  // namespace orbit
