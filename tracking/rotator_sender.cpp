@@ -9,10 +9,11 @@ namespace tracking {
 
 namespace {
 
-SendOutcome Outcome(SendStatus status, const EncodeResult& encoded) {
+SendOutcome Outcome(SendStatus status, const EncodeResult& encoded,
+                    const RotatorOptions& options) {
   SendOutcome outcome;
   outcome.status = status;
-  outcome.displayText = QString::fromStdString(encoded.displayText);
+  if (options.showCommands) outcome.displayText = QString::fromStdString(encoded.displayText);
   outcome.redAzimuth = encoded.redAzimuth;
   return outcome;
 }
@@ -70,7 +71,7 @@ SendOutcome RotatorSender::SendSerial(CommandState& state, const RotatorConfig& 
   const EncodeResult encoded = Encode(dialect_, next, config, options);
   if (encoded.action == EncodeAction::SkipSmallStep) {
     state = next;
-    return Outcome(SendStatus::SkippedSmall, encoded);
+    return Outcome(SendStatus::SkippedSmall, encoded, options);
   }
   if (!EnsureOpen(config)) {
     state.TargetAzBeforeShift = next.TargetAzBeforeShift;
@@ -80,14 +81,14 @@ SendOutcome RotatorSender::SendSerial(CommandState& state, const RotatorConfig& 
   state = next;
   Write(encoded.writes);  // ProSisTel's preamble goes out even before a 360° stop
   if (encoded.action == EncodeAction::Stop360) return Stop360Outcome();
-  return Outcome(SendStatus::Sent, encoded);
+  return Outcome(SendStatus::Sent, encoded, options);
 }
 
 SendOutcome RotatorSender::SendEa4tx(CommandState& state, const RotatorConfig& config,
                                      const RotatorOptions& options) {
   const EncodeResult encoded = Encode(dialect_, state, config, options);
   if (encoded.action == EncodeAction::SkipSmallStep) {
-    return Outcome(SendStatus::SkippedSmall, encoded);
+    return Outcome(SendStatus::SkippedSmall, encoded, options);
   }
   if (encoded.action == EncodeAction::Stop360) return Stop360Outcome();
   if (!channel_->WindowExists()) {
@@ -99,7 +100,7 @@ SendOutcome RotatorSender::SendEa4tx(CommandState& state, const RotatorConfig& c
     outcome.message = ArswinMissingMessage();
     return outcome;
   }
-  SendOutcome outcome = Outcome(SendStatus::Sent, encoded);
+  SendOutcome outcome = Outcome(SendStatus::Sent, encoded, options);
   for (const ArswinPost& post : encoded.posts) {
     if (!channel_->Post(post)) outcome.beep = true;
   }
@@ -110,10 +111,10 @@ SendOutcome RotatorSender::SendKct(CommandState& state, const RotatorConfig& con
                                    const RotatorOptions& options) {
   const EncodeResult encoded = Encode(dialect_, state, config, options);
   if (encoded.action == EncodeAction::SkipSmallStep) {
-    return Outcome(SendStatus::SkippedSmall, encoded);
+    return Outcome(SendStatus::SkippedSmall, encoded, options);
   }
   if (encoded.action == EncodeAction::Stop360) return Stop360Outcome();
-  SendOutcome outcome = Outcome(SendStatus::Sent, encoded);
+  SendOutcome outcome = Outcome(SendStatus::Sent, encoded, options);
   const LaunchResult launched =
       launcher_->Launch(MovenowProgram(config.movenowFolder), SplitArguments(encoded.arguments));
   if (!launched.started) {

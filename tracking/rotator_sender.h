@@ -2,6 +2,14 @@
 
 // Senders: an encoder and its transport. They return what the window has to do (beep,
 // message, stop tracking, 360° step window) instead of doing it, so they run in tests.
+//
+// The main window owns one RotatorBank, one CommandState and the RotatorConfigs. A tick:
+//   state.TargetAz = az; state.TargetEl = el;
+//   SendOutcome o = bank.Send(selected, state, configs[selected], options);
+//   then: o.beep -> Sounds::Beep, o.warningSound -> Sounds::Warning, o.message -> warning
+//   box, o.stopTracking -> release the track button (which calls StopAllRotators and
+//   resets the state), o.show360Alarm -> restore the window and show TFormAlarm,
+//   o.redAzimuth -> EditAzimut colour, o.displayText -> LabelTrack.
 
 #include <QString>
 
@@ -32,7 +40,7 @@ struct SendOutcome {
   bool stopTracking = false;  // switch tracking off through the track button, when on
   bool show360Alarm = false;  // restore the window and show TFormAlarm
   QString message;            // warning box text, empty when none
-  QString displayText;        // LabelTrack text while ShowCommands is on; empty = unchanged
+  QString displayText;        // new LabelTrack text (only with ShowCommands on); empty = keep
   std::optional<bool> redAzimuth;  // EditAzimut colour when the call decided it
 };
 

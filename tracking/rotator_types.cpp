@@ -24,6 +24,15 @@ int UnitsPerDegree(Dialect dialect) {
   }
 }
 
+bool PrepareOverlapResend(CommandState& state) {
+  const long double az = state.TargetAzBeforeShift;
+  const bool affected = state.SouthStopShifted ? (az >= 180 && az < 270) : (az >= 0 && az < 90);
+  if (!affected) return false;
+  state.TargetAz = az;
+  state.LastSentAz = CommandState::kNothingSent;
+  return true;
+}
+
 long double RotatorConfig::StepDegrees(Dialect dialect) const {
   return static_cast<long double>(minimumStep) / UnitsPerDegree(dialect);
 }

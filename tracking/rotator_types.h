@@ -50,6 +50,11 @@ struct CommandState {
   }
 };
 
+// The overlap box changed while tracking: when the last target lies where the overlap
+// changes the command (0..90° unshifted, 180..270° with the South-stop shift), TargetAz
+// is restored, LastSentAz forgotten and true returned: call the sender at once.
+bool PrepareOverlapResend(CommandState& state);
+
 // Settings of one interface, as the antenna settings panel holds them.
 struct RotatorConfig {
   bool stopSouth = false;      // mechanical end stop at South: azimuths shifted by 180°

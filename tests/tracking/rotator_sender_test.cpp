@@ -16,6 +16,12 @@ RotatorConfig Port(const char* name, int baud = 9600) {
   return config;
 }
 
+RotatorOptions Shown() {
+  RotatorOptions options;
+  options.showCommands = true;
+  return options;
+}
+
 CommandState Target(long double az, long double el) {
   CommandState state;
   state.TargetAz = az;
@@ -27,7 +33,7 @@ TEST(SerialSender, OpensOnDemandWritesAndPausesThenStaysOpen) {
   RecordingSerialLink link;
   RotatorSender sender(Dialect::GS232, link, link.Pauses());
   CommandState state = Target(123.4L, 5.6L);
-  SendOutcome outcome = sender.Send(state, Port("ttyUSB0", 4800), {});
+  SendOutcome outcome = sender.Send(state, Port("ttyUSB0", 4800), Shown());
   EXPECT_EQ(outcome.status, SendStatus::Sent);
   EXPECT_EQ(outcome.displayText, QStringLiteral("W123 006"));
   EXPECT_FALSE(outcome.beep);
@@ -40,8 +46,11 @@ TEST(SerialSender, OpensOnDemandWritesAndPausesThenStaysOpen) {
   EXPECT_TRUE(link.events.empty());
 
   state.TargetAz = 130;
-  sender.Send(state, Port("ttyUSB0", 4800), {});
+  outcome = sender.Send(state, Port("ttyUSB0", 4800), {});
   EXPECT_EQ(link.events, (Events{"write W130 006\r", "wait 25"}));
+  EXPECT_TRUE(outcome.displayText.isEmpty());  // command display off: LabelTrack keeps its caption
+  ASSERT_TRUE(outcome.redAzimuth.has_value());
+  EXPECT_FALSE(*outcome.redAzimuth);
 }
 
 TEST(SerialSender, FixedSpeedControllersUse9600) {
@@ -289,7 +298,7 @@ TEST(Ea4txSender, PostsBothAxesAndStopsTrackingWhenArswinIsAbsent) {
   RecordingArswin arswin;
   RotatorSender sender(arswin);
   CommandState state = Target(123.4L, 5.6L);
-  SendOutcome outcome = sender.Send(state, {}, {});
+  SendOutcome outcome = sender.Send(state, {}, Shown());
   EXPECT_EQ(outcome.status, SendStatus::Sent);
   EXPECT_EQ(arswin.posts, (std::vector<ArswinPost>{{123, 0}, {6, 1}}));
   EXPECT_EQ(outcome.displayText, QStringLiteral("6     123"));
@@ -317,7 +326,7 @@ TEST(KctSender, LaunchesMovenowWithTheArgumentString) {
   RotatorConfig config;
   config.movenowFolder = QStringLiteral("/nonexistent/kct/");
   CommandState state = Target(123.4L, 5.6L);
-  SendOutcome outcome = sender.Send(state, config, {});
+  SendOutcome outcome = sender.Send(state, config, Shown());
   EXPECT_EQ(outcome.status, SendStatus::Sent);
   EXPECT_EQ(launcher.programs, QStringList{QStringLiteral("/nonexistent/kct/Movenow")});
   EXPECT_EQ(launcher.argumentLists, QStringList{QStringLiteral("PA 123 PB 006")});
@@ -333,6 +342,38 @@ TEST(KctSender, LaunchesMovenowWithTheArgumentString) {
   launcher.programs.clear();
   EXPECT_EQ(sender.Send(state, config, {}).status, SendStatus::SkippedSmall);
   EXPECT_TRUE(launcher.programs.isEmpty());
+}
+
+TEST(OverlapToggle, ResendsOnlyWhereTheOverlapChangesTheCommand) {
+  RotatorOptions overlap;
+  overlap.overlap = true;
+  RecordingSerialLink link;
+  RotatorSender sender(Dialect::GS232, link, link.Pauses());
+  CommandState state = Target(45, 10);
+  sender.Send(state, Port("ttyS0"), {});
+  ASSERT_TRUE(PrepareOverlapResend(state));
+  EXPECT_EQ(state.TargetAz, 45);
+  sender.Send(state, Port("ttyS0"), overlap);
+  EXPECT_EQ(link.writes.back(), "W405 010\r");
+
+  CommandState later = Target(200, 10);
+  sender.Send(later, Port("ttyS0"), overlap);
+  EXPECT_FALSE(PrepareOverlapResend(later));
+  EXPECT_EQ(later.LastSentAz, 200);
+
+  // With the stop at South, 200° is commanded as 20° and the overlap does matter.
+  RotatorConfig south = Port("ttyS0");
+  south.stopSouth = true;
+  CommandState shifted = Target(200, 10);
+  sender.Send(shifted, south, {});
+  EXPECT_EQ(link.writes.back(), "W020 010\r");
+  ASSERT_TRUE(PrepareOverlapResend(shifted));
+  sender.Send(shifted, south, overlap);
+  EXPECT_EQ(link.writes.back(), "W380 010\r");
+  EXPECT_TRUE(shifted.SouthStopShifted);
+  CommandState shiftedNorth = Target(45, 10);
+  sender.Send(shiftedNorth, south, {});
+  EXPECT_FALSE(PrepareOverlapResend(shiftedNorth));
 }
 
 }  // namespace
