@@ -127,7 +127,8 @@ struct GroupLoadResult {
 // side), the data-file headers of the listed satellites and of renamed names are rewritten,
 // changed data files are re-indexed, and, when the file gave at least one satellite, the
 // group's selection is rebuilt against the list and compacted (name and number move
-// together; a slot whose satellite is gone is emptied in both).
+// together; a slot whose satellite is gone is emptied in both). With SelectionFormat::Names
+// a kept slot also takes its catalogue number, so the selection is written back as numbers.
 GroupLoadResult LoadGroupFile(Group& group, const std::vector<std::string>& rawLines,
                               RenameTable& renames, bool checkChecksums,
                               std::vector<std::string>& radioDataLines,

@@ -48,7 +48,8 @@ std::optional<SectionRange> FindSectionByName(const std::vector<std::string>& li
 std::optional<SectionRange> FindSection(const std::vector<std::string>& lines,
                                         std::string_view name, std::string_view number);
 
-// Removes every section found as by FindSection; true when something was removed.
+// Removes every section found as by FindSection; true when something was removed. With an
+// empty number only the name counts (the radio-data saver's rule).
 bool RemoveSections(std::vector<std::string>& lines, std::string_view name,
                     std::string_view number);
 
