@@ -17,22 +17,28 @@
 // - REFRESH= below 1 counts as bad (10): a zero period would redraw the map without pause.
 // - SEPDXCC= with an empty value is ignored: the DX list needs a separator.
 // - Spin-edit values outside their range are clamped, as the spin edits do.
+// - A group line is read in the format in force when it is met; the writer puts VERSION=
+//   first, so this only matters for hand-made files.
 // - The writer puts ";" for a "," in a group name (a "," would shift the selection) and
 //   a blank for a line break in any value (it would split the line).
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <cmath>
+#include <cstdint>
 
+#include "base/ansi_text.h"
 #include "base/locale_number.h"
 #include "base/program_folder.h"
 #include "base/sounds.h"
-#include "base/ansi_text.h"
 #include "orbit/text_number.h"
 
 #ifndef ORVANE_VERSION
@@ -44,7 +50,8 @@ namespace app {
 namespace {
 
 constexpr const char* kInterfaceNames[kRotatorInterfaceCount] = {
-    "POURSAT", "FODTRACK", "EA4TX", "GS232", "PROSISTEL", "EASYCOMM", "M2ORION", "EGIS", "TRAKBOX", "KCT"};
+    "POURSAT",  "FODTRACK", "EA4TX", "GS232",   "PROSISTEL",
+    "EASYCOMM", "M2ORION",  "EGIS",  "TRAKBOX", "KCT"};
 constexpr const char* kLanguages[] = {"ENGLISH", "SPANISH", "FRENCH", "DEUTSCH", "ITALIAN"};
 constexpr int kZooms[] = {100, 125, 150, 175, 200};
 
@@ -62,7 +69,8 @@ constexpr AntennaKeys kAntennaKeys[kRotatorInterfaceCount] = {
     {"[FODTRACK]", "FODTRACK", nullptr, true, false, false, true, true, true, true, 0, 5, 15},
     {"[EA4TX]", "EA4TX", nullptr, false, false, false, true, true, false, false, 0, 5, 15},
     {"[GS-232]", "GS232", "GS", false, true, true, true, true, false, false, 0, 5, 15},
-    {"[PROSISTEL]", "PROSISTEL", "PROSISTEL", false, true, false, true, true, false, false, 0, 5, 15},
+    {"[PROSISTEL]", "PROSISTEL", "PROSISTEL", false, true, false, true, true, false, false, 0, 5,
+     15},
     {"[EASYCOMM]", "EASYCOMM", "EASY", false, true, true, true, true, false, false, 0, 5, 15},
     {"[M2ORION]", "M2ORION", "M2ORION", false, true, false, true, true, false, false, 1, 50, 15},
     {"[EGIS]", "EGIS", "EGIS", false, true, false, true, true, false, false, 1, 50, 45},
@@ -71,7 +79,9 @@ constexpr AntennaKeys kAntennaKeys[kRotatorInterfaceCount] = {
     {"[KCT]", "KCT", "KCT", false, false, false, false, false, false, false, 0, 5, 15},
 };
 
-QString S(const char* text) { return QString::fromLatin1(text); }
+QString S(const char* text) {
+  return QString::fromLatin1(text);
+}
 
 bool ToInt(const QString& text, int* out) {
   long long v = 0;
@@ -89,7 +99,8 @@ QString TrimRightBlanks(const QString& s) {
 
 bool IsHexAddress(const QString& s) {
   if (s.isEmpty() || s.size() > 4) return false;
-  return std::all_of(s.begin(), s.end(), [](QChar c) { return std::isxdigit(c.unicode() < 128 ? c.toLatin1() : 'x'); });
+  return std::all_of(s.begin(), s.end(),
+                     [](QChar c) { return std::isxdigit(c.unicode() < 128 ? c.toLatin1() : 'x'); });
 }
 
 QString CantOpenMessage() {
@@ -103,7 +114,8 @@ class Reader {
   // Decimal values come to the user's separator; a text with both separators beeps.
   QString Decimal(const QString& value) {
     bool beep = false;
-    const std::string out = orbit::NormalizeDecimalSeparator(value.toStdString(), ctx.decimalSeparator, &beep);
+    const std::string out =
+        orbit::NormalizeDecimalSeparator(value.toStdString(), ctx.decimalSeparator, &beep);
     if (beep && ctx.sounds != nullptr) ctx.sounds->Beep();
     return QString::fromStdString(out);
   }
@@ -118,7 +130,8 @@ class Reader {
   // Clears the path of a file that cannot be opened, with the message.
   void TestFile(QString* path) {
     if (path->isEmpty()) return;
-    const bool ok = ctx.canOpenFile ? ctx.canOpenFile(*path) : QFile(*path).open(QIODevice::ReadOnly);
+    const bool ok =
+        ctx.canOpenFile ? ctx.canOpenFile(*path) : QFile(*path).open(QIODevice::ReadOnly);
     if (ok) return;
     if (ctx.dialogs != nullptr) ctx.dialogs->Warning(CantOpenMessage());
     path->clear();
@@ -164,10 +177,14 @@ void ReadFont(const QString& value, FontSetting* font) {
   if (items.size() > 1 && ToInt(items[1], &size) && size > 0) font->size = size;
   font->bold = font->italic = font->underline = font->strikeOut = false;
   for (qsizetype i = 2; i < items.size(); ++i) {
-    if (items[i] == u"BOLD") font->bold = true;
-    else if (items[i] == u"ITALIC") font->italic = true;
-    else if (items[i] == u"UNDERLINE") font->underline = true;
-    else if (items[i] == u"STRIKEOUT") font->strikeOut = true;
+    if (items[i] == u"BOLD")
+      font->bold = true;
+    else if (items[i] == u"ITALIC")
+      font->italic = true;
+    else if (items[i] == u"UNDERLINE")
+      font->underline = true;
+    else if (items[i] == u"STRIKEOUT")
+      font->strikeOut = true;
   }
 }
 
@@ -215,8 +232,10 @@ void ReadPathLine(Reader& r, int n, const QString& value) {
 // Fixed-text flag keys: `on` sets the flag; `elseOff` clears it for any other value.
 Handler Flag(bool Settings::*field, const char* on, bool elseOff) {
   return [=](Reader& r, const QString& v) {
-    if (v == QLatin1String(on)) r.s.*field = true;
-    else if (elseOff) r.s.*field = false;
+    if (v == QLatin1String(on))
+      r.s.*field = true;
+    else if (elseOff)
+      r.s.*field = false;
   };
 }
 Handler Text(QString Settings::*field) {
@@ -253,7 +272,8 @@ void AddAntennaHandlers(QHash<QString, Handler>& h) {
     if (k.lpt) {
       h.insert("LPT_" + x + "=", [=](Reader& r, const QString& v) {
         int entry = 0;
-        a(r).lptEntry = (ToInt(v, &entry) && entry >= 1 && entry <= 4 && r.ctx.portIoUsable) ? entry - 1 : -1;
+        a(r).lptEntry =
+            (ToInt(v, &entry) && entry >= 1 && entry <= 4 && r.ctx.portIoUsable) ? entry - 1 : -1;
       });
       h.insert("ADLPT_" + x + "=", [=](Reader& r, const QString& v) {
         const bool ok = IsHexAddress(v);
@@ -267,9 +287,11 @@ void AddAntennaHandlers(QHash<QString, Handler>& h) {
         if (!v.isEmpty()) a(r).baud = v;
       });
     }
-    if (k.stop) h.insert("STOP_" + x + "=", [=](Reader& r, const QString& v) { a(r).stopSouth = v != u"N"; });
+    if (k.stop)
+      h.insert("STOP_" + x + "=", [=](Reader& r, const QString& v) { a(r).stopSouth = v != u"N"; });
     if (k.maxElevation || i == Index(RotatorInterface::Kct)) {
-      h.insert("MAX_EL_" + x + "=", [=](Reader& r, const QString& v) { a(r).maxElevation180 = v == u"180"; });
+      h.insert("MAX_EL_" + x + "=",
+               [=](Reader& r, const QString& v) { a(r).maxElevation180 = v == u"180"; });
     }
     if (k.azimuth450) {
       h.insert("AZ_" + x + "=", [=](Reader& r, const QString& v) {
@@ -375,8 +397,11 @@ void AddGeneralHandlers(QHash<QString, Handler>& h) {
     if (comma <= 0) return;
     const QString oldName = v.left(comma);
     auto& table = r.s.renames;
-    if (std::any_of(table.begin(), table.end(), [&](const RenamePair& p) { return p.oldName == oldName; })) return;
-    const auto free = std::find_if(table.begin(), table.end(), [](const RenamePair& p) { return p.oldName.isEmpty(); });
+    if (std::any_of(table.begin(), table.end(),
+                    [&](const RenamePair& p) { return p.oldName == oldName; }))
+      return;
+    const auto free = std::find_if(table.begin(), table.end(),
+                                   [](const RenamePair& p) { return p.oldName.isEmpty(); });
     if (free != table.end()) *free = {oldName, v.mid(comma + 1)};
   });
   h.insert("ACTIVE_GROUP=", [](Reader& r, const QString& v) {
@@ -384,8 +409,10 @@ void AddGeneralHandlers(QHash<QString, Handler>& h) {
     if (ToInt(v, &n) && n >= 1 && n <= kGroupCount) r.s.activeGroup = n;
   });
   h.insert("ALARM_TLE=", [](Reader& r, const QString& v) {
-    if (v == u"0") r.s.tleAgeAlarm = false;
-    else if (v == u"1") r.s.tleAgeAlarm = true;
+    if (v == u"0")
+      r.s.tleAgeAlarm = false;
+    else if (v == u"1")
+      r.s.tleAgeAlarm = true;
   });
   h.insert("DELAY_TLE=", IntOrUnchanged(&Settings::tleAgeDays));
   h.insert("AUTODWN=", Flag(&Settings::autoDownload, "1", true));
@@ -406,13 +433,18 @@ void AddGeometryHandlers(QHash<QString, Handler>& h) {
       G& g = r.s.geometry;
       int* t[8] = {};
       for (std::size_t i = 0; i < list.size(); ++i) t[i] = &(g.*list[i]);
-      if (list.size() == 2) ReadGeometry(v, {t[0], t[1]}, last);
-      else if (list.size() == 4) ReadGeometry(v, {t[0], t[1], t[2], t[3]}, last);
-      else ReadGeometry(v, {t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7]}, last);
+      if (list.size() == 2)
+        ReadGeometry(v, {t[0], t[1]}, last);
+      else if (list.size() == 4)
+        ReadGeometry(v, {t[0], t[1], t[2], t[3]}, last);
+      else
+        ReadGeometry(v, {t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7]}, last);
     });
   };
-  key("DISPLAY=", {&G::compactLeft, &G::compactTop, &G::settingsLeft, &G::settingsTop, &G::explorerLeft,
-                   &G::explorerTop, &G::explorerWidth, &G::explorerHeight}, LastValue::Rest);
+  key("DISPLAY=",
+      {&G::compactLeft, &G::compactTop, &G::settingsLeft, &G::settingsTop, &G::explorerLeft,
+       &G::explorerTop, &G::explorerWidth, &G::explorerHeight},
+      LastValue::Rest);
   key("DISPLAY_INIT=", {&G::settingsHeight, &G::settingsWidth}, LastValue::UpToComma);
   key("RESIZE=", {&G::compactExtraHeight, &G::compactExtraWidth}, LastValue::UpToComma);
   key("DISPLAY_24H=", {&G::chartLeft, &G::chartTop}, LastValue::UpToComma);
@@ -425,8 +457,9 @@ void AddGeometryHandlers(QHash<QString, Handler>& h) {
 
 void AddMapHandlers(QHash<QString, Handler>& h) {
   h.insert("CENTRE=", IntOrUnchanged(&Settings::mapCentre));
-  const std::pair<const char*, GroundTrackMode> traces[] = {
-      {"TRACE=", GroundTrackMode::Normal}, {"TRACE+=", GroundTrackMode::Plus}, {"TRACE-=", GroundTrackMode::Minus}};
+  const std::pair<const char*, GroundTrackMode> traces[] = {{"TRACE=", GroundTrackMode::Normal},
+                                                            {"TRACE+=", GroundTrackMode::Plus},
+                                                            {"TRACE-=", GroundTrackMode::Minus}};
   for (const auto& [key, mode] : traces) {
     h.insert(S(key), [mode](Reader& r, const QString& v) {
       if (v == u"ON") r.s.groundTrack = mode;
@@ -469,15 +502,19 @@ void AddMapHandlers(QHash<QString, Handler>& h) {
   h.insert("HOSTPASS=", TextWhenNotEmpty(&Settings::hostPass));
   h.insert("BROWSER_PERIOD=", IntOrUnchanged(&Settings::browserPeriod));
   h.insert("NOCHECK=", Flag(&Settings::noChecksum, "1", false));
-  h.insert("F_DOPPLER=", [](Reader& r, const QString& v) { r.FrequencyFactor(v, &r.s.moonFrequencyFactor); });
-  h.insert("FDX_DOPPLER=", [](Reader& r, const QString& v) { r.FrequencyFactor(v, &r.s.moonDxFrequencyFactor); });
+  h.insert("F_DOPPLER=",
+           [](Reader& r, const QString& v) { r.FrequencyFactor(v, &r.s.moonFrequencyFactor); });
+  h.insert("FDX_DOPPLER=",
+           [](Reader& r, const QString& v) { r.FrequencyFactor(v, &r.s.moonDxFrequencyFactor); });
   h.insert("DX_EME=", [](Reader& r, const QString& v) {
     if (v.size() == 6) r.s.dxEme = v;
   });
   h.insert("BIAS_EME=", [](Reader& r, const QString& v) {
     int x = 0;
-    if (!ToInt(v, &x) || x < 1) r.s.biasEme = 0;
-    else r.s.biasEme = std::clamp(x, 50, 1200);
+    if (!ToInt(v, &x) || x < 1)
+      r.s.biasEme = 0;
+    else
+      r.s.biasEme = std::clamp(x, 50, 1200);
   });
   h.insert("FORM_MOON=", Flag(&Settings::moonWindowOpen, "1", false));
 }
@@ -496,9 +533,12 @@ const QHash<QString, Handler>& FixedKeys() {
 
 // The six families whose key ends in a group number.
 enum class Family { Group, Path, Url, LoginUrl, LoginUser, LoginPassword };
-constexpr std::pair<const char*, Family> kFamilies[] = {
-    {"GROUP", Family::Group},        {"PATHNAME_G", Family::Path},          {"URL", Family::Url},
-    {"LOGIN_URL", Family::LoginUrl}, {"LOGIN_USERNAME", Family::LoginUser}, {"LOGIN_PASSWORD", Family::LoginPassword}};
+constexpr std::pair<const char*, Family> kFamilies[] = {{"GROUP", Family::Group},
+                                                        {"PATHNAME_G", Family::Path},
+                                                        {"URL", Family::Url},
+                                                        {"LOGIN_URL", Family::LoginUrl},
+                                                        {"LOGIN_USERNAME", Family::LoginUser},
+                                                        {"LOGIN_PASSWORD", Family::LoginPassword}};
 
 void ApplyFamily(Reader& r, const QString& key, const QString& value) {
   for (const auto& [prefix, family] : kFamilies) {
@@ -506,18 +546,31 @@ void ApplyFamily(Reader& r, const QString& key, const QString& value) {
     if (!key.startsWith(p)) continue;
     // The rest up to the final "=" is the group number; anything else counts as 0.
     const QString number = key.mid(p.size(), key.size() - p.size() - 1);
-    const bool digits = !number.isEmpty() && number.size() <= 2 &&
-                        std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const bool digits =
+        !number.isEmpty() && number.size() <= 2 &&
+        std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     const int n = digits ? number.toInt() : 0;
     if (n < 1 || n > kGroupCount) return;
     GroupSettings& g = r.s.groups[n - 1];
     switch (family) {
-      case Family::Group: ReadGroupLine(r, n, value); break;
-      case Family::Path: ReadPathLine(r, n, value); break;
-      case Family::Url: g.url = value; break;
-      case Family::LoginUrl: g.loginUrl = value; break;
-      case Family::LoginUser: g.loginUserName = value; break;
-      case Family::LoginPassword: g.loginPassword = value; break;
+      case Family::Group:
+        ReadGroupLine(r, n, value);
+        break;
+      case Family::Path:
+        ReadPathLine(r, n, value);
+        break;
+      case Family::Url:
+        g.url = value;
+        break;
+      case Family::LoginUrl:
+        g.loginUrl = value;
+        break;
+      case Family::LoginUser:
+        g.loginUserName = value;
+        break;
+      case Family::LoginPassword:
+        g.loginPassword = value;
+        break;
     }
     return;
   }
@@ -525,7 +578,9 @@ void ApplyFamily(Reader& r, const QString& key, const QString& value) {
 
 }  // namespace
 
-QString RotatorInterfaceName(RotatorInterface i) { return S(kInterfaceNames[Index(i)]); }
+QString RotatorInterfaceName(RotatorInterface i) {
+  return S(kInterfaceNames[Index(i)]);
+}
 
 std::optional<RotatorInterface> RotatorInterfaceFromName(const QString& name) {
   for (int i = 0; i < kRotatorInterfaceCount; ++i) {
@@ -544,7 +599,8 @@ std::array<GroupSettings, kGroupCount> DefaultGroups() {
 
 std::array<AntennaSettings, kRotatorInterfaceCount> DefaultAntennas() {
   std::array<AntennaSettings, kRotatorInterfaceCount> antennas;
-  for (int i = 0; i < kRotatorInterfaceCount; ++i) antennas[i].step = std::max(1, kAntennaKeys[i].stepMin);
+  for (int i = 0; i < kRotatorInterfaceCount; ++i)
+    antennas[i].step = std::max(1, kAntennaKeys[i].stepMin);
   auto& pourSat = antennas[Index(RotatorInterface::PourSat)];
   pourSat.calibrationAz = QStringLiteral("0.5138901");
   pourSat.calibrationEl = QStringLiteral("1.0277802");
@@ -572,7 +628,9 @@ SettingsEnvironment CurrentSettingsEnvironment() {
 Settings DefaultSettings(const SettingsEnvironment& env) {
   Settings s;
   s.groups[0].elementFile = env.programFolder + QStringLiteral("/amateur.txt");
-  const auto localise = [&](QString& text) { text.replace(QLatin1Char('.'), QLatin1Char(env.decimalSeparator)); };
+  const auto localise = [&](QString& text) {
+    text.replace(QLatin1Char('.'), QLatin1Char(env.decimalSeparator));
+  };
   for (AntennaSettings& a : s.antennas) {
     localise(a.calibrationAz);
     localise(a.calibrationEl);
@@ -581,7 +639,9 @@ Settings DefaultSettings(const SettingsEnvironment& env) {
   localise(s.moonFrequencyFactor);
   localise(s.moonDxFrequencyFactor);
   // Built-in sizes follow the screen's font scaling, rounded halves to even.
-  const auto scaled = [&](int size) { return static_cast<int>(std::nearbyint(size * env.scaleFactor)); };
+  const auto scaled = [&](int size) {
+    return static_cast<int>(std::nearbyint(size * env.scaleFactor));
+  };
   WindowGeometry& g = s.geometry;
   g.explorerWidth = scaled(695);
   g.explorerHeight = scaled(610);
@@ -608,19 +668,25 @@ void ReadSettingsFile(const QStringList& lines, Settings* settings, const ReadCo
     const QString key = line.left(eq + 1);
     const QString value = line.mid(eq + 1);
     const auto it = fixed.constFind(key);
-    if (it != fixed.constEnd()) it.value()(reader, value);
-    else ApplyFamily(reader, key, value);
+    if (it != fixed.constEnd())
+      it.value()(reader, value);
+    else
+      ApplyFamily(reader, key, value);
   }
   // Only one interface parks: the last "PARKING=" line read.
   if (reader.lastParking) settings->antennas[Index(*reader.lastParking)].parking = true;
 }
 
-SettingsFileStatus ReadSettingsFromFile(const QString& path, Settings* settings, const ReadContext& context) {
+SettingsFileStatus ReadSettingsFromFile(const QString& path, Settings* settings,
+                                        const ReadContext& context) {
   QStringList lines;
   switch (base::ReadAnsiLines(path, &lines)) {
-    case base::TextFileStatus::Ok: break;
-    case base::TextFileStatus::Missing: return SettingsFileStatus::Missing;
-    default: return SettingsFileStatus::Unreadable;
+    case base::TextFileStatus::Ok:
+      break;
+    case base::TextFileStatus::Missing:
+      return SettingsFileStatus::Missing;
+    default:
+      return SettingsFileStatus::Unreadable;
   }
   ReadSettingsFile(lines, settings, context);
   return SettingsFileStatus::Read;
@@ -640,9 +706,15 @@ class Writer {
   void AddIf(bool condition, const QString& key, const QString& value) {
     if (condition) Add(key, value);
   }
-  void OnOff(const QString& key, bool on) { Add(key, on ? QStringLiteral("ON") : QStringLiteral("OFF")); }
-  void YesNo(const QString& key, bool yes) { Add(key, yes ? QStringLiteral("YES") : QStringLiteral("NO")); }
-  void OneZero(const QString& key, bool one) { Add(key, one ? QStringLiteral("1") : QStringLiteral("0")); }
+  void OnOff(const QString& key, bool on) {
+    Add(key, on ? QStringLiteral("ON") : QStringLiteral("OFF"));
+  }
+  void YesNo(const QString& key, bool yes) {
+    Add(key, yes ? QStringLiteral("YES") : QStringLiteral("NO"));
+  }
+  void OneZero(const QString& key, bool one) {
+    Add(key, one ? QStringLiteral("1") : QStringLiteral("0"));
+  }
   void Values(const QString& key, std::initializer_list<int> values, bool trailingComma = false) {
     QStringList parts;
     for (int v : values) parts.append(QString::number(v));
@@ -662,7 +734,8 @@ QString FontText(const FontSetting& f) {
 
 void WriteGroups(const Settings& s, Writer& w) {
   for (const RenamePair& p : s.renames) {
-    w.AddIf(!p.oldName.isEmpty() && !p.newName.isEmpty(), "RENAME=", p.oldName + QLatin1Char(',') + p.newName);
+    w.AddIf(!p.oldName.isEmpty() && !p.newName.isEmpty(),
+            "RENAME=", p.oldName + QLatin1Char(',') + p.newName);
   }
   for (int n = 0; n < kGroupCount; ++n) {
     const GroupSettings& g = s.groups[n];
@@ -672,7 +745,8 @@ void WriteGroups(const Settings& s, Writer& w) {
     w.Add("GROUP" + QString::number(n + 1) + "=", line);
   }
   w.Add("ACTIVE_GROUP=", s.activeGroup);
-  for (int n = 0; n < kGroupCount; ++n) w.Add("PATHNAME_G" + QString::number(n + 1) + "=", s.groups[n].elementFile);
+  for (int n = 0; n < kGroupCount; ++n)
+    w.Add("PATHNAME_G" + QString::number(n + 1) + "=", s.groups[n].elementFile);
   for (int n = 0; n < kGroupCount; ++n) {
     const GroupSettings& g = s.groups[n];
     const QString num = QString::number(n + 1) + "=";
@@ -684,8 +758,8 @@ void WriteGroups(const Settings& s, Writer& w) {
 }
 
 void WriteGeometry(const WindowGeometry& g, Writer& w) {
-  w.Values("DISPLAY=", {g.compactLeft, g.compactTop, g.settingsLeft, g.settingsTop, g.explorerLeft, g.explorerTop,
-                        g.explorerWidth, g.explorerHeight});
+  w.Values("DISPLAY=", {g.compactLeft, g.compactTop, g.settingsLeft, g.settingsTop, g.explorerLeft,
+                        g.explorerTop, g.explorerWidth, g.explorerHeight});
   w.Values("DISPLAY_INIT=", {g.settingsHeight, g.settingsWidth});
   w.Values("RESIZE=", {g.compactExtraHeight, g.compactExtraWidth});
   w.Values("DISPLAY_24H=", {g.chartLeft, g.chartTop});
@@ -726,7 +800,8 @@ void WriteAntennas(const Settings& s, Writer& w) {
     w.Add("TESTAZ_" + x, a.testAzimuth);
     w.Add("TESTEL_" + x, a.testElevation);
     w.AddIf(a.parking, "PARKING=", S(kInterfaceNames[i]));
-    if (i == Index(RotatorInterface::TrakBox)) w.Add("TKB_HOST=", s.trakBoxHostMode ? QStringLiteral("Y") : QStringLiteral("N"));
+    if (i == Index(RotatorInterface::TrakBox))
+      w.Add("TKB_HOST=", s.trakBoxHostMode ? QStringLiteral("Y") : QStringLiteral("N"));
     if (i == Index(RotatorInterface::Kct)) {
       w.Add("MAX_EL_" + x, maxEl);
       w.Add("MOVENOW=", s.kctMoveNowFolder);
@@ -750,8 +825,10 @@ void WriteMap(const Settings& s, Writer& w) {
   w.Add("PRINTFONT24=", FontText(s.printFont24));
   w.AddIf(!s.tcpPort.isEmpty(), "TCPIP_PORT=", s.tcpPort);
   for (const QString& address : s.ipChecked) w.Add("IP_CHECKED=", address);
-  for (int n = 0; n < kFavouriteCount; ++n) w.Add("FAV" + QString::number(n + 1) + "AZ=", s.favouriteAzimuth[n]);
-  for (int n = 0; n < kFavouriteCount; ++n) w.Add("FAV" + QString::number(n + 1) + "TXT=", s.favouriteText[n]);
+  for (int n = 0; n < kFavouriteCount; ++n)
+    w.Add("FAV" + QString::number(n + 1) + "AZ=", s.favouriteAzimuth[n]);
+  for (int n = 0; n < kFavouriteCount; ++n)
+    w.Add("FAV" + QString::number(n + 1) + "TXT=", s.favouriteText[n]);
   w.AddIf(!s.myList.isEmpty(), "MYLIST=", s.myList);
   w.OneZero("VERSTART=", s.newReleaseCheck);
   w.AddIf(s.htmlPage, "HTML=", QStringLiteral("1"));
@@ -840,7 +917,8 @@ bool WriteTemporary(const QByteArray& path, const QByteArray& bytes) {
     ::chmod(path.constData(), S_IRUSR | S_IWUSR);
     if (::unlink(path.constData()) != 0) return false;
   }
-  const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
+  const int fd =
+      ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
   if (fd < 0) return false;
   const bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
@@ -859,12 +937,14 @@ bool save_configuration(const Settings& settings, const QString& folder, base::D
   // rename() replaces the old file in one step, whatever its mode: never half a file.
   if (!WriteTemporary(temp, bytes) || ::rename(temp.constData(), target.constData()) != 0) {
     ::unlink(temp.constData());
-    if (dialogs != nullptr) dialogs->Error(QCoreApplication::translate("Settings", "Can't create Orvane.ini"));
+    if (dialogs != nullptr)
+      dialogs->Error(QCoreApplication::translate("Settings", "Can't create Orvane.ini"));
     return false;
   }
   // It holds passwords: owner read only, as the program leaves it between runs.
   ::chmod(target.constData(), S_IRUSR);
-  const int dirFd = ::open(dir.isEmpty() ? "." : dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int dirFd =
+      ::open(dir.isEmpty() ? "." : dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dirFd >= 0) {
     ::fsync(dirFd);  // makes the rename itself durable
     ::close(dirFd);

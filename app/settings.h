@@ -26,9 +26,22 @@ inline constexpr const char* kSettingsFileName = "Orvane.ini";
 inline constexpr const char* kSettingsTempFileName = "Orvane.~in";
 
 // The ten rotator interfaces, in the order of their sections in the file.
-enum class RotatorInterface { PourSat, FodTrack, Ea4tx, Gs232, ProSisTel, EasyComm, M2Orion, Egis, TrakBox, Kct };
+enum class RotatorInterface {
+  PourSat,
+  FodTrack,
+  Ea4tx,
+  Gs232,
+  ProSisTel,
+  EasyComm,
+  M2Orion,
+  Egis,
+  TrakBox,
+  Kct
+};
 inline constexpr int kRotatorInterfaceCount = 10;
-inline constexpr int Index(RotatorInterface i) { return static_cast<int>(i); }
+inline constexpr int Index(RotatorInterface i) {
+  return static_cast<int>(i);
+}
 
 // The interface's name in "ANT=" and "PARKING=" ("POURSAT", ..., "TRAKBOX", "KCT").
 QString RotatorInterfaceName(RotatorInterface i);
@@ -37,23 +50,23 @@ std::optional<RotatorInterface> RotatorInterfaceFromName(const QString& name);
 // The settings of one rotator interface. Not every interface has every key; the unused
 // fields keep their defaults and are not written.
 struct AntennaSettings {
-  int lptEntry = -1;         // printer port chooser: 0..3 = LPT1, LPT2, LPT3, LPTx; -1 none
-  QString lptAddressText;    // LPTx base address as typed (up to 4 hex digits)
-  int lptAddress = 0;        // the same, converted
-  QString port;              // serial port name without its first three letters; empty = none
+  int lptEntry = -1;       // printer port chooser: 0..3 = LPT1, LPT2, LPT3, LPTx; -1 none
+  QString lptAddressText;  // LPTx base address as typed (up to 4 hex digits)
+  int lptAddress = 0;      // the same, converted
+  QString port;            // serial port name without its first three letters; empty = none
   QString baud = QStringLiteral("4800");
-  bool stopSouth = false;    // mechanical stop at South (else North)
+  bool stopSouth = false;  // mechanical stop at South (else North)
   bool maxElevation180 = false;
-  bool azimuth450 = false;   // printer-port rotators: 450-degree azimuth range
-  int step = 1;              // minimum step (degrees; M2-ORION tenths, EGIS hundredths)
-  QString calibrationAz;     // bits per degree of azimuth (decimal text)
-  QString calibrationEl;     // bits per degree of elevation
-  QString calibrationZero;   // azimuth in degrees of bit value 0
-  int azimuthOffset = 0;     // degrees
-  int elevationOffset = 0;   // degrees
-  int testAzimuth = 0;       // test and parking position, degrees
+  bool azimuth450 = false;  // printer-port rotators: 450-degree azimuth range
+  int step = 1;             // minimum step (degrees; M2-ORION tenths, EGIS hundredths)
+  QString calibrationAz;    // bits per degree of azimuth (decimal text)
+  QString calibrationEl;    // bits per degree of elevation
+  QString calibrationZero;  // azimuth in degrees of bit value 0
+  int azimuthOffset = 0;    // degrees
+  int elevationOffset = 0;  // degrees
+  int testAzimuth = 0;      // test and parking position, degrees
   int testElevation = 0;
-  bool parking = false;      // "Parking position" box
+  bool parking = false;  // "Parking position" box
   bool operator==(const AntennaSettings&) const = default;
 };
 
@@ -124,43 +137,44 @@ struct Settings {
   bool windowNormal = true;                      // WINDOW= NORMAL (else REDUCED)
   bool trackLine = true;
   bool synchro = false;
-  bool trackNoStop = false;        // "Resume tracking when pass ends"
-  bool trackStop360 = false;       // "Stop tracking on 360° Azimuth step"
-  bool noConfirmQuit = false;      // CONFIRM_QUIT=YES: do not ask when quitting
-  QString qraLocator;              // text of the locator edit
+  bool trackNoStop = false;    // "Resume tracking when pass ends"
+  bool trackStop360 = false;   // "Stop tracking on 360° Azimuth step"
+  bool noConfirmQuit = false;  // CONFIRM_QUIT=YES: do not ask when quitting
+  QString qraLocator;          // text of the locator edit
   bool latitudeNorth = true;
-  QString latitude;                // degrees, decimal text
+  QString latitude;  // degrees, decimal text
   bool longitudeWest = true;
   QString longitude;
   QString altitude = QStringLiteral("0");  // metres
-  QString qraLocatorDx = QStringLiteral("      ");  // six blanks: none (what an empty value reads as)
+  QString qraLocatorDx =
+      QStringLiteral("      ");  // six blanks: none (what an empty value reads as)
   QString latitudeDx;
   QString longitudeDx;
   QString altitudeDx = QStringLiteral("0");
-  int minElevation = 0;            // degrees, -5..20
-  QString localUtc;                // local time minus UTC, hours, as typed
-  int timeZone = -1;               // time-zone state at the last quit: 0, 1, 2; -1 unknown
+  int minElevation = 0;  // degrees, -5..20
+  QString localUtc;      // local time minus UTC, hours, as typed
+  int timeZone = -1;     // time-zone state at the last quit: 0, 1, 2; -1 unknown
   bool showUtc = false;
   bool show24h = false;
   bool alarm = false;
-  int alarmLength = 10;            // seconds, 1..60
+  int alarmLength = 10;  // seconds, 1..60
   bool preview = true;
-  int previewBefore = 5;           // minutes, 1..10
+  int previewBefore = 5;  // minutes, 1..10
   QString mapPathname;
   QString mapPathname180;
   QString lastDxcc;
   std::array<RenamePair, kRenamePairCount> renames;
   std::array<GroupSettings, kGroupCount> groups = DefaultGroups();
-  int activeGroup = 1;             // 1..10
+  int activeGroup = 1;  // 1..10
   bool tleAgeAlarm = true;
   int tleAgeDays = 3;
   bool autoDownload = false;
   WindowGeometry geometry;
   QString dxccSeparator = QStringLiteral("\t");
-  int mapZoom = 100;               // percent: 100, 125, 150, 175, 200
+  int mapZoom = 100;                        // percent: 100, 125, 150, 175, 200
   std::optional<RotatorInterface> antenna;  // ANT=, none when empty
   std::array<AntennaSettings, kRotatorInterfaceCount> antennas = DefaultAntennas();
-  bool trakBoxHostMode = false;    // TKB_HOST=
+  bool trakBoxHostMode = false;                                   // TKB_HOST=
   QString kctMoveNowFolder = QStringLiteral("c:\\radio\\kct\\");  // MOVENOW=
 
   // [MAP]
@@ -169,28 +183,28 @@ struct Settings {
   bool mapGrid = false;
   bool mapSun = false;
   bool mapSunPlus = false;
-  int mapRefresh = 10;             // seconds
+  int mapRefresh = 10;  // seconds
   int mapPenWidth = 3;
   bool mapStayOnTop = false;
   FontSetting printFont{QStringLiteral("Courier"), 9};
   FontSetting printFont24{QStringLiteral("MS Sans Serif"), 8};
   QString tcpPort = QStringLiteral("10987");
-  QStringList ipChecked;           // checked local addresses of the TCP/IP server
+  QStringList ipChecked;  // checked local addresses of the TCP/IP server
   std::array<int, kFavouriteCount> favouriteAzimuth{};
   std::array<QString, kFavouriteCount> favouriteText = DefaultFavouriteTexts();
-  QString myList;                  // HF beam "my list" file
-  bool newReleaseCheck = false;    // VERSTART=
+  QString myList;                // HF beam "my list" file
+  bool newReleaseCheck = false;  // VERSTART=
   bool htmlPage = false;
   bool upload = false;
   int pixel = 1;
   QString host, hostDir, hostUser, hostPass;
   int browserPeriod = 30;
-  bool noChecksum = false;         // "Don't control checksums of the TLE files"
+  bool noChecksum = false;  // "Don't control checksums of the TLE files"
   QString moonFrequencyFactor = QStringLiteral("1.000");    // F_DOPPLER=
   QString moonDxFrequencyFactor = QStringLiteral("1.000");  // FDX_DOPPLER=
-  QString dxEme;                   // DX locator of the Moon window, 6 characters
-  int biasEme = 0;                 // 0 or 50..1200
-  bool moonWindowOpen = false;     // FORM_MOON=
+  QString dxEme;                // DX locator of the Moon window, 6 characters
+  int biasEme = 0;              // 0 or 50..1200
+  bool moonWindowOpen = false;  // FORM_MOON=
 
   bool operator==(const Settings&) const = default;
 };
@@ -206,7 +220,9 @@ struct SettingsEnvironment {
 // The running program's environment: ProgramFolder(), the user's separator, scale 1.
 SettingsEnvironment CurrentSettingsEnvironment();
 Settings DefaultSettings(const SettingsEnvironment& environment);
-inline Settings DefaultSettings() { return DefaultSettings(CurrentSettingsEnvironment()); }
+inline Settings DefaultSettings() {
+  return DefaultSettings(CurrentSettingsEnvironment());
+}
 
 // Base size of the compact window at scale 1 (not in the file).
 inline constexpr int kCompactWidth = 260;
@@ -218,7 +234,7 @@ struct ReadContext {
   base::Dialogs* dialogs = nullptr;  // "Can't open the satellite data file"
   // Whether a file can be opened for reading (element files, "my list"); QFile by default.
   std::function<bool(const QString& path)> canOpenFile;
-  bool portIoUsable = true;          // printer-port choices are kept only when true
+  bool portIoUsable = true;  // printer-port choices are kept only when true
 };
 
 // A context with the user's decimal separator and the real file test.

@@ -127,7 +127,8 @@ TextFileStatus ReadRawLines(const QString& path, std::vector<std::string>* lines
   QByteArray bytes;
   const TextFileStatus status = ReadFileBytes(path, &bytes);
   if (status == TextFileStatus::Ok) {
-    *lines = SplitRawLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    *lines =
+        SplitRawLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   }
   return status;
 }

@@ -1,11 +1,12 @@
 #include "base/program_folder.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
-#include <unistd.h>
 
 namespace base {
 
@@ -27,7 +28,9 @@ QString& CachedFolder() {
 QString ExecutableDir() {
   if (QCoreApplication::instance() != nullptr) return QCoreApplication::applicationDirPath();
   // Before the application object exists (or without one, in tools and tests).
-  return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2);
+  return QFileInfo(QStringLiteral("/proc/self/exe"))
+      .canonicalFilePath()
+      .section(QLatin1Char('/'), 0, -2);
 }
 
 bool IsWritableDir(const QString& dir) {
@@ -58,14 +61,17 @@ QString ProgramFolder() {
   if (!OverrideFolder().isEmpty()) return OverrideFolder();
   if (CachedFolder().isEmpty()) {
     const QString exeDir = ExecutableDir();
-    CachedFolder() = ChooseProgramFolder(exeDir, qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+    CachedFolder() =
+        ChooseProgramFolder(exeDir, qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
     // Nowhere writable: keep the executable's directory; saving will then report its failure.
     if (CachedFolder().isEmpty()) CachedFolder() = exeDir.isEmpty() ? QDir::currentPath() : exeDir;
   }
   return CachedFolder();
 }
 
-QString ProgramFilePath(const QString& name) { return ProgramFolder() + QLatin1Char('/') + name; }
+QString ProgramFilePath(const QString& name) {
+  return ProgramFolder() + QLatin1Char('/') + name;
+}
 
 void SetProgramFolderOverride(const QString& folder) {
   QMutexLocker lock(&FolderMutex());

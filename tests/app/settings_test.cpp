@@ -16,11 +16,15 @@
 #include "base/sounds.h"
 
 // Readable failures.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+  *os << '"' << s.toStdString() << '"';
+}
 
 namespace app {
 // The comparisons print their difference with LineDiff.
-inline void PrintTo(const Settings&, std::ostream* os) { *os << "<Settings>"; }
+inline void PrintTo(const Settings&, std::ostream* os) {
+  *os << "<Settings>";
+}
 
 namespace {
 
@@ -32,7 +36,9 @@ struct Harness {
     context.decimalSeparator = separator;
     context.sounds = &sounds;
     context.dialogs = &dialogs;
-    context.canOpenFile = [](const QString& path) { return !path.contains(QLatin1String("missing")); };
+    context.canOpenFile = [](const QString& path) {
+      return !path.contains(QLatin1String("missing"));
+    };
     SettingsEnvironment env;
     env.programFolder = QStringLiteral("/opt/orvane");
     env.decimalSeparator = separator;
@@ -83,113 +89,216 @@ struct KeyCase {
 
 TEST(SettingsKeys, EachReadRuleAndBadValue) {
   using S = const Settings&;
-  const auto& gs = [](S s) -> const AntennaSettings& { return s.antennas[Index(RotatorInterface::Gs232)]; };
-  const auto& pour = [](S s) -> const AntennaSettings& { return s.antennas[Index(RotatorInterface::PourSat)]; };
+  const auto& gs = [](S s) -> const AntennaSettings& {
+    return s.antennas[Index(RotatorInterface::Gs232)];
+  };
+  const auto& pour = [](S s) -> const AntennaSettings& {
+    return s.antennas[Index(RotatorInterface::PourSat)];
+  };
   const KeyCase cases[] = {
       {"language", {"LANGUAGE=FRENCH"}, [](S s) { EXPECT_EQ(s.language, "FRENCH"); }},
-      {"language unknown ignored", {"LANGUAGE=FRENCH", "LANGUAGE=Klingon"}, [](S s) { EXPECT_EQ(s.language, "FRENCH"); }},
+      {"language unknown ignored",
+       {"LANGUAGE=FRENCH", "LANGUAGE=Klingon"},
+       [](S s) { EXPECT_EQ(s.language, "FRENCH"); }},
       {"window other value reduced", {"WINDOW=normal"}, [](S s) { EXPECT_FALSE(s.windowNormal); }},
       {"trackline other value off", {"TRACKLINE=YES"}, [](S s) { EXPECT_FALSE(s.trackLine); }},
       {"synchro", {"SYNCHRO=ON"}, [](S s) { EXPECT_TRUE(s.synchro); }},
       {"confirm quit", {"CONFIRM_QUIT=YES"}, [](S s) { EXPECT_TRUE(s.noConfirmQuit); }},
       {"confirm quit other", {"CONFIRM_QUIT=yes"}, [](S s) { EXPECT_FALSE(s.noConfirmQuit); }},
-      {"longitude east", {"LONGITUDE=E2.35"}, [](S s) { EXPECT_FALSE(s.longitudeWest); EXPECT_EQ(s.longitude, "2.35"); }},
-      {"latitude empty ignored", {"LATTITUDE=S10", "LATTITUDE="},
-       [](S s) { EXPECT_FALSE(s.latitudeNorth); EXPECT_EQ(s.latitude, "10"); }},
-      {"dx locator empty is six blanks", {"QRA_LOCATOR_DX="}, [](S s) { EXPECT_EQ(s.qraLocatorDx, "      "); }},
+      {"longitude east",
+       {"LONGITUDE=E2.35"},
+       [](S s) {
+         EXPECT_FALSE(s.longitudeWest);
+         EXPECT_EQ(s.longitude, "2.35");
+       }},
+      {"latitude empty ignored",
+       {"LATTITUDE=S10", "LATTITUDE="},
+       [](S s) {
+         EXPECT_FALSE(s.latitudeNorth);
+         EXPECT_EQ(s.latitude, "10");
+       }},
+      {"dx locator empty is six blanks",
+       {"QRA_LOCATOR_DX="},
+       [](S s) { EXPECT_EQ(s.qraLocatorDx, "      "); }},
       {"elevation clamped high", {"ELEVATION=45"}, [](S s) { EXPECT_EQ(s.minElevation, 20); }},
       {"elevation clamped low", {"ELEVATION=-9"}, [](S s) { EXPECT_EQ(s.minElevation, -5); }},
-      {"elevation bad is 0", {"ELEVATION=7", "ELEVATION=x"}, [](S s) { EXPECT_EQ(s.minElevation, 0); }},
+      {"elevation bad is 0",
+       {"ELEVATION=7", "ELEVATION=x"},
+       [](S s) { EXPECT_EQ(s.minElevation, 0); }},
       {"local-utc kept as typed", {"LOCAL-UTC=+5.5"}, [](S s) { EXPECT_EQ(s.localUtc, "+5.5"); }},
       {"time zone", {"TIME_ZONE=2"}, [](S s) { EXPECT_EQ(s.timeZone, 2); }},
       {"time zone bad", {"TIME_ZONE=2", "TIME_ZONE=abc"}, [](S s) { EXPECT_EQ(s.timeZone, -1); }},
       {"show utc", {"SHOW_UTC=YES", "SHOW_UTC=YES"}, [](S s) { EXPECT_TRUE(s.showUtc); }},
-      {"alarm length bad", {"ALARM_LENGTH=30", "ALARM_LENGTH=3O"}, [](S s) { EXPECT_EQ(s.alarmLength, 10); }},
+      {"alarm length bad",
+       {"ALARM_LENGTH=30", "ALARM_LENGTH=3O"},
+       [](S s) { EXPECT_EQ(s.alarmLength, 10); }},
       {"alarm length clamped", {"ALARM_LENGTH=600"}, [](S s) { EXPECT_EQ(s.alarmLength, 60); }},
-      {"preview before bad", {"PREVIEW_BEFORE=8", "PREVIEW_BEFORE="}, [](S s) { EXPECT_EQ(s.previewBefore, 5); }},
+      {"preview before bad",
+       {"PREVIEW_BEFORE=8", "PREVIEW_BEFORE="},
+       [](S s) { EXPECT_EQ(s.previewBefore, 5); }},
       {"active group", {"ACTIVE_GROUP=4"}, [](S s) { EXPECT_EQ(s.activeGroup, 4); }},
-      {"active group 77 ignored", {"ACTIVE_GROUP=4", "ACTIVE_GROUP=77", "ACTIVE_GROUP=0"},
+      {"active group 77 ignored",
+       {"ACTIVE_GROUP=4", "ACTIVE_GROUP=77", "ACTIVE_GROUP=0"},
        [](S s) { EXPECT_EQ(s.activeGroup, 4); }},
-      {"alarm tle other value unchanged", {"ALARM_TLE=0", "ALARM_TLE=2"}, [](S s) { EXPECT_FALSE(s.tleAgeAlarm); }},
-      {"delay tle bad unchanged", {"DELAY_TLE=9", "DELAY_TLE=nine"}, [](S s) { EXPECT_EQ(s.tleAgeDays, 9); }},
-      {"autodwn other off", {"AUTODWN=1", "AUTODWN=yes"}, [](S s) { EXPECT_FALSE(s.autoDownload); }},
+      {"alarm tle other value unchanged",
+       {"ALARM_TLE=0", "ALARM_TLE=2"},
+       [](S s) { EXPECT_FALSE(s.tleAgeAlarm); }},
+      {"delay tle bad unchanged",
+       {"DELAY_TLE=9", "DELAY_TLE=nine"},
+       [](S s) { EXPECT_EQ(s.tleAgeDays, 9); }},
+      {"autodwn other off",
+       {"AUTODWN=1", "AUTODWN=yes"},
+       [](S s) { EXPECT_FALSE(s.autoDownload); }},
       {"sepdxcc", {"SEPDXCC=;"}, [](S s) { EXPECT_EQ(s.dxccSeparator, ";"); }},
       {"zoom 175", {"ZOOM_MAP=175"}, [](S s) { EXPECT_EQ(s.mapZoom, 175); }},
       {"ant", {"ANT=TRAKBOX"}, [](S s) { EXPECT_EQ(s.antenna, RotatorInterface::TrakBox); }},
       {"ant empty", {"ANT=KCT", "ANT="}, [](S s) { EXPECT_FALSE(s.antenna.has_value()); }},
       {"lpt entry", {"LPT_POURSAT=3"}, [=](S s) { EXPECT_EQ(pour(s).lptEntry, 2); }},
-      {"lpt bad", {"LPT_POURSAT=3", "LPT_POURSAT=9"}, [=](S s) { EXPECT_EQ(pour(s).lptEntry, -1); }},
+      {"lpt bad",
+       {"LPT_POURSAT=3", "LPT_POURSAT=9"},
+       [=](S s) { EXPECT_EQ(pour(s).lptEntry, -1); }},
       {"lpt address", {"ADLPT_POURSAT=03bc"}, [=](S s) { EXPECT_EQ(pour(s).lptAddress, 0x3BC); }},
-      {"lpt address bad", {"ADLPT_POURSAT=378", "ADLPT_POURSAT=XYZ1"},
-       [=](S s) { EXPECT_EQ(pour(s).lptAddress, 0); EXPECT_EQ(pour(s).lptAddressText, ""); }},
+      {"lpt address bad",
+       {"ADLPT_POURSAT=378", "ADLPT_POURSAT=XYZ1"},
+       [=](S s) {
+         EXPECT_EQ(pour(s).lptAddress, 0);
+         EXPECT_EQ(pour(s).lptAddressText, "");
+       }},
       {"port", {"PORT_GS232=USB0"}, [=](S s) { EXPECT_EQ(gs(s).port, "USB0"); }},
-      {"baud empty keeps", {"BAUD_GS232=9600", "BAUD_GS232="}, [=](S s) { EXPECT_EQ(gs(s).baud, "9600"); }},
+      {"baud empty keeps",
+       {"BAUD_GS232=9600", "BAUD_GS232="},
+       [=](S s) { EXPECT_EQ(gs(s).baud, "9600"); }},
       {"stop other value south", {"STOP_GS232=n"}, [=](S s) { EXPECT_TRUE(gs(s).stopSouth); }},
       {"max el", {"MAX_EL_GS232=180"}, [=](S s) { EXPECT_TRUE(gs(s).maxElevation180); }},
-      {"max el kct read back", {"MAX_EL_KCT=180"},
+      {"max el kct read back",
+       {"MAX_EL_KCT=180"},
        [](S s) { EXPECT_TRUE(s.antennas[Index(RotatorInterface::Kct)].maxElevation180); }},
-      {"az 450", {"AZ_FODTRACK=450"}, [](S s) { EXPECT_TRUE(s.antennas[Index(RotatorInterface::FodTrack)].azimuth450); }},
+      {"az 450",
+       {"AZ_FODTRACK=450"},
+       [](S s) { EXPECT_TRUE(s.antennas[Index(RotatorInterface::FodTrack)].azimuth450); }},
       {"step clamped", {"STEP_GS232=9"}, [=](S s) { EXPECT_EQ(gs(s).step, 5); }},
       {"step bad", {"STEP_GS232=3", "STEP_GS232=?"}, [=](S s) { EXPECT_EQ(gs(s).step, 1); }},
-      {"step m2 range", {"STEP_M2ORION=45", "STEP_EGIS=0"}, [](S s) {
+      {"step m2 range",
+       {"STEP_M2ORION=45", "STEP_EGIS=0"},
+       [](S s) {
          EXPECT_EQ(s.antennas[Index(RotatorInterface::M2Orion)].step, 45);
          EXPECT_EQ(s.antennas[Index(RotatorInterface::Egis)].step, 1);
        }},
-      {"offsets", {"AZOFFSET_GS=-40", "ELOFFSET_GS=12"},
-       [=](S s) { EXPECT_EQ(gs(s).azimuthOffset, -30); EXPECT_EQ(gs(s).elevationOffset, 12); }},
-      {"egis elevation offset range", {"ELOFFSET_EGIS=-44", "ELOFFSET_EASY=-44"}, [](S s) {
+      {"offsets",
+       {"AZOFFSET_GS=-40", "ELOFFSET_GS=12"},
+       [=](S s) {
+         EXPECT_EQ(gs(s).azimuthOffset, -30);
+         EXPECT_EQ(gs(s).elevationOffset, 12);
+       }},
+      {"egis elevation offset range",
+       {"ELOFFSET_EGIS=-44", "ELOFFSET_EASY=-44"},
+       [](S s) {
          EXPECT_EQ(s.antennas[Index(RotatorInterface::Egis)].elevationOffset, -44);
          EXPECT_EQ(s.antennas[Index(RotatorInterface::EasyComm)].elevationOffset, -15);
        }},
-      {"offset suffix is the short one", {"AZOFFSET_GS232=5"}, [=](S s) { EXPECT_EQ(gs(s).azimuthOffset, 0); }},
-      {"test position", {"TESTAZ_TKB=500", "TESTEL_TKB=45"}, [](S s) {
+      {"offset suffix is the short one",
+       {"AZOFFSET_GS232=5"},
+       [=](S s) { EXPECT_EQ(gs(s).azimuthOffset, 0); }},
+      {"test position",
+       {"TESTAZ_TKB=500", "TESTEL_TKB=45"},
+       [](S s) {
          EXPECT_EQ(s.antennas[Index(RotatorInterface::TrakBox)].testAzimuth, 450);
          EXPECT_EQ(s.antennas[Index(RotatorInterface::TrakBox)].testElevation, 45);
        }},
-      {"calibration empty keeps default", {"CALAZ_POURSAT="}, [=](S s) { EXPECT_EQ(pour(s).calibrationAz, "0.5138901"); }},
-      {"parking last wins", {"PARKING=GS232", "PARKING=EGIS", "PARKING=BOGUS"}, [](S s) {
+      {"calibration empty keeps default",
+       {"CALAZ_POURSAT="},
+       [=](S s) { EXPECT_EQ(pour(s).calibrationAz, "0.5138901"); }},
+      {"parking last wins",
+       {"PARKING=GS232", "PARKING=EGIS", "PARKING=BOGUS"},
+       [](S s) {
          EXPECT_FALSE(s.antennas[Index(RotatorInterface::Gs232)].parking);
          EXPECT_TRUE(s.antennas[Index(RotatorInterface::Egis)].parking);
        }},
       {"trakbox host", {"TKB_HOST=Y"}, [](S s) { EXPECT_TRUE(s.trakBoxHostMode); }},
       {"trace minus", {"TRACE-=ON"}, [](S s) { EXPECT_EQ(s.groundTrack, GroundTrackMode::Minus); }},
-      {"trace off changes nothing", {"TRACE+=ON", "TRACE=OFF"}, [](S s) { EXPECT_EQ(s.groundTrack, GroundTrackMode::Plus); }},
+      {"trace off changes nothing",
+       {"TRACE+=ON", "TRACE=OFF"},
+       [](S s) { EXPECT_EQ(s.groundTrack, GroundTrackMode::Plus); }},
       {"grid off changes nothing", {"GRID=ON", "GRID=OFF"}, [](S s) { EXPECT_TRUE(s.mapGrid); }},
-      {"centre bad ignored", {"CENTRE=180", "CENTRE=east"}, [](S s) { EXPECT_EQ(s.mapCentre, 180); }},
+      {"centre bad ignored",
+       {"CENTRE=180", "CENTRE=east"},
+       [](S s) { EXPECT_EQ(s.mapCentre, 180); }},
       {"refresh bad", {"REFRESH=20", "REFRESH=x"}, [](S s) { EXPECT_EQ(s.mapRefresh, 10); }},
-      {"penwidth bad unchanged", {"PENWIDTH=5", "PENWIDTH=x"}, [](S s) { EXPECT_EQ(s.mapPenWidth, 5); }},
-      {"print font", {"PRINTFONT=Arial,12,BOLD,STRIKEOUT"}, [](S s) {
+      {"penwidth bad unchanged",
+       {"PENWIDTH=5", "PENWIDTH=x"},
+       [](S s) { EXPECT_EQ(s.mapPenWidth, 5); }},
+      {"print font",
+       {"PRINTFONT=Arial,12,BOLD,STRIKEOUT"},
+       [](S s) {
          EXPECT_EQ(s.printFont, (FontSetting{"Arial", 12, true, false, false, true}));
        }},
-      {"print font bad size keeps size", {"PRINTFONT24=Arial,big,ITALIC"}, [](S s) {
+      {"print font bad size keeps size",
+       {"PRINTFONT24=Arial,big,ITALIC"},
+       [](S s) {
          EXPECT_EQ(s.printFont24, (FontSetting{"Arial", 8, false, true, false, false}));
        }},
-      {"ip checked adds", {"IP_CHECKED=10.0.0.1", "IP_CHECKED=10.0.0.2", "IP_CHECKED=10.0.0.1"},
-       [](S s) { EXPECT_EQ(s.ipChecked, QStringList({"10.0.0.1", "10.0.0.2"})); }},
-      {"favourites", {"FAV3AZ=270", "FAV3AZ=west", "FAV6TXT=Europe", "FAV7AZ=1"}, [](S s) {
+      {"ip checked adds",
+       {"IP_CHECKED=10.0.0.1", "IP_CHECKED=10.0.0.2", "IP_CHECKED=10.0.0.1"},
+       [](S s) {
+         EXPECT_EQ(s.ipChecked, QStringList({"10.0.0.1", "10.0.0.2"}));
+       }},
+      {"favourites",
+       {"FAV3AZ=270", "FAV3AZ=west", "FAV6TXT=Europe", "FAV7AZ=1"},
+       [](S s) {
          EXPECT_EQ(s.favouriteAzimuth[2], 270);
          EXPECT_EQ(s.favouriteText[5], "Europe");
          EXPECT_EQ(s.favouriteText[0], "Fav.1");
        }},
       {"pixel empty unchanged", {"PIXEL=3", "PIXEL="}, [](S s) { EXPECT_EQ(s.pixel, 3); }},
       {"host empty keeps", {"HOST=a.org", "HOST="}, [](S s) { EXPECT_EQ(s.host, "a.org"); }},
-      {"html and nocheck", {"HTML=1", "NOCHECK=1"}, [](S s) { EXPECT_TRUE(s.htmlPage); EXPECT_TRUE(s.noChecksum); }},
-      {"f doppler bad unchanged", {"F_DOPPLER=2.5", "F_DOPPLER=fast"}, [](S s) { EXPECT_EQ(s.moonFrequencyFactor, "2.5"); }},
+      {"html and nocheck",
+       {"HTML=1", "NOCHECK=1"},
+       [](S s) {
+         EXPECT_TRUE(s.htmlPage);
+         EXPECT_TRUE(s.noChecksum);
+       }},
+      {"f doppler bad unchanged",
+       {"F_DOPPLER=2.5", "F_DOPPLER=fast"},
+       [](S s) { EXPECT_EQ(s.moonFrequencyFactor, "2.5"); }},
       {"form moon", {"FORM_MOON=1"}, [](S s) { EXPECT_TRUE(s.moonWindowOpen); }},
       {"bias bad", {"BIAS_EME=300", "BIAS_EME=x"}, [](S s) { EXPECT_EQ(s.biasEme, 0); }},
-      {"display init extra values ignored", {"DISPLAY_INIT=500,700,9"},
-       [](S s) { EXPECT_EQ(s.geometry.settingsHeight, 500); EXPECT_EQ(s.geometry.settingsWidth, 700); }},
-      {"display sun second bad", {"DISPLAY_SUN=7,x"}, [](S s) { EXPECT_EQ(s.geometry.sunLeft, 7); EXPECT_EQ(s.geometry.sunTop, 50); }},
-      {"display non-numeric stops", {"DISPLAY=1,2,abc,4,5,6,7,8"}, [](S s) {
+      {"display init extra values ignored",
+       {"DISPLAY_INIT=500,700,9"},
+       [](S s) {
+         EXPECT_EQ(s.geometry.settingsHeight, 500);
+         EXPECT_EQ(s.geometry.settingsWidth, 700);
+       }},
+      {"display sun second bad",
+       {"DISPLAY_SUN=7,x"},
+       [](S s) {
+         EXPECT_EQ(s.geometry.sunLeft, 7);
+         EXPECT_EQ(s.geometry.sunTop, 50);
+       }},
+      {"display non-numeric stops",
+       {"DISPLAY=1,2,abc,4,5,6,7,8"},
+       [](S s) {
          EXPECT_EQ(s.geometry.compactTop, 2);
          EXPECT_EQ(s.geometry.settingsLeft, 0);
          EXPECT_EQ(s.geometry.explorerHeight, 610);
        }},
-      {"display empty value stops", {"DISPLAY_MAP=5,,7,8"},
-       [](S s) { EXPECT_EQ(s.geometry.mapLeft, 5); EXPECT_EQ(s.geometry.mapWidth, 616); }},
-      {"display map last is the rest", {"DISPLAY_MAP=5,6,7,8,9"},
-       [](S s) { EXPECT_EQ(s.geometry.mapWidth, 7); EXPECT_EQ(s.geometry.mapHeight, 382); }},
-      {"negative positions", {"DISPLAY_HF=-1200,-5"}, [](S s) { EXPECT_EQ(s.geometry.hfLeft, -1200); EXPECT_EQ(s.geometry.hfTop, -5); }},
+      {"display empty value stops",
+       {"DISPLAY_MAP=5,,7,8"},
+       [](S s) {
+         EXPECT_EQ(s.geometry.mapLeft, 5);
+         EXPECT_EQ(s.geometry.mapWidth, 616);
+       }},
+      {"display map last is the rest",
+       {"DISPLAY_MAP=5,6,7,8,9"},
+       [](S s) {
+         EXPECT_EQ(s.geometry.mapWidth, 7);
+         EXPECT_EQ(s.geometry.mapHeight, 382);
+       }},
+      {"negative positions",
+       {"DISPLAY_HF=-1200,-5"},
+       [](S s) {
+         EXPECT_EQ(s.geometry.hfLeft, -1200);
+         EXPECT_EQ(s.geometry.hfTop, -5);
+       }},
   };
   for (const KeyCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -207,7 +316,8 @@ TEST(SettingsKeys, GroupNumberFamilies) {
   EXPECT_EQ(h.settings, before) << LineDiff(h.settings, before);
   EXPECT_TRUE(h.dialogs.warnings.isEmpty());
 
-  h.Read({"URL2=u2", "LOGIN_URL2=l2", "LOGIN_USERNAME10=n10", "LOGIN_PASSWORD10=p=10", "URL10=u10"});
+  h.Read(
+      {"URL2=u2", "LOGIN_URL2=l2", "LOGIN_USERNAME10=n10", "LOGIN_PASSWORD10=p=10", "URL10=u10"});
   EXPECT_EQ(h.settings.groups[1].url, "u2");
   EXPECT_EQ(h.settings.groups[1].loginUrl, "l2");
   EXPECT_EQ(h.settings.groups[9].url, "u10");
@@ -231,7 +341,7 @@ TEST(SettingsKeys, DefaultsOfTheRunningProgram) {
   EXPECT_EQ(s.geometry.explorerWidth, 869);   // 868.75
   EXPECT_EQ(s.geometry.explorerHeight, 762);  // 762.5, halves to even
   EXPECT_EQ(s.geometry.settingsHeight, 550);
-  EXPECT_EQ(s.geometry.settingsWidth, 854);   // 853.75
+  EXPECT_EQ(s.geometry.settingsWidth, 854);  // 853.75
 }
 
 // --- the edge cases of the file format -----------------------------------------------------
@@ -289,13 +399,14 @@ TEST_P(SettingsBothSeparators, OldGroupFormatKeepsNamesWithoutNotes) {
 
 TEST_P(SettingsBothSeparators, ElementFileAndMyListOpenTest) {
   Harness h(GetParam());
-  h.Read({"GROUP1=A,25544", "PATHNAME_G1=/tle/missing.txt", "PATHNAME_G2=/tle/ok.txt", "PATHNAME_G3=",
-          "MYLIST=/hf/missing.bdx"});
+  h.Read({"GROUP1=A,25544", "PATHNAME_G1=/tle/missing.txt", "PATHNAME_G2=/tle/ok.txt",
+          "PATHNAME_G3=", "MYLIST=/hf/missing.bdx"});
   EXPECT_EQ(h.settings.groups[0].elementFile, "");
   EXPECT_FALSE(h.settings.groups[0].menuEnabled);
   EXPECT_EQ(h.settings.groups[1].elementFile, "/tle/ok.txt");
   EXPECT_EQ(h.settings.myList, "");
-  EXPECT_EQ(h.dialogs.warnings, QStringList({"Can't open the satellite data file", "Can't open the satellite data file"}));
+  EXPECT_EQ(h.dialogs.warnings, QStringList({"Can't open the satellite data file",
+                                             "Can't open the satellite data file"}));
 }
 
 TEST_P(SettingsBothSeparators, RenamePairs) {
@@ -314,7 +425,9 @@ TEST_P(SettingsBothSeparators, RenamePairs) {
 TEST_P(SettingsBothSeparators, RangeRulesOfTheMoonWindow) {
   Harness h(GetParam());
   const QString sep(QChar::fromLatin1(GetParam()));
-  const auto bias = [&](const char* v) { return h.Read({QStringLiteral("BIAS_EME=") + v}).biasEme; };
+  const auto bias = [&](const char* v) {
+    return h.Read({QStringLiteral("BIAS_EME=") + v}).biasEme;
+  };
   EXPECT_EQ(bias("30"), 50);
   EXPECT_EQ(bias("0"), 0);
   EXPECT_EQ(bias("5000"), 1200);
@@ -391,7 +504,8 @@ TEST(SettingsFile, GoldenFileSetsEveryWrittenKeyAwayFromItsDefault) {
   Harness h('.');
   h.Read(Golden());
   QHash<QString, QString> written;
-  for (const QString& line : BuildSettingsLines(h.settings)) written.insert(line.section('=', 0, 0), line);
+  for (const QString& line : BuildSettingsLines(h.settings))
+    written.insert(line.section('=', 0, 0), line);
   for (const QString& line : BuildSettingsLines(fresh.settings)) {
     // The three ground-track keys name one mode: two of them are always OFF.
     if (!line.contains('=') || line.startsWith("VERSION=") || line.startsWith("TRACE-=")) continue;
@@ -413,7 +527,8 @@ TEST_P(SettingsBothSeparators, RoundTripGivesTheSameSettings) {
   fourth.Read(BuildSettingsLines(defaults.settings));
   EXPECT_EQ(fourth.settings.groupFormat, GroupFormat::Numbers);
   fourth.settings.groupFormat = defaults.settings.groupFormat;
-  for (GroupSettings& g : fourth.settings.groups) g.menuVisible = false;  // the written lines define the groups
+  for (GroupSettings& g : fourth.settings.groups)
+    g.menuVisible = false;  // the written lines define the groups
   EXPECT_EQ(fourth.settings, defaults.settings) << LineDiff(fourth.settings, defaults.settings);
 
   // And from a record filled by hand (unwritten fields in a state the reader produces).
@@ -505,7 +620,8 @@ TEST_F(SettingsSave, UnwritableFolder) {
   ASSERT_TRUE(base::WriteAnsiLines(Ini(), {"[ORVANE]", "LANGUAGE=FRENCH"}));
   const QByteArray old = FileBytes(Ini());
   ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                                                    QFileDevice::ReadOther | QFileDevice::ExeOther));
+                                                    QFileDevice::ReadOther |
+                                                    QFileDevice::ExeOther));
   const auto attempt = [&] {
     // Root may write anywhere: try as an ordinary user, in a child process.
     if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(3);
@@ -515,7 +631,8 @@ TEST_F(SettingsSave, UnwritableFolder) {
   };
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(attempt(), ::testing::ExitedWithCode(0), "");
-  QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  QFile::setPermissions(dir.path(),
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   EXPECT_EQ(FileBytes(Ini()), old);
   EXPECT_FALSE(QFile::exists(Temp()));
 }
@@ -531,7 +648,8 @@ TEST_F(SettingsSave, BadInputReadsAndSavesCleanly) {
   bytes.append("DISPLAY=a,b,c\nDISPLAY_MAP=1,2,,\nDISPLAY_DX=,,,\nACTIVE_GROUP=77\nCENTRE=\xFF\n");
   bytes.append("GROUP5=" + QByteArray(100000, ',') + "\nNO EQUALS SIGN\n\0\0=\0\n");
   for (int i = 0; i < 80; ++i) bytes.append("RENAME=" + QByteArray::number(i) + ",x\r\n");
-  for (const char* key : {"LATTITUDE=", "LONGITUDE=", "PRINTFONT=,,,", "FAV1AZ=\x80", "BIAS_EME=99999999999"})
+  for (const char* key :
+       {"LATTITUDE=", "LONGITUDE=", "PRINTFONT=,,,", "FAV1AZ=\x80", "BIAS_EME=99999999999"})
     bytes.append(QByteArray(key) + "\r");
   const QString path = dir.path() + "/bad.ini";
   QFile f(path);
@@ -551,7 +669,8 @@ TEST_F(SettingsSave, BadInputReadsAndSavesCleanly) {
   Harness back;
   ASSERT_EQ(ReadSettingsFromFile(Ini(), &back.settings, back.context), SettingsFileStatus::Read);
   // Every written value comes back (the group lines now in the current format).
-  EXPECT_EQ(BuildSettingsLines(back.settings), BuildSettingsLines(h.settings)) << LineDiff(back.settings, h.settings);
+  EXPECT_EQ(BuildSettingsLines(back.settings), BuildSettingsLines(h.settings))
+      << LineDiff(back.settings, h.settings);
   EXPECT_EQ(back.settings.groupFormat, GroupFormat::Numbers);
   ASSERT_TRUE(save_configuration(back.settings, dir.path(), &dialogs));
   EXPECT_EQ(FileBytes(Ini()), saved);
@@ -561,7 +680,8 @@ TEST_F(SettingsSave, BadInputReadsAndSavesCleanly) {
 TEST_F(SettingsSave, MissingAndOversizedFilesApplyNothing) {
   Harness h;
   const Settings before = h.settings;
-  EXPECT_EQ(ReadSettingsFromFile(dir.path() + "/none.ini", &h.settings, h.context), SettingsFileStatus::Missing);
+  EXPECT_EQ(ReadSettingsFromFile(dir.path() + "/none.ini", &h.settings, h.context),
+            SettingsFileStatus::Missing);
   const QString big = dir.path() + "/big.ini";
   QFile f(big);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -583,7 +703,8 @@ TEST(AnsiText, EveryByteSurvivesDecodeAndEncode) {
   EXPECT_EQ(text[0x81], QChar(0x0081));  // undefined in the code page: kept as is
   EXPECT_EQ(text[0xE9], QChar(0x00E9));
   EXPECT_EQ(base::EncodeWindows1252(text), all);
-  EXPECT_EQ(base::EncodeWindows1252(QString::fromUtf8("\u0080 \u0100 \U0001F600 \u2122")), QByteArray("? ? ? \x99"));
+  EXPECT_EQ(base::EncodeWindows1252(QString::fromUtf8("\u0080 \u0100 \U0001F600 \u2122")),
+            QByteArray("? ? ? \x99"));
 }
 
 TEST(AnsiText, LineEnds) {
@@ -591,7 +712,8 @@ TEST(AnsiText, LineEnds) {
   EXPECT_EQ(base::SplitTextLines(u"a\r\n\r\nb\r\n"), QStringList({"a", "", "b"}));
   EXPECT_EQ(base::SplitTextLines(u"\n"), QStringList({""}));
   EXPECT_TRUE(base::SplitTextLines(u"").isEmpty());
-  EXPECT_EQ(base::SplitRawLines("x\r\r\ny\n\xE9"), (std::vector<std::string>{"x", "", "y", "\xE9"}));
+  EXPECT_EQ(base::SplitRawLines("x\r\r\ny\n\xE9"),
+            (std::vector<std::string>{"x", "", "y", "\xE9"}));
 }
 
 TEST(AnsiText, FilesWholeAndRaw) {
@@ -617,10 +739,12 @@ TEST(ProgramFolder, ExecutableDirElseDataFolder) {
   QTemporaryDir dir;
   EXPECT_EQ(base::ChooseProgramFolder(dir.path(), "", "/nonexistent"), dir.path());
   const QString missing = dir.path() + "/gone";
-  EXPECT_EQ(base::ChooseProgramFolder(missing, dir.path() + "/xdg", "/nonexistent"), dir.path() + "/xdg/Orvane");
+  EXPECT_EQ(base::ChooseProgramFolder(missing, dir.path() + "/xdg", "/nonexistent"),
+            dir.path() + "/xdg/Orvane");
   EXPECT_TRUE(QFileInfo(dir.path() + "/xdg/Orvane").isDir());
   // A relative XDG_DATA_HOME does not count.
-  EXPECT_EQ(base::ChooseProgramFolder(missing, "rel", dir.path()), dir.path() + "/.local/share/Orvane");
+  EXPECT_EQ(base::ChooseProgramFolder(missing, "rel", dir.path()),
+            dir.path() + "/.local/share/Orvane");
   EXPECT_TRUE(QFileInfo(dir.path() + "/.local/share/Orvane").isDir());
 
   base::SetProgramFolderOverride(dir.path() + "/");
