@@ -544,6 +544,38 @@ TEST_P(SettingsBothSeparators, RoundTripGivesTheSameSettings) {
   EXPECT_EQ(third.settings, s) << LineDiff(third.settings, s);
 }
 
+// Keys written only when set are absent from a file of defaults; the others are all there.
+TEST(SettingsFile, KeysWrittenOnlyWhenSet) {
+  Settings s;
+  s.tcpPort.clear();
+  const QStringList lines = BuildSettingsLines(s);
+  QSet<QString> keys;
+  for (const QString& line : lines)
+    keys.insert(line.section('=', 0, 0) + (line.contains('=') ? "=" : ""));
+  for (const char* key :
+       {"TRACK_NOSTOP=", "TRACK_STOP360=", "CONFIRM_QUIT=",   "LAST_DXCC=",        "RENAME=",
+        "SEPDXCC=",      "ADLPT_POURSAT=", "ADLPT_FODTRACK=", "PORT_GS232=",       "PORT_TKB=",
+        "AZ_POURSAT=",   "AZ_FODTRACK=",   "PARKING=",        "STAYONTOP=",        "TCPIP_PORT=",
+        "IP_CHECKED=",   "MYLIST=",        "HTML=",           "UPLOAD=",           "HOST=",
+        "HOSTDIR=",      "HOSTUSER=",      "HOSTPASS=",       "NOCHECK=",          "DX_EME=",
+        "STOP_TKB=",     "STOP_KCT=",      "MAX_EL_TKB=",     "AZOFFSET_POURSAT=", "PORT_EA4TX="}) {
+    EXPECT_FALSE(keys.contains(key)) << key;
+  }
+  for (const char* key :
+       {"[ORVANE]",       "[POURSAT]",   "[GS-232]",      "[TRAKBOX]",         "[KCT]",
+        "[MAP]",          "GROUP10=",    "PATHNAME_G10=", "LOGIN_PASSWORD10=", "LPT_FODTRACK=",
+        "BAUD_EASYCOMM=", "STEP_KCT=",   "MAX_EL_KCT=",   "ZERO_FODTRACK=",    "ELOFFSET_EGIS=",
+        "TESTEL_TKB=",    "TKB_HOST=",   "MOVENOW=",      "FAV6TXT=",          "FORM_MOON=",
+        "ANT=",           "DISPLAY_DX=", "PRINTFONT24="}) {
+    EXPECT_TRUE(keys.contains(key)) << key;
+  }
+  EXPECT_TRUE(lines.contains("GROUP2=G2,,,,,,,,,,,,,,,"));
+  EXPECT_TRUE(lines.contains("DISPLAY_DX=401,302,456,447,"));
+  EXPECT_TRUE(lines.contains("LPT_POURSAT=0"));
+  EXPECT_TRUE(lines.contains("ANT="));
+  EXPECT_TRUE(lines.contains("PRINTFONT=Courier,9"));
+}
+
 TEST(SettingsFile, WriterKeepsLinesWhole) {
   Settings s;
   s.groups[0].name = "A,B";
