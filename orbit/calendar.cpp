@@ -4,9 +4,6 @@
 
 namespace orbit {
 
-Real Int(Real x) { return std::trunc(x); }
-Real Round(Real x) { return std::nearbyint(x); }
-
 int MonthFromName(std::string_view name) {
   for (int i = 0; i < 12; ++i) {
     if (name == kMonthNames[static_cast<std::size_t>(i)]) return i + 1;
