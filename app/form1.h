@@ -1,0 +1,315 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/form1_countdown.h"
+#include "app/form1_group_model.h"
+#include "app/form1_seams.h"
+#include "app/languages.h"
+#include "app/settings.h"
+#include "app/station.h"
+#include "base/clock.h"
+#include "base/sounds.h"
+#include "prediction/pass_search.h"
+#include "prediction/pass_slot.h"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QSpinBox;
+class QStackedWidget;
+class QTabWidget;
+class QTimer;
+class QToolButton;
+class QWidget;
+
+namespace app {
+
+class TFormDialog;
+class TFormRename;
+class SatelliteListWidget;
+
+// What the main window takes from outside: the clock, sounds, dialogs, the program's
+// folder and the road out of the program. Tests hand in their doubles.
+struct Form1Environment {
+  base::Clock* clock = nullptr;
+  base::Sounds* sounds = nullptr;
+  base::Dialogs* dialogs = nullptr;
+  QString programFolder;           // absolute, without a trailing separator
+  std::function<void()> terminate; // ends the process after a completed quit
+  Form1Seams seams;                // subsystems that later windows provide
+};
+
+// The main window: settings panel, compact pass list and explorer.
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit TForm1(Form1Environment environment, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // ----- Program-wide flags of the start-up.
+  bool WindowsReady = false;  // set by the program entry once every window exists
+  bool SilentAction = false;  // start-up code is triggering menu commands itself
+  QString CurrentLanguage = QStringLiteral("English");
+  Real ScaleFactor = 1;
+
+  // ----- Handlers named after the original form; tests call them directly too.
+  void TimersecondeTimer();
+  void TimerBlinkTimer();
+  void TimerFinCreateTimer();
+  void MenuInitialisationClick();
+  void ShowSettingsPanel();
+  void BitBtn_OK_LocationClick();
+  void MenuQuitterClick();
+  void PageControlGroupeChange();
+  void LoadGroupFile();
+  void SelectGroup(int group);
+  void MenuRenameClick();
+  void SwitchLanguage(Language language);
+  void ShowSlot(int slot);
+
+  // ----- Faces.
+  bool SettingsPanelShowing() const;
+  bool CompactListShowing() const;
+  bool ExplorerShowing() const;
+  bool Quitting() const { return quitting_; }
+  bool Computing() const { return loadingSlots_; }
+
+  // ----- State for the other windows and the tests.
+  const prediction::SlotTable& Slots() const { return slots_; }
+  const StationRecord& Station() const { return station_; }
+  const Settings& CurrentSettings() const { return settings_; }
+  int ActiveGroup() const { return activeGroup_; }
+  int AlarmBeepCount() const { return alarmBeepCount_; }
+  TFormDialog* DialogWindow() const { return formDialog_; }
+  TFormRename* RenameWindow() const { return formRename_; }
+  QListWidget* GroupList(int group) const;  // group 1..10
+  QLineEdit* GroupFileEdit(int group) const;
+  GroupModel& Groups() { return *groups_; }
+  QString SelectedName(int group, int slot) const;
+  QString HelpFile() const { return helpFile_; }
+  bool MinuteChanged() const { return minuteChanged_; }
+
+  // ----- Controls (object names are the original form's).
+  QWidget* faces = nullptr;  // holds the settings panel and the pass-list face
+  QWidget* PanelLocator = nullptr;
+  QLabel* LabelInitialisation = nullptr;
+  QGroupBox* GroupBoxStation = nullptr;
+  QLabel* LabelLocator = nullptr;
+  QLabel* LabelLattitude = nullptr;
+  QLabel* LabelLongitude = nullptr;
+  QLabel* LabelAltitude = nullptr;
+  QLabel* LabelLocalUTC = nullptr;
+  QLineEdit* EditQRAlocator = nullptr;
+  QLineEdit* EditLattitude = nullptr;
+  QLineEdit* EditLongitude = nullptr;
+  QCheckBox* CheckBox_lattitude_Nord = nullptr;
+  QCheckBox* CheckBox_lattitude_Sud = nullptr;
+  QCheckBox* CheckBox_longitude_Ouest = nullptr;
+  QCheckBox* CheckBox_longitude_Est = nullptr;
+  QLineEdit* EditAltitude = nullptr;
+  QLineEdit* EditLocalUTC = nullptr;
+  QPushButton* ButtonConv = nullptr;
+  QGroupBox* GroupBoxSatellite = nullptr;
+  QTabWidget* PageControlGroupe = nullptr;
+  std::array<QWidget*, kGroupCount> TabSheetG{};
+  std::array<QLineEdit*, kGroupCount> EditFichier2LignesG{};
+  std::array<QPushButton*, kGroupCount> ButtonParcourirFichier2lignesG{};
+  std::array<SatelliteListWidget*, kGroupCount> ListBoxSatellitesG{};
+  QPushButton* BitBtnNomGroupe = nullptr;
+  QWidget* PanelNomGroupe = nullptr;
+  QLineEdit* EditNomGroupe = nullptr;
+  QPushButton* BitBtnOKNomGroupe = nullptr;
+  QPushButton* BitBtnCancelNomGroupe = nullptr;
+  QToolButton* SpeedButtonRAZ = nullptr;
+  QLabel* StaticTextStatus = nullptr;
+  QGroupBox* GroupBoxAntenna = nullptr;
+  QGroupBox* GroupBoxOptions = nullptr;
+  QLabel* LabelElevation = nullptr;
+  QSpinBox* SpinEditElevation = nullptr;
+  QCheckBox* CheckBoxAlarme = nullptr;
+  QLabel* LabelDureeAlarme = nullptr;
+  QSpinBox* SpinEditDureeAlarme = nullptr;
+  QCheckBox* CheckBoxPreVisu = nullptr;
+  QLabel* LabelPreVisu = nullptr;
+  QSpinBox* SpinEditPreVisu = nullptr;
+  QPushButton* BitBtn_OK_Location = nullptr;
+
+  QWidget* PanelMain = nullptr;
+  QGroupBox* GroupBoxPrevisions = nullptr;
+  QLabel* LabelVisiSat = nullptr;
+  std::array<QLineEdit*, prediction::kSlotCount> Edit{};  // Edit1..Edit15
+  QLineEdit* EditDate = nullptr;
+  QLineEdit* EditTime = nullptr;
+  QWidget* PanelExplorer = nullptr;
+  QWidget* PanelImage = nullptr;
+
+  QMenu* MenuFichier = nullptr;
+  QAction* MenuRename = nullptr;
+  QAction* MenuSaveEph = nullptr;
+  QAction* MenuNoChecksum = nullptr;
+  QAction* MenuNoConfirm = nullptr;
+  QAction* MenuQuitter = nullptr;
+  QAction* MenuInitialisation = nullptr;
+  QMenu* MenuGroupe = nullptr;
+  std::array<QAction*, kGroupCount> MenuGroupeN{};  // MenuGroupe1..MenuGroupe10
+  QAction* MenuLune = nullptr;
+  QAction* MenuSoleil = nullptr;
+  QAction* MenuHFBeam = nullptr;
+  QMenu* Menulangue = nullptr;
+  QAction* MenuEnglish = nullptr;
+  QAction* MenuEspagnol = nullptr;
+  QAction* MenuFrancais = nullptr;
+  QAction* MenuDeutsch = nullptr;
+  QAction* MenuItalien = nullptr;
+  QMenu* MenuOptions = nullptr;
+  QAction* MenuDateCalcul = nullptr;
+  QAction* MenuTU = nullptr;
+  QAction* MenuDisplay24h = nullptr;
+  QMenu* MenuFenetre = nullptr;
+  QAction* MenuFenetreNormale = nullptr;
+  QAction* MenuFenetreReduite = nullptr;
+  QMenu* MenuInformation = nullptr;
+  QAction* menugettingstarted = nullptr;
+  QAction* MenuAide = nullptr;
+  QAction* MenuAPropos = nullptr;
+  QAction* MenuInfoVersion = nullptr;
+  QAction* MenuEME = nullptr;
+
+  QTimer* Timerseconde = nullptr;
+  QTimer* TimerBlink = nullptr;
+  QTimer* TimerFinCreate = nullptr;
+
+ signals:
+  // A slot line was clicked or entered; the explorer shows it.
+  void SlotActivated(int slot);
+  // The language changed outside the start-up: open windows apply it.
+  void LanguageSwitched();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // form1_build.cpp
+  void BuildWidgets();
+  QWidget* BuildSettingsPanel();
+  QWidget* BuildStationBox();
+  QWidget* BuildGroupBox();
+  QWidget* BuildOptionsBox();
+  QWidget* BuildPassList();
+  void BuildTimers();
+  // form1_menus.cpp
+  void BuildMenus();
+  void Retranslate();
+  void RetranslateMessages();
+  void RefreshPassListTitle();
+  void MenuGroupeClick();
+  void ApplyMenuGroupStates();
+  // form1_startup.cpp
+  void FormCreate();
+  bool SettingsComplete() const;
+  bool ParseStationBlock();
+  bool TimeZoneChanged();
+  void EnterCompactFace();
+  void EnterSettingsFace();
+  void ApplySettingsToControls();
+  void CollectSettingsFromControls();
+  void InstallSampleElementFile();
+  QString ProgramFile(const QString& name) const;
+  void ShowFace(QWidget* face);
+  QString VersionCaption() const;
+  // form1_settings.cpp
+  void ApplyGroupMenuFromSettings();
+  void CaptureGeometryForSave();
+  // form1_station.cpp
+  void ConnectStation();
+  void ApplyStationEdit(QLineEdit* edited, const StationEdit& result);
+  void EditQRAlocatorChange();
+  void EditLattitudeChange();
+  void EditLongitudeChange();
+  void EditAltitudeChange();
+  void EditLocalUTCChange();
+  void HemisphereClick(HemisphereBox box, bool checked);
+  StationTexts CurrentStationTexts() const;
+  // form1_groups.cpp
+  void ConnectGroups();
+  void FillGroupList(int group, const GroupFileResult& file);
+  void ListBoxSatellitesMouseUp(int group, Qt::MouseButton button, const QPoint& position);
+  void ButtonParcourirFichier2lignesClick(int group);
+  void EditFichier2LignesChange(int group);
+  void BitBtnNomGroupeClick();
+  void BitBtnOKNomGroupeClick();
+  void BitBtnCancelNomGroupeClick();
+  void SpeedButtonRAZClick();
+  void SelectGroupEntries(int group);
+  void SetGroupMenuEntry(int group, bool enabled, bool checked);
+  bool SameSelection(int a, int b) const;
+  void SortRenames();
+  void RenameAccepted(const RenameRows& rows);
+  void OpenRenameWindow(const QString& pendingName, const QString& pendingNumber);
+  void WriteDataFile(const QString& name, const std::vector<std::string>& lines, bool readOnly);
+  // form1_passes.cpp
+  void LoadAllSlots();
+  void SearchSlot(int index);
+  void ShowSlotText(int index);
+  void ApplySlotColour(int index, std::uint32_t rgb);
+  void ClearSlotResults();
+  void RefreshSearchContext();
+  void RaiseAlarmForSlot(int index);
+  void ShowClock(Real now);
+  void SlotKeyDown(int index, QKeyEvent* event);
+  // form1_quit.cpp
+  void RecordCompactPosition(bool withExtraSize);
+  void RecordSettingsGeometry();
+  bool SaveConfiguration();
+
+  Form1Environment env_;
+  Settings settings_;
+  StationRecord station_;
+  TranslatingDialogs translatingDialogs_;
+  std::unique_ptr<GroupModel> groups_;
+  QStringList keys_;                         // `SatelliteKeys` of the active group's list
+  QString currentElementFile_;
+  QString helpFile_;
+  prediction::SlotTable slots_;
+  prediction::SearchContext search_;
+  std::vector<std::string> elementContent_;  // kept text of the active group's file
+  std::vector<std::string> radioDataLines_;  // "Orvane.dat"
+  std::vector<std::string> notesLines_;      // "Orvane.nfo"
+  LanguageSwitcher languages_;
+  TFormDialog* formDialog_ = nullptr;
+  TFormRename* formRename_ = nullptr;
+
+  int activeGroup_ = 1;
+  bool settingsFileExisted_ = false;
+  bool radioDataExisted_ = false;
+  bool minuteChanged_ = false;
+  bool quitting_ = false;
+  bool quitDone_ = false;
+  bool quitAsking_ = false;
+  bool loadingSlots_ = false;
+  bool settingsOpenedSinceComputation_ = true;
+  int shownSlot_ = 0;
+  int computedHeight_ = 0;  // compact height that the last computation gave the window
+  int compactBaseWidth_ = 260;
+  int compactBaseHeight_ = 350;
+  int alarmBeepCount_ = 0;
+  std::array<bool, prediction::kSlotCount> slotBlink_{};
+  Real previousTickTime_ = 0;
+  bool updatingControls_ = false;  // texts set by the program do not re-enter handlers
+};
+
+}  // namespace app

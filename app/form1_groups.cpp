@@ -1,0 +1,282 @@
+// The group pages of the settings panel: element files, satellite lists and selection,
+// group names, the Group menu and the rename window.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <cerrno>
+#include <cstdio>
+
+#include "app/form1.h"
+#include "app/form1_list_delegate.h"
+#include "app/form_rename.h"
+#include "base/ansi_text.h"
+
+namespace app {
+
+namespace {
+
+std::size_t Gi(int group) { return static_cast<std::size_t>(std::clamp(group, 1, kGroupCount) - 1); }
+
+}  // namespace
+
+QListWidget* TForm1::GroupList(int group) const { return ListBoxSatellitesG[Gi(group)]; }
+QLineEdit* TForm1::GroupFileEdit(int group) const { return EditFichier2LignesG[Gi(group)]; }
+QString TForm1::SelectedName(int group, int slot) const {
+  return groups_->SelectedName(group, slot);
+}
+bool TForm1::SameSelection(int a, int b) const { return groups_->SameSelection(a, b); }
+void TForm1::SortRenames() { groups_->SortRenames(); }
+
+void TForm1::ConnectGroups() {
+  connect(PageControlGroupe, &QTabWidget::currentChanged, this, &TForm1::PageControlGroupeChange);
+  for (int g = 1; g <= kGroupCount; ++g) {
+    connect(ButtonParcourirFichier2lignesG[Gi(g)], &QPushButton::clicked, this,
+            [this, g] { ButtonParcourirFichier2lignesClick(g); });
+    connect(EditFichier2LignesG[Gi(g)], &QLineEdit::textChanged, this,
+            [this, g] { EditFichier2LignesChange(g); });
+  }
+  connect(BitBtnNomGroupe, &QPushButton::clicked, this, &TForm1::BitBtnNomGroupeClick);
+  connect(BitBtnOKNomGroupe, &QPushButton::clicked, this, &TForm1::BitBtnOKNomGroupeClick);
+  connect(BitBtnCancelNomGroupe, &QPushButton::clicked, this, &TForm1::BitBtnCancelNomGroupeClick);
+  connect(EditNomGroupe, &QLineEdit::returnPressed, this, &TForm1::BitBtnOKNomGroupeClick);
+  connect(SpeedButtonRAZ, &QToolButton::clicked, this, &TForm1::SpeedButtonRAZClick);
+  connect(BitBtn_OK_Location, &QPushButton::clicked, this, &TForm1::BitBtn_OK_LocationClick);
+}
+
+void TForm1::SetGroupMenuEntry(int group, bool enabled, bool checked) {
+  QAction* entry = MenuGroupeN[Gi(group)];
+  if (enabled) {
+    // A usable group is always reachable from the menu.
+    entry->setVisible(true);
+    MenuGroupe->menuAction()->setVisible(true);
+  }
+  entry->setEnabled(enabled);
+  entry->setChecked(checked);
+}
+
+void TForm1::PageControlGroupeChange() {
+  activeGroup_ = PageControlGroupe->currentIndex() + 1;
+  if (activeGroup_ < 1) activeGroup_ = 1;
+  QLineEdit* fileEdit = GroupFileEdit(activeGroup_);
+  fileEdit->setCursorPosition(static_cast<int>(fileEdit->text().size()));
+  currentElementFile_ = fileEdit->text();
+  if (!currentElementFile_.isEmpty()) {
+    LoadGroupFile();
+  } else {
+    GroupList(activeGroup_)->clear();
+    keys_.clear();
+  }
+  const bool selection = !GroupList(activeGroup_)->selectedItems().isEmpty();
+  SetGroupMenuEntry(activeGroup_, selection, selection);
+  if (PanelNomGroupe->isVisible()) {
+    EditNomGroupe->setText(PageControlGroupe->tabText(activeGroup_ - 1));
+    EditNomGroupe->setFocus();
+  }
+  RefreshPassListTitle();
+}
+
+void TForm1::WriteDataFile(const QString& name, const std::vector<std::string>& lines,
+                           bool readOnly) {
+  const QString path = ProgramFile(name);
+  QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
+  QFile::remove(path);
+  if (!base::WriteRawLines(path, lines)) return;
+  if (readOnly) QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+}
+
+void TForm1::LoadGroupFile() {
+  const int g = activeGroup_;
+  QLineEdit* fileEdit = GroupFileEdit(g);
+  {
+    const QSignalBlocker blocker(fileEdit);
+    fileEdit->setText(currentElementFile_);
+  }
+  fileEdit->setCursorPosition(static_cast<int>(currentElementFile_.size()));
+  groups_->SetElementFile(g, currentElementFile_);
+  if (!QFileInfo::exists(currentElementFile_)) {
+    ShowSettingsPanel();
+    return;
+  }
+  // Radio data and notes are read again: they may have been edited meanwhile.
+  if (QFileInfo::exists(ProgramFile(QStringLiteral("Orvane.dat"))))
+    base::ReadRawLines(ProgramFile(QStringLiteral("Orvane.dat")), &radioDataLines_);
+  if (QFileInfo::exists(ProgramFile(QStringLiteral("Orvane.nfo"))))
+    base::ReadRawLines(ProgramFile(QStringLiteral("Orvane.nfo")), &notesLines_);
+
+  std::vector<std::string> raw;
+  if (base::ReadRawLines(currentElementFile_, &raw) != base::TextFileStatus::Ok) {
+    env_.sounds->Warning();
+    env_.dialogs->Warning(msg::CantOpenElementFile());
+    ShowSettingsPanel();
+    return;
+  }
+  GroupFileResult file =
+      groups_->Load(g, raw, !MenuNoChecksum->isChecked(), radioDataLines_, notesLines_,
+                    settings_.groupFormat == GroupFormat::Numbers);
+  if (file.tooManyLines) {
+    env_.dialogs->Warning(msg::TooManyLines());
+    ShowSettingsPanel();
+    return;
+  }
+  if (file.radioDataChanged) WriteDataFile(QStringLiteral("Orvane.dat"), radioDataLines_, true);
+  if (file.notesChanged) WriteDataFile(QStringLiteral("Orvane.nfo"), notesLines_, false);
+  elementContent_ = std::move(file.elementText);
+  FillGroupList(g, file);
+}
+
+void TForm1::FillGroupList(int group, const GroupFileResult& file) {
+  QListWidget* list = GroupList(group);
+  const QSignalBlocker blocker(list);
+  list->clear();
+  keys_.clear();
+  StaticTextStatus->setVisible(file.outOfWork);
+  for (const GroupListEntry& entry : file.entries) {
+    auto* item = new QListWidgetItem(entry.name, list);
+    item->setData(kSatelliteKeyRole, entry.key);
+    item->setSelected(entry.selected);
+    keys_.append(entry.key);
+  }
+}
+
+void TForm1::SelectGroupEntries(int group) {
+  QListWidget* list = GroupList(group);
+  const QSignalBlocker blocker(list);
+  QStringList names;
+  for (int s = 1; s <= kGroupSelectionSize; ++s) names.append(groups_->SelectedName(group, s));
+  for (int i = 0; i < list->count(); ++i) {
+    QListWidgetItem* item = list->item(i);
+    item->setSelected(names.contains(item->text()));
+  }
+}
+
+void TForm1::ListBoxSatellitesMouseUp(int group, Qt::MouseButton button, const QPoint& position) {
+  QListWidget* list = GroupList(group);
+  if (button != Qt::LeftButton) {
+    QListWidgetItem* item = list->itemAt(position);
+    if (!item) return;  // a click outside the entries does nothing
+    const QString key = item->data(kSatelliteKeyRole).toString();
+    OpenRenameWindow(item->text(), key.right(5));
+    return;
+  }
+  std::vector<std::size_t> rows;
+  QStringList names;
+  for (int i = 0; i < list->count(); ++i) {
+    names.append(list->item(i)->text());
+    if (list->item(i)->isSelected()) rows.push_back(static_cast<std::size_t>(i));
+  }
+  QString warning;
+  if (!groups_->SelectFromList(group, rows, names, keys_, &warning)) {
+    env_.sounds->Warning();
+    env_.dialogs->Warning(msg::SatellitesMaximum(kGroupSelectionSize));
+    if (QListWidgetItem* focused = list->currentItem()) focused->setSelected(false);
+  }
+  const bool any = !list->selectedItems().isEmpty();
+  SetGroupMenuEntry(group, any, any);
+}
+
+void TForm1::ButtonParcourirFichier2lignesClick(int group) {
+  const QString path = QFileDialog::getOpenFileName(
+      this, QString(), QFileInfo(GroupFileEdit(group)->text()).absolutePath(),
+      tr("2-Line,Text (*.tle *.2li *.txt)") + QStringLiteral(";;") + tr("All/Tous (*)"));
+  if (path.isEmpty()) return;
+  std::FILE* test = std::fopen(QFile::encodeName(path).constData(), "rb");
+  if (!test) {
+    env_.dialogs->Warning(msg::CantOpenElementFile() + QStringLiteral(" ERR:") +
+                          QString::number(errno));
+    return;
+  }
+  std::fclose(test);
+  GroupFileEdit(group)->setText(path);
+  currentElementFile_ = path;
+  LoadGroupFile();
+  const bool any = !GroupList(group)->selectedItems().isEmpty();
+  SetGroupMenuEntry(group, any, any);
+}
+
+void TForm1::EditFichier2LignesChange(int group) {
+  groups_->SetElementFile(group, GroupFileEdit(group)->text());
+  if (group != activeGroup_ || !GroupFileEdit(group)->text().isEmpty()) return;
+  GroupList(group)->clear();
+  keys_.clear();
+  SetGroupMenuEntry(group, false, false);
+}
+
+void TForm1::BitBtnNomGroupeClick() {
+  EditNomGroupe->setText(PageControlGroupe->tabText(activeGroup_ - 1));
+  PanelNomGroupe->show();
+  EditNomGroupe->setFocus();
+}
+
+void TForm1::BitBtnOKNomGroupeClick() {
+  const QString name = EditNomGroupe->text().trimmed();
+  if (name.isEmpty()) {
+    env_.sounds->Beep();
+    EditNomGroupe->setFocus();
+    return;
+  }
+  PageControlGroupe->setTabText(activeGroup_ - 1, name);
+  MenuGroupeN[Gi(activeGroup_)]->setText(name);
+  groups_->SetName(activeGroup_, name);
+  PanelNomGroupe->hide();
+  RefreshPassListTitle();
+}
+
+void TForm1::BitBtnCancelNomGroupeClick() { PanelNomGroupe->hide(); }
+
+void TForm1::SpeedButtonRAZClick() {
+  const int g = activeGroup_;
+  groups_->Reset(g);
+  const QString caption = QStringLiteral("G") + QString::number(g);
+  PageControlGroupe->setTabText(g - 1, caption);
+  MenuGroupeN[Gi(g)]->setText(caption);
+  GroupFileEdit(g)->clear();  // clears the list and disables the menu entry
+  currentElementFile_.clear();
+  PanelNomGroupe->hide();
+  RefreshPassListTitle();
+}
+
+void TForm1::SelectGroup(int group) {
+  Timerseconde->stop();
+  for (std::size_t i = 0; i < Edit.size(); ++i) Edit[i]->clear();
+  shownSlot_ = 0;
+  PanelExplorer->hide();
+  if (PageControlGroupe->currentIndex() == group - 1) {
+    PageControlGroupeChange();
+  } else {
+    PageControlGroupe->setCurrentIndex(group - 1);  // runs PageControlGroupeChange
+  }
+  for (prediction::PassSlot& slot : slots_) slot.radio = orbit::SatRadioData{};
+  if (!SettingsPanelShowing()) BitBtn_OK_LocationClick();
+  MenuGroupeN[Gi(group)]->setChecked(true);
+}
+
+void TForm1::MenuRenameClick() { OpenRenameWindow(QString(), QString()); }
+
+void TForm1::OpenRenameWindow(const QString& pendingName, const QString& pendingNumber) {
+  RenameRows rows = groups_->Renames();
+  std::optional<int> row;
+  if (!pendingNumber.isEmpty())
+    row = GroupModel::PreparePendingRename(rows, pendingName, pendingNumber);
+  formRename_->Open(rows, row);
+}
+
+void TForm1::RenameAccepted(const RenameRows& rows) {
+  groups_->ApplyRenameRows(rows);
+  currentElementFile_ = GroupFileEdit(activeGroup_)->text();
+  if (!currentElementFile_.isEmpty()) LoadGroupFile();
+}
+
+}  // namespace app

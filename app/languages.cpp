@@ -1,0 +1,131 @@
+#include "app/languages.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+namespace app {
+
+QString CurrentLanguageText(Language language) {
+  switch (language) {
+    case Language::Spanish: return QStringLiteral("Spanish");
+    case Language::French: return QStringLiteral("Francais");
+    case Language::German: return QStringLiteral("Deutsch");
+    case Language::Italian: return QStringLiteral("Italien");
+    case Language::English: break;
+  }
+  return QStringLiteral("English");
+}
+
+QString LanguageSettingValue(Language language) {
+  switch (language) {
+    case Language::Spanish: return QStringLiteral("SPANISH");
+    case Language::French: return QStringLiteral("FRENCH");
+    case Language::German: return QStringLiteral("DEUTSCH");
+    case Language::Italian: return QStringLiteral("ITALIAN");
+    case Language::English: break;
+  }
+  return QStringLiteral("ENGLISH");
+}
+
+bool LanguageFromSettingValue(const QString& value, Language* language) {
+  static const Language all[] = {Language::English, Language::Spanish, Language::French,
+                                 Language::German, Language::Italian};
+  for (Language l : all) {
+    if (value == LanguageSettingValue(l)) {  // exact, case included
+      *language = l;
+      return true;
+    }
+  }
+  return false;
+}
+
+QString HelpFileName(Language language) {
+  switch (language) {
+    case Language::Spanish: return QStringLiteral("orvane_es.chm");
+    case Language::French: return QStringLiteral("orvane_fr.chm");
+    case Language::German: return QStringLiteral("orvane_de.chm");
+    case Language::Italian:
+    case Language::English: break;
+  }
+  return QStringLiteral("orvane_en.chm");
+}
+
+QString TranslationResource(Language language) {
+  switch (language) {
+    case Language::Spanish: return QStringLiteral(":/i18n/orvane_es.qm");
+    case Language::French: return QStringLiteral(":/i18n/orvane_fr.qm");
+    case Language::German: return QStringLiteral(":/i18n/orvane_de.qm");
+    case Language::Italian: return QStringLiteral(":/i18n/orvane_it.qm");
+    case Language::English: break;
+  }
+  return {};
+}
+
+LanguageSwitcher::LanguageSwitcher() : translator_(std::make_unique<QTranslator>()) {}
+
+LanguageSwitcher::~LanguageSwitcher() {
+  if (installed_) QCoreApplication::removeTranslator(translator_.get());
+}
+
+bool LanguageSwitcher::Apply(Language language) {
+  if (installed_) {
+    QCoreApplication::removeTranslator(translator_.get());
+    installed_ = false;
+  }
+  current_ = Language::English;
+  const QString resource = TranslationResource(language);
+  if (resource.isEmpty()) return true;
+  if (!translator_->load(resource)) return false;
+  installed_ = QCoreApplication::installTranslator(translator_.get());
+  if (installed_) current_ = language;
+  return installed_;
+}
+
+namespace msg {
+
+namespace {
+const char* const kContext = "Messages";
+QString T(const char* english) { return QCoreApplication::translate(kContext, english); }
+
+// Texts the models show in English; listed here so that the catalogue holds them.
+[[maybe_unused]] const char* const kModelTexts[] = {
+    QT_TRANSLATE_NOOP("Messages", "Can't create Orvane.ini"),
+    QT_TRANSLATE_NOOP("Messages", "Can't open the satellite data file"),
+    QT_TRANSLATE_NOOP("Messages", "The 3-line file is limited to 1000 satellites\r\n Please split this or choose a shorter file"),
+};
+}  // namespace
+
+QString EnterLocator() { return T("Enter your locator or lattitude+longitude, please ..."); }
+QString EnterAltitude() { return T("Enter your altitude please ..."); }
+QString EnterLocalUtc() { return T("Enter your local time difference with UTC please..."); }
+QString EnterElementFile() { return T("Enter 3-line file path and name please..."); }
+QString ChooseSatellites(int limit) {
+  return T("Choose 1 to %1 satellites please...").arg(limit);
+}
+QString SatellitesMaximum(int limit) { return T("%1 satellites maximum please ...").arg(limit); }
+QString LocalTimeChanged() {
+  return T("Local time has changed ! Please update time lag between local time/UTC.");
+}
+QString QuitConfirmation() { return T("You quit ORVANE ! Are you sure ?"); }
+QString DdeConversationInProgress() {
+  return T("A DDE conversation is in progress ! Please close the client conversation before "
+           "quitting !");
+}
+QString CantOpenElementFile() { return T("Can't open the satellite data file"); }
+QString ElementsMissing() {
+  return T("One or more satellites are missing in your Two-Line-Elements file");
+}
+QString TooManyLines() {
+  return T("The 3-line file is limited to 1000 satellites\r\n Please split this or choose a "
+           "shorter file");
+}
+QString SatelliteVisibility() { return T("Satellite visibility"); }
+
+QString Translate(const QString& english) {
+  const QByteArray source = english.toUtf8();
+  return QCoreApplication::translate(kContext, source.constData());
+}
+
+}  // namespace msg
+
+}  // namespace app
