@@ -107,7 +107,7 @@ void TForm1::FormCreate() {
   InstallSampleElementFile();
 
   // 8. Scale factor: the pass list's built width against its design width.
-  ScaleFactor = GroupBoxPrevisions->maximumWidth() / kDesignPassListWidth;
+  ScaleFactor = slotBoxWidth_ / kDesignPassListWidth;
   if (ScaleFactor < 1) ScaleFactor = 1;
   compactBaseWidth_ = std::max(Scaled(kCompactWidth, ScaleFactor),
                                PanelMain->minimumSizeHint().width());
@@ -231,7 +231,8 @@ void TForm1::EnterCompactFace() {
   setWindowTitle(VersionCaption());
   const WindowGeometry& g = settings_.geometry;
   const int height = computedHeight_ > 0 ? computedHeight_ : compactBaseHeight_;
-  resize(compactBaseWidth_ + g.compactExtraWidth, height + g.compactExtraHeight);
+  const int width = std::max(compactBaseWidth_, PanelMain->minimumSizeHint().width());
+  resize(width + g.compactExtraWidth, height + g.compactExtraHeight);
   move(g.compactLeft, g.compactTop);
 }
 

@@ -305,6 +305,7 @@ class TForm1 : public QMainWindow {
   int shownSlot_ = 0;
   int computedHeight_ = 0;  // compact height that the last computation gave the window
   int compactBaseWidth_ = 260;
+  int slotBoxWidth_ = 217;  // the pass list's width for 23 slot characters
   int compactBaseHeight_ = 350;
   int alarmBeepCount_ = 0;
   std::array<bool, prediction::kSlotCount> slotBlink_{};

@@ -286,7 +286,8 @@ QWidget* TForm1::BuildPassList() {
     Edit[static_cast<std::size_t>(i)] = e;
     list->addWidget(e);
   }
-  GroupBoxPrevisions->setFixedWidth(slotWidth + 12);
+  slotBoxWidth_ = slotWidth + 12;
+  GroupBoxPrevisions->setFixedWidth(slotBoxWidth_);
   layout->addWidget(GroupBoxPrevisions);
   layout->addStretch();
   return column;

@@ -226,8 +226,11 @@ void TForm1::Retranslate() {
 
 void TForm1::RefreshPassListTitle() {
   const int g = std::clamp(activeGroup_, 1, kGroupCount) - 1;
-  GroupBoxPrevisions->setTitle(msg::SatelliteVisibility() + QStringLiteral("  ") +
-                               PageControlGroupe->tabText(g));
+  const QString title = msg::SatelliteVisibility() + QStringLiteral("  ") + PageControlGroupe->tabText(g);
+  GroupBoxPrevisions->setTitle(title);
+  // The box grows with a long title rather than cutting it.
+  const int titleWidth = GroupBoxPrevisions->fontMetrics().horizontalAdvance(title) + 24;
+  GroupBoxPrevisions->setFixedWidth(std::max(slotBoxWidth_, titleWidth));
 }
 
 void TForm1::MenuGroupeClick() {

@@ -85,7 +85,6 @@ namespace msg {
 
 namespace {
 const char* const kContext = "Messages";
-QString T(const char* english) { return QCoreApplication::translate(kContext, english); }
 
 // Texts the models show in English; listed here so that the catalogue holds them.
 [[maybe_unused]] const char* const kModelTexts[] = {
@@ -95,31 +94,31 @@ QString T(const char* english) { return QCoreApplication::translate(kContext, en
 };
 }  // namespace
 
-QString EnterLocator() { return T("Enter your locator or lattitude+longitude, please ..."); }
-QString EnterAltitude() { return T("Enter your altitude please ..."); }
-QString EnterLocalUtc() { return T("Enter your local time difference with UTC please..."); }
-QString EnterElementFile() { return T("Enter 3-line file path and name please..."); }
+QString EnterLocator() { return QCoreApplication::translate("Messages", "Enter your locator or lattitude+longitude, please ..."); }
+QString EnterAltitude() { return QCoreApplication::translate("Messages", "Enter your altitude please ..."); }
+QString EnterLocalUtc() { return QCoreApplication::translate("Messages", "Enter your local time difference with UTC please..."); }
+QString EnterElementFile() { return QCoreApplication::translate("Messages", "Enter 3-line file path and name please..."); }
 QString ChooseSatellites(int limit) {
-  return T("Choose 1 to %1 satellites please...").arg(limit);
+  return QCoreApplication::translate("Messages", "Choose 1 to %1 satellites please...").arg(limit);
 }
-QString SatellitesMaximum(int limit) { return T("%1 satellites maximum please ...").arg(limit); }
+QString SatellitesMaximum(int limit) { return QCoreApplication::translate("Messages", "%1 satellites maximum please ...").arg(limit); }
 QString LocalTimeChanged() {
-  return T("Local time has changed ! Please update time lag between local time/UTC.");
+  return QCoreApplication::translate("Messages", "Local time has changed ! Please update time lag between local time/UTC.");
 }
-QString QuitConfirmation() { return T("You quit ORVANE ! Are you sure ?"); }
+QString QuitConfirmation() { return QCoreApplication::translate("Messages", "You quit ORVANE ! Are you sure ?"); }
 QString DdeConversationInProgress() {
-  return T("A DDE conversation is in progress ! Please close the client conversation before "
+  return QCoreApplication::translate("Messages", "A DDE conversation is in progress ! Please close the client conversation before "
            "quitting !");
 }
-QString CantOpenElementFile() { return T("Can't open the satellite data file"); }
+QString CantOpenElementFile() { return QCoreApplication::translate("Messages", "Can't open the satellite data file"); }
 QString ElementsMissing() {
-  return T("One or more satellites are missing in your Two-Line-Elements file");
+  return QCoreApplication::translate("Messages", "One or more satellites are missing in your Two-Line-Elements file");
 }
 QString TooManyLines() {
-  return T("The 3-line file is limited to 1000 satellites\r\n Please split this or choose a "
+  return QCoreApplication::translate("Messages", "The 3-line file is limited to 1000 satellites\r\n Please split this or choose a "
            "shorter file");
 }
-QString SatelliteVisibility() { return T("Satellite visibility"); }
+QString SatelliteVisibility() { return QCoreApplication::translate("Messages", "Satellite visibility"); }
 
 QString Translate(const QString& english) {
   const QByteArray source = english.toUtf8();
