@@ -1,0 +1,127 @@
+// The quit procedure: confirmation, every way out, the DDE refusal, the settings file.
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include "tests/app/ui_fixture.h"
+
+namespace app::test {
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
+
+TEST_F(UiTest, QuitAsksAndNoKeepsTheProgramRunning) {
+  TForm1& f = Start();
+  AnswerNextQuestion(false);
+  f.MenuQuitter->trigger();
+  ASSERT_EQ(questions.size(), 1);
+  EXPECT_EQ(questions[0], QStringLiteral("You quit ORVANE ! Are you sure ?"));
+  EXPECT_EQ(terminated, 0);
+  EXPECT_FALSE(f.Quitting());
+  EXPECT_FALSE(QFileInfo::exists(File(QStringLiteral("Orvane.ini"))));
+}
+
+TEST_F(UiTest, EscAndTheCloseButtonTakeTheSameRoadAsTheMenu) {
+  TForm1& f = Start();
+  AnswerNextQuestion(false);
+  QTest::keyClick(&f, Qt::Key_Escape);
+  AnswerNextQuestion(false);
+  f.close();
+  EXPECT_EQ(questions.size(), 2);
+  EXPECT_TRUE(f.isVisible());
+  EXPECT_EQ(terminated, 0);
+  AnswerNextQuestion(true);
+  f.close();
+  EXPECT_EQ(questions.size(), 3);
+  EXPECT_EQ(terminated, 1);
+  EXPECT_TRUE(QFileInfo::exists(File(QStringLiteral("Orvane.ini"))));
+}
+
+TEST_F(UiTest, DontConfirmQuitsWithoutAsking) {
+  TForm1& f = Start();
+  f.MenuNoConfirm->setChecked(true);
+  f.MenuQuitterClick();
+  EXPECT_TRUE(questions.isEmpty());
+  EXPECT_EQ(terminated, 1);
+  const QByteArray text = ReadAll(File(QStringLiteral("Orvane.ini")));
+  EXPECT_TRUE(text.contains("CONFIRM_QUIT=YES\r\n"));
+}
+
+TEST_F(UiTest, AnOpenDdeConversationRefusesToQuit) {
+  int parked = 0;
+  seams.ddeConversationOpen = [] { return true; };
+  seams.parkAntennas = [&] { ++parked; };
+  TForm1& f = Start();
+  f.MenuNoConfirm->setChecked(true);
+  f.MenuQuitterClick();
+  EXPECT_EQ(parked, 1);
+  ASSERT_EQ(dialogs.warnings.size(), 1);
+  EXPECT_EQ(dialogs.warnings[0],
+            QStringLiteral("A DDE conversation is in progress ! Please close the client "
+                           "conversation before quitting !"));
+  EXPECT_EQ(terminated, 0);
+  EXPECT_FALSE(f.Quitting());
+  EXPECT_FALSE(QFileInfo::exists(File(QStringLiteral("Orvane.ini"))));
+}
+
+TEST_F(UiTest, QuitWritesAFileTheNextStartReadsBackTheSame) {
+  CopySampleElements();
+  WriteSettings(SampleNumbers(4), {QStringLiteral("ALARM=ON"), QStringLiteral("ELEVATION=5"),
+                                   QStringLiteral("LANGUAGE=ITALIAN")});
+  {
+    TForm1& f = Start();
+    f.TimerFinCreateTimer();
+    ASSERT_TRUE(f.CompactListShowing());
+    f.move(120, 80);
+    f.MenuNoConfirm->setChecked(true);
+    f.MenuQuitterClick();
+    ASSERT_EQ(terminated, 1);
+    form.reset();
+  }
+  const QByteArray first = ReadAll(File(QStringLiteral("Orvane.ini")));
+  ASSERT_FALSE(first.isEmpty());
+  EXPECT_TRUE(first.contains("LANGUAGE=ITALIAN\r\n"));
+  EXPECT_TRUE(first.contains("ELEVATION=5\r\n"));
+  EXPECT_TRUE(first.contains("ALARM=ON\r\n"));
+  EXPECT_TRUE(first.contains("QRA_LOCATOR=JN18DU\r\n"));
+  const QStringList numbers = SampleNumbers(4);
+  EXPECT_TRUE(first.contains(("GROUP1=G1 - Amateur," + numbers.join(QLatin1Char(',')) +
+                              ",,,,,,,,,,,\r\n").toLatin1()));
+  {
+    TForm1& f = Start();
+    EXPECT_EQ(f.CurrentLanguage, QStringLiteral("Italien"));
+    EXPECT_EQ(f.SpinEditElevation->value(), 5);
+    EXPECT_TRUE(f.CheckBoxAlarme->isChecked());
+    EXPECT_EQ(f.pos(), QPoint(120, 80));
+    f.TimerFinCreateTimer();
+    f.MenuQuitterClick();
+    ASSERT_EQ(terminated, 2);
+    form.reset();
+  }
+  EXPECT_EQ(ReadAll(File(QStringLiteral("Orvane.ini"))), first);
+}
+
+TEST_F(UiTest, SettingsPanelFaceIsWrittenAndRestored) {
+  {
+    TForm1& f = Start();
+    f.move(33, 44);
+    QTest::keyClicks(f.EditQRAlocator, QStringLiteral("JN18DU"));
+    f.MenuNoConfirm->setChecked(true);
+    f.MenuQuitterClick();
+    form.reset();
+  }
+  const QByteArray text = ReadAll(File(QStringLiteral("Orvane.ini")));
+  EXPECT_TRUE(text.contains("QRA_LOCATOR=JN18DU\r\n"));
+  TForm1& f = Start();
+  EXPECT_TRUE(f.SettingsPanelShowing());  // still no offset
+  EXPECT_EQ(f.pos(), QPoint(33, 44));
+  EXPECT_EQ(f.EditQRAlocator->text(), QStringLiteral("JN18DU"));
+  EXPECT_FALSE(f.EditLattitude->text().isEmpty());
+}
+
+}  // namespace
+}  // namespace app::test
