@@ -6,8 +6,15 @@
 
 namespace prediction {
 
-bool WaitUntilIdle(SearchContext& ctx, int maxMs) {
+namespace {
+int idleWaitLimit = 5000;
+}  // namespace
+
+void SetIdleWaitLimit(int milliseconds) { idleWaitLimit = milliseconds; }
+
+bool WaitUntilIdle(SearchContext& ctx) {
   if (!ctx.busy) return true;
+  const int maxMs = idleWaitLimit;
   QElapsedTimer timer;
   timer.start();
   while (ctx.busy && timer.elapsed() < maxMs) base::WaitMilliseconds(5);

@@ -22,8 +22,10 @@ struct NavigationHistory {
 };
 
 // Waits, letting window messages through, until no pass search is running. A search
-// that never ends (a call made from inside that very search) gives up after maxMs.
-bool WaitUntilIdle(SearchContext& ctx, int maxMs = 5000);
+// that never ends (a call made from inside that very search) gives up after the limit
+// (5000 ms unless set otherwise; tests shorten it).
+bool WaitUntilIdle(SearchContext& ctx);
+void SetIdleWaitLimit(int milliseconds);
 
 // Searches `slot` from a UTC start with the navigation switch on, then switches it off.
 // False when the search could not run.
