@@ -32,7 +32,9 @@ namespace {
 
 constexpr Real kDesignPassListWidth = 217.0L;
 
-int Scaled(int size, Real scale) { return static_cast<int>(std::nearbyint(size * scale)); }
+int Scaled(int size, Real scale) {
+  return static_cast<int>(std::nearbyint(size * scale));
+}
 
 }  // namespace
 
@@ -75,7 +77,9 @@ QString TForm1::VersionCaption() const {
   return QStringLiteral("ORVANE V") + QStringLiteral(ORVANE_VERSION);
 }
 
-bool TForm1::SettingsPanelShowing() const { return !PanelLocator->isHidden(); }
+bool TForm1::SettingsPanelShowing() const {
+  return !PanelLocator->isHidden();
+}
 bool TForm1::ExplorerShowing() const {
   return !PanelMain->isHidden() && !PanelExplorer->isHidden();
 }
@@ -97,8 +101,8 @@ void TForm1::InstallSampleElementFile() {
   if (QFileInfo::exists(target)) return;
   QDir().mkpath(env_.programFolder);
   if (QFile::copy(QStringLiteral(":/data/amateur.txt"), target))
-    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                      QFile::ReadOther);
+    QFile::setPermissions(
+        target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
 }
 
 void TForm1::FormCreate() {
@@ -109,8 +113,8 @@ void TForm1::FormCreate() {
   // 8. Scale factor: the pass list's built width against its design width.
   ScaleFactor = slotBoxWidth_ / kDesignPassListWidth;
   if (ScaleFactor < 1) ScaleFactor = 1;
-  compactBaseWidth_ = std::max(Scaled(kCompactWidth, ScaleFactor),
-                               PanelMain->minimumSizeHint().width());
+  compactBaseWidth_ =
+      std::max(Scaled(kCompactWidth, ScaleFactor), PanelMain->minimumSizeHint().width());
   compactBaseHeight_ = Scaled(kCompactHeight, ScaleFactor);
 
   // 5, 7, 11. Defaults the settings file may override.
@@ -124,8 +128,8 @@ void TForm1::FormCreate() {
   settings_.geometry.compactLeft = environment.screenWidth - compactBaseWidth_;
 
   // 6. The radio data file is read for the element loader.
-  if (radioDataExisted_) base::ReadRawLines(ProgramFile(QStringLiteral("Orvane.dat")),
-                                            &radioDataLines_);
+  if (radioDataExisted_)
+    base::ReadRawLines(ProgramFile(QStringLiteral("Orvane.dat")), &radioDataLines_);
 
   // 9. English first, so that every message exists before anything can fail.
   SilentAction = true;
@@ -347,7 +351,8 @@ void TForm1::BitBtn_OK_LocationClick() {
     MenuRename->setEnabled(false);
     if (formRename_->isVisible()) formRename_->hide();
   }
-  for (int g = 1; g <= kGroupCount; ++g) MenuGroupeN[g - 1]->setChecked(SameSelection(g, activeGroup_));
+  for (int g = 1; g <= kGroupCount; ++g)
+    MenuGroupeN[g - 1]->setChecked(SameSelection(g, activeGroup_));
   SetGroupMenuEntry(activeGroup_, true, true);
   ClearSlotResults();
   EnterCompactFace();

@@ -46,9 +46,9 @@ struct Form1Environment {
   base::Clock* clock = nullptr;
   base::Sounds* sounds = nullptr;
   base::Dialogs* dialogs = nullptr;
-  QString programFolder;           // absolute, without a trailing separator
-  std::function<void()> terminate; // ends the process after a completed quit
-  Form1Seams seams;                // subsystems that later windows provide
+  QString programFolder;            // absolute, without a trailing separator
+  std::function<void()> terminate;  // ends the process after a completed quit
+  Form1Seams seams;                 // subsystems that later windows provide
 };
 
 // The main window: settings panel, compact pass list and explorer.
@@ -281,7 +281,7 @@ class TForm1 : public QMainWindow {
   StationRecord station_;
   TranslatingDialogs translatingDialogs_;
   std::unique_ptr<GroupModel> groups_;
-  QStringList keys_;                         // `SatelliteKeys` of the active group's list
+  QStringList keys_;  // `SatelliteKeys` of the active group's list
   QString currentElementFile_;
   QString helpFile_;
   prediction::SlotTable slots_;

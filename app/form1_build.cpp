@@ -117,14 +117,14 @@ QWidget* TForm1::BuildStationBox() {
   const int editWidth = fontMetrics().horizontalAdvance(QStringLiteral("0")) * 13;
   for (QLineEdit* e : {EditQRAlocator, EditLattitude, EditLongitude, EditAltitude, EditLocalUTC})
     e->setFixedWidth(editWidth);
-  CheckBox_lattitude_Nord = Named(new QCheckBox(QStringLiteral("N")),
-                                  QStringLiteral("CheckBox_lattitude_Nord"));
-  CheckBox_lattitude_Sud = Named(new QCheckBox(QStringLiteral("S")),
-                                 QStringLiteral("CheckBox_lattitude_Sud"));
-  CheckBox_longitude_Ouest = Named(new QCheckBox(QStringLiteral("W")),
-                                   QStringLiteral("CheckBox_longitude_Ouest"));
-  CheckBox_longitude_Est = Named(new QCheckBox(QStringLiteral("E")),
-                                 QStringLiteral("CheckBox_longitude_Est"));
+  CheckBox_lattitude_Nord =
+      Named(new QCheckBox(QStringLiteral("N")), QStringLiteral("CheckBox_lattitude_Nord"));
+  CheckBox_lattitude_Sud =
+      Named(new QCheckBox(QStringLiteral("S")), QStringLiteral("CheckBox_lattitude_Sud"));
+  CheckBox_longitude_Ouest =
+      Named(new QCheckBox(QStringLiteral("W")), QStringLiteral("CheckBox_longitude_Ouest"));
+  CheckBox_longitude_Est =
+      Named(new QCheckBox(QStringLiteral("E")), QStringLiteral("CheckBox_longitude_Est"));
   CheckBox_lattitude_Nord->setChecked(true);
   CheckBox_longitude_Ouest->setChecked(true);
   ButtonConv = Named(new QPushButton(QStringLiteral("?")), QStringLiteral("ButtonConv"));
@@ -197,19 +197,21 @@ QWidget* TForm1::BuildGroupBox() {
     fileRow->addWidget(EditFichier2LignesG[g], 1);
     fileRow->addWidget(ButtonParcourirFichier2lignesG[g]);
     pageLayout->addLayout(fileRow);
-    ListBoxSatellitesG[g] = Named(new SatelliteListWidget, QStringLiteral("ListBoxSatellitesG") + n);
+    ListBoxSatellitesG[g] =
+        Named(new SatelliteListWidget, QStringLiteral("ListBoxSatellitesG") + n);
     ListBoxSatellitesG[g]->setMinimumHeight(200);
     {
       QFont bold = ListBoxSatellitesG[g]->font();
       bold.setBold(true);
       // Two columns of names of about 18 characters.
-      ListBoxSatellitesG[g]->setMinimumWidth(QFontMetrics(bold).averageCharWidth() * 40);
+      ListBoxSatellitesG[g]->setMinimumWidth(QFontMetrics(bold).averageCharWidth() * 48);
     }
     ListBoxSatellitesG[g]->viewport()->installEventFilter(this);
     ListBoxSatellitesG[g]->installEventFilter(this);
     pageLayout->addWidget(ListBoxSatellitesG[g], 1);
     TabSheetG[g] = page;
-    PageControlGroupe->addTab(page, g == 0 ? QStringLiteral("G1 - Amateur") : QStringLiteral("G") + n);
+    PageControlGroupe->addTab(page,
+                              g == 0 ? QStringLiteral("G1 - Amateur") : QStringLiteral("G") + n);
   }
   layout->addWidget(PageControlGroupe, 1);
 
@@ -249,7 +251,8 @@ QWidget* TForm1::BuildPassList() {
   layout->setContentsMargins(0, 0, 0, 0);
   const QFont slotFont = SlotFont(font());
   const QFontMetrics slotMetrics(slotFont);
-  const int slotWidth = slotMetrics.horizontalAdvance(QString(prediction::kSlotTextLength, 'W')) + 14;
+  const int slotWidth =
+      slotMetrics.horizontalAdvance(QString(prediction::kSlotTextLength, 'W')) + 14;
 
   auto* clockRow = new QHBoxLayout;
   EditDate = Named(new QLineEdit, QStringLiteral("EditDate"));

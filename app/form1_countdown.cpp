@@ -34,7 +34,9 @@ std::string WriteField(int hours, int minutes) {
 }
 
 // Columns 13-17 (delay) and 19-23 (duration) of a slot text.
-std::string Delay(const std::string& text) { return text.size() >= 17 ? text.substr(12, 5) : ""; }
+std::string Delay(const std::string& text) {
+  return text.size() >= 17 ? text.substr(12, 5) : "";
+}
 std::string Duration(const std::string& text) {
   return text.size() >= 23 ? text.substr(18, 5) : "";
 }

@@ -19,8 +19,8 @@ struct CountdownSlot {
 
 struct CountdownOptions {
   bool minuteTick = false;
-  bool warning = false;   // CheckBoxPreVisu
-  int warnMinutes = 5;    // SpinEditPreVisu
+  bool warning = false;  // CheckBoxPreVisu
+  int warnMinutes = 5;   // SpinEditPreVisu
 };
 
 struct CountdownResult {

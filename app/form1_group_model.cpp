@@ -15,7 +15,9 @@ struct GroupModelData {
 
 namespace {
 
-std::size_t G(int group) { return static_cast<std::size_t>(std::clamp(group, 1, kGroupCount) - 1); }
+std::size_t G(int group) {
+  return static_cast<std::size_t>(std::clamp(group, 1, kGroupCount) - 1);
+}
 std::size_t S(int slot) {
   return static_cast<std::size_t>(std::clamp(slot, 1, static_cast<int>(kMaxSelected)) - 1);
 }
@@ -40,7 +42,9 @@ QString FromAnsi(const std::string& text) {
   return base::DecodeWindows1252(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-std::string ToAnsi(const QString& text) { return base::EncodeWindows1252(text).toStdString(); }
+std::string ToAnsi(const QString& text) {
+  return base::EncodeWindows1252(text).toStdString();
+}
 
 GroupModel::GroupModel(const QString& programFolder) : data_(std::make_unique<GroupModelData>()) {
   data_->table = DefaultGroupTable(ToAnsi(programFolder + QLatin1Char('/')));
@@ -48,7 +52,9 @@ GroupModel::GroupModel(const QString& programFolder) : data_(std::make_unique<Gr
 
 GroupModel::~GroupModel() = default;
 
-QString GroupModel::Name(int group) const { return FromAnsi(data_->table.groups[G(group)].name); }
+QString GroupModel::Name(int group) const {
+  return FromAnsi(data_->table.groups[G(group)].name);
+}
 void GroupModel::SetName(int group, const QString& name) {
   data_->table.groups[G(group)].name = ToAnsi(name);
 }
@@ -77,8 +83,8 @@ bool GroupModel::SameSelection(int a, int b) const {
 }
 GroupModel::Download GroupModel::DownloadOf(int group) const {
   const Group& g = data_->table.groups[G(group)];
-  return {QString::fromStdString(g.url), QString::fromStdString(g.loginUrl),
-          FromAnsi(g.user), FromAnsi(g.password)};
+  return {QString::fromStdString(g.url), QString::fromStdString(g.loginUrl), FromAnsi(g.user),
+          FromAnsi(g.password)};
 }
 void GroupModel::SetDownload(int group, const Download& d) {
   Group& g = data_->table.groups[G(group)];
@@ -87,11 +93,19 @@ void GroupModel::SetDownload(int group, const Download& d) {
   g.user = ToAnsi(d.user);
   g.password = ToAnsi(d.password);
 }
-void GroupModel::Reset(int group) { ResetGroup(data_->table.groups[G(group)], group); }
+void GroupModel::Reset(int group) {
+  ResetGroup(data_->table.groups[G(group)], group);
+}
 
-RenameRows GroupModel::Renames() const { return ToRows(data_->renames); }
-void GroupModel::SetRenames(const RenameRows& rows) { data_->renames = ToTable(rows); }
-void GroupModel::SortRenames() { SortRenameTable(data_->renames); }
+RenameRows GroupModel::Renames() const {
+  return ToRows(data_->renames);
+}
+void GroupModel::SetRenames(const RenameRows& rows) {
+  data_->renames = ToTable(rows);
+}
+void GroupModel::SortRenames() {
+  SortRenameTable(data_->renames);
+}
 void GroupModel::ApplyRenameRows(const RenameRows& rows) {
   app::ApplyRenameRows(ToTable(rows), data_->renames, data_->table);
 }

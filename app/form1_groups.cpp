@@ -28,17 +28,27 @@ namespace app {
 
 namespace {
 
-std::size_t Gi(int group) { return static_cast<std::size_t>(std::clamp(group, 1, kGroupCount) - 1); }
+std::size_t Gi(int group) {
+  return static_cast<std::size_t>(std::clamp(group, 1, kGroupCount) - 1);
+}
 
 }  // namespace
 
-QListWidget* TForm1::GroupList(int group) const { return ListBoxSatellitesG[Gi(group)]; }
-QLineEdit* TForm1::GroupFileEdit(int group) const { return EditFichier2LignesG[Gi(group)]; }
+QListWidget* TForm1::GroupList(int group) const {
+  return ListBoxSatellitesG[Gi(group)];
+}
+QLineEdit* TForm1::GroupFileEdit(int group) const {
+  return EditFichier2LignesG[Gi(group)];
+}
 QString TForm1::SelectedName(int group, int slot) const {
   return groups_->SelectedName(group, slot);
 }
-bool TForm1::SameSelection(int a, int b) const { return groups_->SameSelection(a, b); }
-void TForm1::SortRenames() { groups_->SortRenames(); }
+bool TForm1::SameSelection(int a, int b) const {
+  return groups_->SameSelection(a, b);
+}
+void TForm1::SortRenames() {
+  groups_->SortRenames();
+}
 
 void TForm1::ConnectGroups() {
   connect(PageControlGroupe, &QTabWidget::currentChanged, this, &TForm1::PageControlGroupeChange);
@@ -123,9 +133,8 @@ void TForm1::LoadGroupFile() {
     ShowSettingsPanel();
     return;
   }
-  GroupFileResult file =
-      groups_->Load(g, raw, !MenuNoChecksum->isChecked(), radioDataLines_, notesLines_,
-                    settings_.groupFormat == GroupFormat::Numbers);
+  GroupFileResult file = groups_->Load(g, raw, !MenuNoChecksum->isChecked(), radioDataLines_,
+                                       notesLines_, settings_.groupFormat == GroupFormat::Numbers);
   if (file.tooManyLines) {
     env_.dialogs->Warning(msg::TooManyLines());
     ShowSettingsPanel();
@@ -234,7 +243,9 @@ void TForm1::BitBtnOKNomGroupeClick() {
   RefreshPassListTitle();
 }
 
-void TForm1::BitBtnCancelNomGroupeClick() { PanelNomGroupe->hide(); }
+void TForm1::BitBtnCancelNomGroupeClick() {
+  PanelNomGroupe->hide();
+}
 
 void TForm1::SpeedButtonRAZClick() {
   const int g = activeGroup_;
@@ -263,7 +274,9 @@ void TForm1::SelectGroup(int group) {
   MenuGroupeN[Gi(group)]->setChecked(true);
 }
 
-void TForm1::MenuRenameClick() { OpenRenameWindow(QString(), QString()); }
+void TForm1::MenuRenameClick() {
+  OpenRenameWindow(QString(), QString());
+}
 
 void TForm1::OpenRenameWindow(const QString& pendingName, const QString& pendingNumber) {
   RenameRows rows = groups_->Renames();

@@ -150,11 +150,20 @@ void TForm1::BuildMenus() {
 void TForm1::SwitchLanguage(Language language) {
   QAction* item = MenuEnglish;
   switch (language) {
-    case Language::Spanish: item = MenuEspagnol; break;
-    case Language::French: item = MenuFrancais; break;
-    case Language::German: item = MenuDeutsch; break;
-    case Language::Italian: item = MenuItalien; break;
-    case Language::English: break;
+    case Language::Spanish:
+      item = MenuEspagnol;
+      break;
+    case Language::French:
+      item = MenuFrancais;
+      break;
+    case Language::German:
+      item = MenuDeutsch;
+      break;
+    case Language::Italian:
+      item = MenuItalien;
+      break;
+    case Language::English:
+      break;
   }
   if (!languages_.Apply(language)) language = Language::English;  // catalogue missing
   item->setChecked(true);
@@ -226,7 +235,8 @@ void TForm1::Retranslate() {
 
 void TForm1::RefreshPassListTitle() {
   const int g = std::clamp(activeGroup_, 1, kGroupCount) - 1;
-  const QString title = msg::SatelliteVisibility() + QStringLiteral("  ") + PageControlGroupe->tabText(g);
+  const QString title =
+      msg::SatelliteVisibility() + QStringLiteral("  ") + PageControlGroupe->tabText(g);
   GroupBoxPrevisions->setTitle(title);
   // The box grows with a long title rather than cutting it.
   const int titleWidth = GroupBoxPrevisions->fontMetrics().horizontalAdvance(title) + 24;

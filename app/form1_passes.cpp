@@ -1,16 +1,16 @@
 // The pass slots: element loading, pass search, slot texts and colours, the one-second
 // tick (clock, countdown, rise alarms, recomputation of ended passes) and the keyboard.
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QMenuBar>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QSpinBox>
-#include <QCheckBox>
 #include <QTimer>
 #include <cmath>
 
@@ -25,7 +25,9 @@ namespace app {
 
 namespace {
 
-QString SlotQString(const std::string& text) { return FromAnsi(text); }
+QString SlotQString(const std::string& text) {
+  return FromAnsi(text);
+}
 
 }  // namespace
 
@@ -97,17 +99,19 @@ void TForm1::LoadAllSlots() {
     slot.text = prediction::SlotPrefix(slot.name);
     slot.colour = prediction::kWhite;
     ShowSlotText(i);
-    const orbit::LoadStatus status = orbit::LoadElementsByName(elementContent_, slot.name, &slot.set);
+    const orbit::LoadStatus status =
+        orbit::LoadElementsByName(elementContent_, slot.name, &slot.set);
     if (status != orbit::LoadStatus::Found) {
-      for (int k = i; k < prediction::kSlotCount; ++k) slots_[static_cast<std::size_t>(k)].name.clear();
+      for (int k = i; k < prediction::kSlotCount; ++k)
+        slots_[static_cast<std::size_t>(k)].name.clear();
       loadingSlots_ = false;
       env_.sounds->Beep();
       if (status == orbit::LoadStatus::NotFound) {
         env_.dialogs->Warning(msg::ElementsMissing());
         ShowSettingsPanel();
       } else {
-        env_.dialogs->Error(tr("The elements of %1 are damaged in your Two-Line-Elements file")
-                                .arg(name));
+        env_.dialogs->Error(
+            tr("The elements of %1 are damaged in your Two-Line-Elements file").arg(name));
         ShowSettingsPanel();
       }
       return;
@@ -240,7 +244,8 @@ void TForm1::SlotKeyDown(int index, QKeyEvent* event) {
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   for (int i = 0; i < prediction::kSlotCount; ++i) {
-    if (!Edit[static_cast<std::size_t>(i)] || watched != Edit[static_cast<std::size_t>(i)]) continue;
+    if (!Edit[static_cast<std::size_t>(i)] || watched != Edit[static_cast<std::size_t>(i)])
+      continue;
     if (event->type() == QEvent::MouseButtonPress) {
       ShowSlot(i + 1);
     } else if (event->type() == QEvent::KeyPress) {

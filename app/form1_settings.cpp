@@ -103,11 +103,16 @@ void TForm1::CaptureGeometryForSave() {
 void TForm1::CollectSettingsFromControls() {
   Settings& s = settings_;
   Language language = languages_.Current();
-  if (MenuEspagnol->isChecked()) language = Language::Spanish;
-  else if (MenuFrancais->isChecked()) language = Language::French;
-  else if (MenuDeutsch->isChecked()) language = Language::German;
-  else if (MenuItalien->isChecked()) language = Language::Italian;
-  else language = Language::English;
+  if (MenuEspagnol->isChecked())
+    language = Language::Spanish;
+  else if (MenuFrancais->isChecked())
+    language = Language::French;
+  else if (MenuDeutsch->isChecked())
+    language = Language::German;
+  else if (MenuItalien->isChecked())
+    language = Language::Italian;
+  else
+    language = Language::English;
   s.language = LanguageSettingValue(language);
   s.groupFormat = GroupFormat::Numbers;  // the writer always writes numbers
   s.windowNormal = MenuFenetreNormale->isChecked();

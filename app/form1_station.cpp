@@ -77,26 +77,26 @@ void TForm1::EditQRAlocatorChange() {
 
 void TForm1::EditLattitudeChange() {
   if (updatingControls_) return;
-  ApplyStationEdit(EditLattitude, LatitudeEdited(EditLattitude->text(),
-                                                 EditLattitude->cursorPosition(),
-                                                 CurrentStationTexts(), station_));
+  ApplyStationEdit(EditLattitude,
+                   LatitudeEdited(EditLattitude->text(), EditLattitude->cursorPosition(),
+                                  CurrentStationTexts(), station_));
 }
 
 void TForm1::EditLongitudeChange() {
   if (updatingControls_) return;
-  ApplyStationEdit(EditLongitude, LongitudeEdited(EditLongitude->text(),
-                                                  EditLongitude->cursorPosition(),
-                                                  CurrentStationTexts(), station_));
+  ApplyStationEdit(EditLongitude,
+                   LongitudeEdited(EditLongitude->text(), EditLongitude->cursorPosition(),
+                                   CurrentStationTexts(), station_));
 }
 
 void TForm1::EditAltitudeChange() {
-  ApplyStationEdit(EditAltitude, AltitudeEdited(EditAltitude->text(),
-                                                EditAltitude->cursorPosition(), station_));
+  ApplyStationEdit(EditAltitude,
+                   AltitudeEdited(EditAltitude->text(), EditAltitude->cursorPosition(), station_));
 }
 
 void TForm1::EditLocalUTCChange() {
-  ApplyStationEdit(EditLocalUTC, LocalUtcEdited(EditLocalUTC->text(),
-                                                EditLocalUTC->cursorPosition(), station_));
+  ApplyStationEdit(EditLocalUTC,
+                   LocalUtcEdited(EditLocalUTC->text(), EditLocalUTC->cursorPosition(), station_));
 }
 
 void TForm1::HemisphereClick(HemisphereBox box, bool checked) {

@@ -7,22 +7,32 @@ namespace app {
 
 QString CurrentLanguageText(Language language) {
   switch (language) {
-    case Language::Spanish: return QStringLiteral("Spanish");
-    case Language::French: return QStringLiteral("Francais");
-    case Language::German: return QStringLiteral("Deutsch");
-    case Language::Italian: return QStringLiteral("Italien");
-    case Language::English: break;
+    case Language::Spanish:
+      return QStringLiteral("Spanish");
+    case Language::French:
+      return QStringLiteral("Francais");
+    case Language::German:
+      return QStringLiteral("Deutsch");
+    case Language::Italian:
+      return QStringLiteral("Italien");
+    case Language::English:
+      break;
   }
   return QStringLiteral("English");
 }
 
 QString LanguageSettingValue(Language language) {
   switch (language) {
-    case Language::Spanish: return QStringLiteral("SPANISH");
-    case Language::French: return QStringLiteral("FRENCH");
-    case Language::German: return QStringLiteral("DEUTSCH");
-    case Language::Italian: return QStringLiteral("ITALIAN");
-    case Language::English: break;
+    case Language::Spanish:
+      return QStringLiteral("SPANISH");
+    case Language::French:
+      return QStringLiteral("FRENCH");
+    case Language::German:
+      return QStringLiteral("DEUTSCH");
+    case Language::Italian:
+      return QStringLiteral("ITALIAN");
+    case Language::English:
+      break;
   }
   return QStringLiteral("ENGLISH");
 }
@@ -41,22 +51,31 @@ bool LanguageFromSettingValue(const QString& value, Language* language) {
 
 QString HelpFileName(Language language) {
   switch (language) {
-    case Language::Spanish: return QStringLiteral("orvane_es.chm");
-    case Language::French: return QStringLiteral("orvane_fr.chm");
-    case Language::German: return QStringLiteral("orvane_de.chm");
+    case Language::Spanish:
+      return QStringLiteral("orvane_es.chm");
+    case Language::French:
+      return QStringLiteral("orvane_fr.chm");
+    case Language::German:
+      return QStringLiteral("orvane_de.chm");
     case Language::Italian:
-    case Language::English: break;
+    case Language::English:
+      break;
   }
   return QStringLiteral("orvane_en.chm");
 }
 
 QString TranslationResource(Language language) {
   switch (language) {
-    case Language::Spanish: return QStringLiteral(":/i18n/orvane_es.qm");
-    case Language::French: return QStringLiteral(":/i18n/orvane_fr.qm");
-    case Language::German: return QStringLiteral(":/i18n/orvane_de.qm");
-    case Language::Italian: return QStringLiteral(":/i18n/orvane_it.qm");
-    case Language::English: break;
+    case Language::Spanish:
+      return QStringLiteral(":/i18n/orvane_es.qm");
+    case Language::French:
+      return QStringLiteral(":/i18n/orvane_fr.qm");
+    case Language::German:
+      return QStringLiteral(":/i18n/orvane_de.qm");
+    case Language::Italian:
+      return QStringLiteral(":/i18n/orvane_it.qm");
+    case Language::English:
+      break;
   }
   return {};
 }
@@ -90,35 +109,61 @@ const char* const kContext = "Messages";
 [[maybe_unused]] const char* const kModelTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "Can't create Orvane.ini"),
     QT_TRANSLATE_NOOP("Messages", "Can't open the satellite data file"),
-    QT_TRANSLATE_NOOP("Messages", "The 3-line file is limited to 1000 satellites\r\n Please split this or choose a shorter file"),
+    QT_TRANSLATE_NOOP("Messages",
+                      "The 3-line file is limited to 1000 satellites\r\n Please split this or "
+                      "choose a shorter file"),
 };
 }  // namespace
 
-QString EnterLocator() { return QCoreApplication::translate("Messages", "Enter your locator or lattitude+longitude, please ..."); }
-QString EnterAltitude() { return QCoreApplication::translate("Messages", "Enter your altitude please ..."); }
-QString EnterLocalUtc() { return QCoreApplication::translate("Messages", "Enter your local time difference with UTC please..."); }
-QString EnterElementFile() { return QCoreApplication::translate("Messages", "Enter 3-line file path and name please..."); }
+QString EnterLocator() {
+  return QCoreApplication::translate("Messages",
+                                     "Enter your locator or lattitude+longitude, please ...");
+}
+QString EnterAltitude() {
+  return QCoreApplication::translate("Messages", "Enter your altitude please ...");
+}
+QString EnterLocalUtc() {
+  return QCoreApplication::translate("Messages",
+                                     "Enter your local time difference with UTC please...");
+}
+QString EnterElementFile() {
+  return QCoreApplication::translate("Messages", "Enter 3-line file path and name please...");
+}
 QString ChooseSatellites(int limit) {
   return QCoreApplication::translate("Messages", "Choose 1 to %1 satellites please...").arg(limit);
 }
-QString SatellitesMaximum(int limit) { return QCoreApplication::translate("Messages", "%1 satellites maximum please ...").arg(limit); }
+QString SatellitesMaximum(int limit) {
+  return QCoreApplication::translate("Messages", "%1 satellites maximum please ...").arg(limit);
+}
 QString LocalTimeChanged() {
-  return QCoreApplication::translate("Messages", "Local time has changed ! Please update time lag between local time/UTC.");
+  return QCoreApplication::translate(
+      "Messages", "Local time has changed ! Please update time lag between local time/UTC.");
 }
-QString QuitConfirmation() { return QCoreApplication::translate("Messages", "You quit ORVANE ! Are you sure ?"); }
+QString QuitConfirmation() {
+  return QCoreApplication::translate("Messages", "You quit ORVANE ! Are you sure ?");
+}
 QString DdeConversationInProgress() {
-  return QCoreApplication::translate("Messages", "A DDE conversation is in progress ! Please close the client conversation before "
-           "quitting !");
+  return QCoreApplication::translate(
+      "Messages",
+      "A DDE conversation is in progress ! Please close the client conversation before "
+      "quitting !");
 }
-QString CantOpenElementFile() { return QCoreApplication::translate("Messages", "Can't open the satellite data file"); }
+QString CantOpenElementFile() {
+  return QCoreApplication::translate("Messages", "Can't open the satellite data file");
+}
 QString ElementsMissing() {
-  return QCoreApplication::translate("Messages", "One or more satellites are missing in your Two-Line-Elements file");
+  return QCoreApplication::translate(
+      "Messages", "One or more satellites are missing in your Two-Line-Elements file");
 }
 QString TooManyLines() {
-  return QCoreApplication::translate("Messages", "The 3-line file is limited to 1000 satellites\r\n Please split this or choose a "
-           "shorter file");
+  return QCoreApplication::translate(
+      "Messages",
+      "The 3-line file is limited to 1000 satellites\r\n Please split this or choose a "
+      "shorter file");
 }
-QString SatelliteVisibility() { return QCoreApplication::translate("Messages", "Satellite visibility"); }
+QString SatelliteVisibility() {
+  return QCoreApplication::translate("Messages", "Satellite visibility");
+}
 
 QString Translate(const QString& english) {
   const QByteArray source = english.toUtf8();

@@ -50,7 +50,7 @@ class LanguageSwitcher {
 // The program-wide message catalogue: texts shown by more than one window or by the
 // models, in the current language (translation context "Messages").
 namespace msg {
-QString EnterLocator();        // "Enter your locator or lattitude+longitude, please ..."
+QString EnterLocator();  // "Enter your locator or lattitude+longitude, please ..."
 QString EnterAltitude();
 QString EnterLocalUtc();
 QString EnterElementFile();

@@ -14,14 +14,24 @@ void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
 
 }  // namespace
 
-void WidgetDialogs::Warning(const QString& text) { ShowBox(parent_, QMessageBox::Warning, text); }
-void WidgetDialogs::Error(const QString& text) { ShowBox(parent_, QMessageBox::Critical, text); }
+void WidgetDialogs::Warning(const QString& text) {
+  ShowBox(parent_, QMessageBox::Warning, text);
+}
+void WidgetDialogs::Error(const QString& text) {
+  ShowBox(parent_, QMessageBox::Critical, text);
+}
 void WidgetDialogs::Information(const QString& text) {
   ShowBox(parent_, QMessageBox::Information, text);
 }
 
-void WidgetSounds::Beep() { QApplication::beep(); }
-void WidgetSounds::Information() { QApplication::beep(); }
-void WidgetSounds::Warning() { QApplication::beep(); }
+void WidgetSounds::Beep() {
+  QApplication::beep();
+}
+void WidgetSounds::Information() {
+  QApplication::beep();
+}
+void WidgetSounds::Warning() {
+  QApplication::beep();
+}
 
 }  // namespace app

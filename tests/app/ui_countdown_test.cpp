@@ -23,8 +23,12 @@ std::array<CountdownSlot, prediction::kSlotCount> Slots(std::initializer_list<co
   return slots;
 }
 
-CountdownOptions Minute(bool warning = false, int lead = 5) { return {true, warning, lead}; }
-CountdownOptions Second(bool warning = false, int lead = 5) { return {false, warning, lead}; }
+CountdownOptions Minute(bool warning = false, int lead = 5) {
+  return {true, warning, lead};
+}
+CountdownOptions Second(bool warning = false, int lead = 5) {
+  return {false, warning, lead};
+}
 
 TEST(CountDownField, StepsHoursAndMinutes) {
   bool zero = false;

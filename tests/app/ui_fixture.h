@@ -5,18 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QToolButton>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <memory>
 
 #include "app/form1.h"
@@ -28,7 +28,9 @@
 namespace app::test {
 
 // 2018-01-21 12:00 local: near the epochs of the sample element file.
-inline double SampleNow() { return base::DateTimeValue(2018, 1, 21, 12, 0, 0); }
+inline double SampleNow() {
+  return base::DateTimeValue(2018, 1, 21, 12, 0, 0);
+}
 
 class UiTest : public ::testing::Test {
  protected:
@@ -63,9 +65,12 @@ class UiTest : public ::testing::Test {
   void WriteSettings(const QStringList& numbers, const QStringList& extra = {}) {
     QStringList selection = numbers;
     while (selection.size() < 15) selection.append(QString());
-    QStringList lines = {QStringLiteral("[ORVANE]"), QStringLiteral("VERSION=3.8.4"),
-                         QStringLiteral("QRA_LOCATOR=JN18DU"), QStringLiteral("LATTITUDE=N48.854"),
-                         QStringLiteral("LONGITUDE=E2.292"), QStringLiteral("ALTITUDE=35"),
+    QStringList lines = {QStringLiteral("[ORVANE]"),
+                         QStringLiteral("VERSION=3.8.4"),
+                         QStringLiteral("QRA_LOCATOR=JN18DU"),
+                         QStringLiteral("LATTITUDE=N48.854"),
+                         QStringLiteral("LONGITUDE=E2.292"),
+                         QStringLiteral("ALTITUDE=35"),
                          QStringLiteral("LOCAL-UTC=1"),
                          QStringLiteral("GROUP1=G1 - Amateur,") + selection.join(QLatin1Char(',')),
                          QStringLiteral("ACTIVE_GROUP=1"),
@@ -98,7 +103,9 @@ class UiTest : public ::testing::Test {
     });
   }
 
-  QString SlotText(int slot) const { return form->Edit[static_cast<std::size_t>(slot - 1)]->text(); }
+  QString SlotText(int slot) const {
+    return form->Edit[static_cast<std::size_t>(slot - 1)]->text();
+  }
   QColor SlotColour(int slot) const {
     return form->Edit[static_cast<std::size_t>(slot - 1)]->palette().color(QPalette::Base);
   }

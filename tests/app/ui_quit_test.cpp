@@ -89,8 +89,8 @@ TEST_F(UiTest, QuitWritesAFileTheNextStartReadsBackTheSame) {
   EXPECT_TRUE(first.contains("ALARM=ON\r\n"));
   EXPECT_TRUE(first.contains("QRA_LOCATOR=JN18DU\r\n"));
   const QStringList numbers = SampleNumbers(4);
-  EXPECT_TRUE(first.contains(("GROUP1=G1 - Amateur," + numbers.join(QLatin1Char(',')) +
-                              ",,,,,,,,,,,\r\n").toLatin1()));
+  EXPECT_TRUE(first.contains(
+      ("GROUP1=G1 - Amateur," + numbers.join(QLatin1Char(',')) + ",,,,,,,,,,,\r\n").toLatin1()));
   {
     TForm1& f = Start();
     EXPECT_EQ(f.CurrentLanguage, QStringLiteral("Italien"));

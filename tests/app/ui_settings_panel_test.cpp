@@ -2,8 +2,10 @@
 #include <QCheckBox>
 #include <QListWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
+#include "app/form_rename.h"
 #include "base/locale_number.h"
 #include "tests/app/ui_fixture.h"
 
@@ -59,7 +61,8 @@ TEST_F(UiTest, ExploreWithASelectionComputesThePassList) {
   EXPECT_TRUE(dialogs.warnings.isEmpty()) << dialogs.warnings.join(QLatin1Char('|')).toStdString();
   EXPECT_TRUE(f.CompactListShowing());
   EXPECT_EQ(f.EditQRAlocator->text(), QStringLiteral("JN18DU"));
-  EXPECT_EQ(SlotText(1).left(11), f.GroupList(1)->item(0)->text().leftJustified(11, QLatin1Char(' '), true));
+  EXPECT_EQ(SlotText(1).left(11),
+            f.GroupList(1)->item(0)->text().leftJustified(11, QLatin1Char(' '), true));
   EXPECT_EQ(SlotText(1).size(), 23);
   EXPECT_EQ(SlotText(2).size(), 23);
   EXPECT_TRUE(f.Edit[2]->isHidden());
@@ -176,6 +179,44 @@ TEST_F(UiTest, OutOfWorkSatellitesAreMarked) {
   EXPECT_EQ(f.GroupList(1)->item(1)->text(), QStringLiteral("SECOND"));
   EXPECT_FALSE(f.StaticTextStatus->isHidden());
   EXPECT_EQ(f.StaticTextStatus->text(), QStringLiteral("Red satellites out of work"));
+}
+
+}  // namespace
+}  // namespace app::test
+
+namespace app::test {
+namespace {
+
+TEST_F(UiTest, RightClickOpensTheRenameWindowAndOkRenamesTheSatellite) {
+  TForm1& f = Start();
+  QListWidget* list = f.GroupList(1);
+  ASSERT_GT(list->count(), 3);
+  const QString oldName = list->item(2)->text();
+  list->scrollToItem(list->item(2));
+  QTest::mouseClick(list->viewport(), Qt::RightButton, Qt::NoModifier,
+                    list->visualItemRect(list->item(2)).center());
+  EXPECT_FALSE(list->item(2)->isSelected());  // the right button does not select
+  TFormRename* rename = f.RenameWindow();
+  ASSERT_TRUE(rename->isVisible());
+  EXPECT_EQ(rename->windowTitle(), QStringLiteral("ORVANE - Rename Satellites"));
+  const QString number = rename->StringGridRename->item(0, 0)->text();
+  EXPECT_EQ(number.size(), 5);
+  EXPECT_EQ(rename->StringGridRename->item(0, 1)->text(), oldName);
+  EXPECT_EQ(rename->StringGridRename->currentRow(), 0);
+  rename->StringGridRename->item(0, 1)->setText(QStringLiteral("ZZ MY SAT"));
+  rename->BitBtnOKRename->click();
+  EXPECT_FALSE(rename->isVisible());
+  QStringList names;
+  for (int i = 0; i < list->count(); ++i) names.append(list->item(i)->text());
+  EXPECT_TRUE(names.contains(QStringLiteral("ZZ MY SAT")));
+  EXPECT_FALSE(names.contains(oldName));
+  EXPECT_EQ(f.Groups().Renames()[0].oldSide, number);
+  // Cancel leaves the table as it was.
+  f.MenuRename->trigger();
+  ASSERT_TRUE(rename->isVisible());
+  rename->StringGridRename->item(0, 1)->setText(QStringLiteral("OTHER"));
+  rename->BitBtnCancelRename->click();
+  EXPECT_EQ(f.Groups().Renames()[0].newSide, QStringLiteral("ZZ MY SAT"));
 }
 
 }  // namespace

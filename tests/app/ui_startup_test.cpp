@@ -4,8 +4,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 
+#include "app/form_rename.h"
 #include "app/languages.h"
 #include "tests/app/ui_fixture.h"
 
@@ -88,8 +90,9 @@ TEST_F(UiTest, AChangedTimeZoneWarnsOnceAndShowsTheSettingsPanel) {
   EXPECT_TRUE(f.SettingsPanelShowing());
   EXPECT_FALSE(f.TimerFinCreate->isActive());
   ASSERT_EQ(dialogs.warnings.size(), 1);
-  EXPECT_EQ(dialogs.warnings[0],
-            QStringLiteral("Local time has changed ! Please update time lag between local time/UTC."));
+  EXPECT_EQ(
+      dialogs.warnings[0],
+      QStringLiteral("Local time has changed ! Please update time lag between local time/UTC."));
   EXPECT_EQ(f.CurrentSettings().timeZone, 2);
 }
 
@@ -157,8 +160,41 @@ TEST_F(UiTest, MessagesFollowTheLanguage) {
   f.MenuFrancais->trigger();
   f.BitBtn_OK_Location->click();
   ASSERT_EQ(dialogs.warnings.size(), 1);
-  EXPECT_EQ(dialogs.warnings[0], QStringLiteral("Entrez votre locator ou latitude+longitude, SVP ..."));
+  EXPECT_EQ(dialogs.warnings[0],
+            QStringLiteral("Entrez votre locator ou latitude+longitude, SVP ..."));
   f.MenuEnglish->trigger();
+}
+
+}  // namespace
+}  // namespace app::test
+
+namespace app::test {
+namespace {
+
+TEST_F(UiTest, OpenWindowsFollowALanguageSwitchButNotTheStartUpOnes) {
+  TForm1& f = Start();
+  f.MenuRename->trigger();
+  ASSERT_TRUE(f.RenameWindow()->isVisible());
+  f.MenuFrancais->trigger();
+  EXPECT_EQ(f.RenameWindow()->windowTitle(), QStringLiteral("ORVANE - Renommer les satellites"));
+  EXPECT_EQ(f.RenameWindow()->BitBtnCancelRename->text(), QStringLiteral("ANNULER"));
+  f.SilentAction = true;
+  f.MenuEnglish->trigger();
+  f.SilentAction = false;
+  EXPECT_EQ(f.RenameWindow()->windowTitle(), QStringLiteral("ORVANE - Renommer les satellites"));
+  EXPECT_EQ(f.BitBtn_OK_Location->text(), QStringLiteral("EXPLORE"));
+}
+
+TEST_F(UiTest, ClockShowsUtcAndTheTwentyFourHourFormatOnRequest) {
+  CopySampleElements();
+  WriteSettings(SampleNumbers(2), {QStringLiteral("SHOW_24H=YES"), QStringLiteral("SHOW_UTC=YES")});
+  TForm1& f = Start();
+  f.TimerFinCreateTimer();
+  clock.Set(base::DateTimeValue(2018, 1, 21, 14, 5, 9));
+  f.TimersecondeTimer();
+  EXPECT_EQ(f.EditTime->text(), QStringLiteral(" 13:05:09"));  // local 14:05:09, UTC + 1
+  f.MenuTU->trigger();
+  EXPECT_EQ(f.EditTime->text(), QStringLiteral(" 14:05:09"));
 }
 
 }  // namespace

@@ -16,7 +16,8 @@ class TickTest : public UiTest {
   int StartComputed() {
     CopySampleElements();
     // Both rise over Paris within a few hours of the sample time.
-    WriteSettings({QStringLiteral("41789"), QStringLiteral("25544")}, {QStringLiteral("PREVIEW=OFF")});
+    WriteSettings({QStringLiteral("41789"), QStringLiteral("25544")},
+                  {QStringLiteral("PREVIEW=OFF")});
     TForm1& f = Start();
     f.TimerFinCreateTimer();
     // The slot whose pass starts first, not already in progress.
@@ -137,8 +138,9 @@ TEST_F(TickTest, DelaysCountDownOneMinutePerMinuteTick) {
   clock.AdvanceSeconds(60);
   f.TimersecondeTimer();
   const int total = h * 60 + m - 1;
-  EXPECT_EQ(SlotText(other).mid(12, 5),
-            QStringLiteral("%1h%2").arg(total / 60, 2, 10, QLatin1Char('0')).arg(total % 60, 2, 10, QLatin1Char('0')));
+  EXPECT_EQ(SlotText(other).mid(12, 5), QStringLiteral("%1h%2")
+                                            .arg(total / 60, 2, 10, QLatin1Char('0'))
+                                            .arg(total % 60, 2, 10, QLatin1Char('0')));
 }
 
 TEST_F(TickTest, NoTickWorksOnceQuitting) {
