@@ -87,7 +87,7 @@ void SortRenameTable(RenameTable& table) {
   // Sorting with the exact text as tie-break puts equal old sides next to each other, so
   // that no duplicate survives whatever the letter case of its neighbours.
   std::vector<std::string> olds;
-  for (const RenamePair& p : table) {
+  for (const GroupRenamePair& p : table) {
     if (!p.oldSide.empty()) olds.push_back(p.oldSide);
   }
   std::sort(olds.begin(), olds.end(),
@@ -98,7 +98,7 @@ void SortRenameTable(RenameTable& table) {
   std::size_t k = 0;
   for (const std::string& old : olds) {
     const auto first = std::find_if(table.begin(), table.end(),
-                                    [&](const RenamePair& p) { return p.oldSide == old; });
+                                    [&](const GroupRenamePair& p) { return p.oldSide == old; });
     sorted[k++] = *first;
   }
   table = sorted;
@@ -111,7 +111,7 @@ void ApplyRenameRows(const RenameTable& rows, RenameTable& table, GroupTable& gr
       const std::string& name = group.SelectedNames[s];
       if (name.empty()) continue;
       std::string renamed;
-      for (const RenamePair& row : rows) {
+      for (const GroupRenamePair& row : rows) {
         if (row.oldSide.empty()) continue;
         if (row.oldSide != name && !SameNumber(row.oldSide, group.SelectedNumbers[s])) continue;
         std::string clean = CleanDisplayName(row.newSide);
@@ -169,7 +169,7 @@ bool RenameSectionHeaders(std::vector<std::string>& lines, const RenameTable& re
     const orbit::SectionHeader h = orbit::ParseSectionHeader(line);
     if (h.name.empty()) continue;
     std::string newName;
-    for (const RenamePair& p : renames) {
+    for (const GroupRenamePair& p : renames) {
       if (p.oldSide != h.name) continue;
       std::string clean = CleanDisplayName(p.newSide);
       if (!clean.empty()) newName = std::move(clean);
@@ -187,8 +187,8 @@ bool RenameSectionHeaders(std::vector<std::string>& lines, const RenameTable& re
 // Renaming of one satellite: the last pair whose old side is its name or number decides.
 std::string DisplayNameOf(const std::string& name, const std::string& number,
                           RenameTable& renames) {
-  const RenamePair* decider = nullptr;
-  for (RenamePair& p : renames) {
+  const GroupRenamePair* decider = nullptr;
+  for (GroupRenamePair& p : renames) {
     if (p.oldSide.empty()) continue;
     const bool byName = p.oldSide == name;
     if (!byName && !SameNumber(p.oldSide, number)) continue;

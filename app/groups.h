@@ -11,11 +11,11 @@
 #include <string_view>
 #include <vector>
 
+#include "app/limits.h"
+
 namespace app {
 
-inline constexpr int kGroupCount = 10;
 inline constexpr std::size_t kMaxSelected = 15;
-inline constexpr std::size_t kRenamePairCount = 50;
 inline constexpr std::size_t kCatalogueNumberLength = 5;
 
 // The download source of group 1 unless the settings file says otherwise.
@@ -68,12 +68,12 @@ bool LessIgnoringCase(std::string_view a, std::string_view b);
 
 // --- Rename table ---
 
-struct RenamePair {
+struct GroupRenamePair {
   std::string oldSide;  // satellite name or, preferably, catalogue number
   std::string newSide;  // display name; empty cancels an earlier pair
-  bool operator==(const RenamePair&) const = default;
+  bool operator==(const GroupRenamePair&) const = default;
 };
-using RenameTable = std::array<RenamePair, kRenamePairCount>;
+using RenameTable = std::array<GroupRenamePair, kRenamePairCount>;
 
 // A new name as it can be shown and found again: cut at the first "[" or "]" (those start
 // the status mark of a name line and the number of a data-file header) and trimmed.

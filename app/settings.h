@@ -15,11 +15,11 @@ class Sounds;
 class Dialogs;
 }  // namespace base
 
+#include "app/limits.h"
+
 namespace app {
 
-inline constexpr int kGroupCount = 10;
 inline constexpr int kGroupSelectionSize = 15;
-inline constexpr int kRenamePairCount = 50;
 inline constexpr int kFavouriteCount = 6;
 
 inline constexpr const char* kSettingsFileName = "Orvane.ini";

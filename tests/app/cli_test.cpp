@@ -49,8 +49,11 @@ TEST(Cli, PassesPrintsHeadersAndRowsAndChainsLikeNextPass) {
   ASSERT_EQ(lines.size(), 3u + 11 + 10 + 8);
   EXPECT_EQ(lines[0], "ISS (ZARYA)  pass 1: 21 JAN 2018  00:41 -> 21 JAN 2018  00:51 UTC (11 rows)");
   EXPECT_EQ(lines[12].substr(0, 40), "ISS (ZARYA)  pass 2: 21 JAN 2018  02:18 ");
-  for (const std::string& l : lines)
-    if (l.rfind("ISS", 0) != 0) EXPECT_EQ(l.size(), 73u) << l;
+  for (const std::string& l : lines) {
+    if (l.rfind("ISS", 0) != 0) {
+      EXPECT_EQ(l.size(), 73u) << l;
+    }
+  }
   // Local time is UTC + offset.
   const CliRun local = Cli("passes --elements " + kAmateur + " --name 'ISS (ZARYA)'" + kParis +
                         "--offset 1 --start '2018-01-21 00:00'");

@@ -381,12 +381,12 @@ TEST(RenameTableTest, SortKeepsFirstPairOfEachOldSideEmptiesLast) {
   t[11] = {"B", "upper b"};
   t[12] = {"", "orphan"};
   SortRenameTable(t);
-  EXPECT_EQ(t[0], (RenamePair{"25544", "ISS"}));
-  EXPECT_EQ(t[1], (RenamePair{"A", "upper a"}));
-  EXPECT_EQ(t[2], (RenamePair{"a", "lower a"}));
-  EXPECT_EQ(t[3], (RenamePair{"B", "upper b"}));
-  EXPECT_EQ(t[4], (RenamePair{"b", "first b"}));
-  for (std::size_t i = 5; i < kRenamePairCount; ++i) EXPECT_EQ(t[i], RenamePair{}) << i;
+  EXPECT_EQ(t[0], (GroupRenamePair{"25544", "ISS"}));
+  EXPECT_EQ(t[1], (GroupRenamePair{"A", "upper a"}));
+  EXPECT_EQ(t[2], (GroupRenamePair{"a", "lower a"}));
+  EXPECT_EQ(t[3], (GroupRenamePair{"B", "upper b"}));
+  EXPECT_EQ(t[4], (GroupRenamePair{"b", "first b"}));
+  for (std::size_t i = 5; i < kRenamePairCount; ++i) EXPECT_EQ(t[i], GroupRenamePair{}) << i;
 }
 
 TEST(RenameTableTest, OkRenamesSlotsInEveryGroup) {
@@ -407,11 +407,11 @@ TEST(RenameTableTest, OkRenamesSlotsInEveryGroup) {
   EXPECT_EQ(groups.groups[0].SelectedNames[0], "OSCAR 7");
   EXPECT_EQ(groups.groups[4].SelectedNames[3], "ZARYA");
   EXPECT_EQ(groups.groups[9].SelectedNames[0], "FO-29");
-  EXPECT_EQ(table[0], (RenamePair{"24278", ""}));
-  EXPECT_EQ(table[1], (RenamePair{"25544", "ZARYA"}));
-  EXPECT_EQ(table[2], (RenamePair{"AO-7", "OSCAR 7"}));
-  EXPECT_EQ(table[3], (RenamePair{"OSCAR 7", "NOPE"}));
-  EXPECT_EQ(table[4], RenamePair{});
+  EXPECT_EQ(table[0], (GroupRenamePair{"24278", ""}));
+  EXPECT_EQ(table[1], (GroupRenamePair{"25544", "ZARYA"}));
+  EXPECT_EQ(table[2], (GroupRenamePair{"AO-7", "OSCAR 7"}));
+  EXPECT_EQ(table[3], (GroupRenamePair{"OSCAR 7", "NOPE"}));
+  EXPECT_EQ(table[4], GroupRenamePair{});
 }
 
 TEST(RenameTableTest, PendingRenameRowChoice) {
@@ -421,11 +421,11 @@ TEST(RenameTableTest, PendingRenameRowChoice) {
   auto row = PreparePendingRename(rows, "ISS", "25544");
   ASSERT_TRUE(row.has_value());
   EXPECT_EQ(*row, 1u);
-  EXPECT_EQ(rows[1], (RenamePair{"25544", "ISS"}));
+  EXPECT_EQ(rows[1], (GroupRenamePair{"25544", "ISS"}));
   row = PreparePendingRename(rows, "AO-7", "07530");
   ASSERT_TRUE(row.has_value());
   EXPECT_EQ(*row, 2u);
-  EXPECT_EQ(rows[2], (RenamePair{"07530", "AO-7"}));
+  EXPECT_EQ(rows[2], (GroupRenamePair{"07530", "AO-7"}));
 
   RenameTable full;
   for (std::size_t i = 0; i < kRenamePairCount; ++i) full[i] = {std::to_string(i), "n"};

@@ -209,7 +209,9 @@ TEST(Observer, RangeRateNeedsTwoEarlierSteps) {
     p.Propagate(i * step);
     const ObserverView& v = o.Observe(p, p.clock().offset(), step);
     ranges[i] = v.range;
-    if (i < 2) EXPECT_EQ(v.rangeRate, 0) << i;
+    if (i < 2) {
+      EXPECT_EQ(v.rangeRate, 0) << i;
+    }
     if (i == 2) {
       const Real expected = (ranges[0] - 4 * ranges[1] + 3 * ranges[2]) / 120;
       EXPECT_NEAR(static_cast<double>(v.rangeRate), static_cast<double>(expected), 1e-9);

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace app {
+
+// Catalogue limits shared by the settings file and the group rules.
+inline constexpr int kGroupCount = 10;
+inline constexpr int kRenamePairCount = 50;
+
+}  // namespace app
