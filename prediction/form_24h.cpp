@@ -93,7 +93,7 @@ TForm24H::TForm24H(Chart24Environment environment, QWidget* parent)
   imagegrille24h->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   imagegrille24h->setPixmap(grid);
   imagegrille24h->setGeometry(120, 8, kChartDesignWidth, kChartDesignHeight);
-  Image24H = new Chart24Picture(this, this);
+  Image24H = new Chart24Picture(this, this);  // laid exactly over the grid
   Image24H->setObjectName(QStringLiteral("Image24H"));
   Image24H->setGeometry(imagegrille24h->geometry());
 

@@ -23,7 +23,7 @@ struct Chart24Environment {
   std::function<bool()> utcDisplay;    // "Display &UTC" is checked
 };
 
-class Chart24Picture;
+
 
 // The 24-hour visibility chart of the active group.
 class TForm24H : public QWidget {
@@ -48,7 +48,7 @@ class TForm24H : public QWidget {
   TFormPrint24H* PrintWindow() const { return print_; }
 
   QLabel* imagegrille24h = nullptr;
-  Chart24Picture* Image24H = nullptr;
+  QLabel* Image24H = nullptr;  // the picture of the rows and bars (hover hint)
   std::array<QLabel*, kSlotCount> LabelS{};
   std::array<QLabel*, 24> LabelH{};  // Labelh00, Labelh01, LabelH02 .. LabelH23
   QLabel* LabelDate = nullptr;
