@@ -100,7 +100,7 @@ TForm24H::TForm24H(Chart24Environment environment, QWidget* parent)
   for (int n = 1; n <= kSlotCount; ++n) {
     QLabel* l = new QLabel(this);
     l->setObjectName(QStringLiteral("LabelS%1").arg(n));
-    l->setGeometry(5, 24 + 25 * (n - 1) - 8, 100, 16);
+    l->setGeometry(5, 24 + 25 * (n - 1), 100, 16);
     l->setFont(CourierBold(12));
     l->setStyleSheet(QStringLiteral("color: %1;").arg(Rgb(SlotColourOfChart(n)).name()));
     LabelS[static_cast<std::size_t>(n - 1)] = l;

@@ -68,6 +68,7 @@ void PanelExplorer::BuildWidgets() {
   LabelSatVisible->setObjectName(QStringLiteral("LabelSatVisible"));
   LabelSatVisible->setWordWrap(true);
   memoLayout->addWidget(LabelSatVisible);
+  sideLayout_ = memoLayout;
   outer->addWidget(PanelMemoSatellite);
 
   auto* right = new QVBoxLayout;
@@ -121,6 +122,8 @@ void PanelExplorer::BuildWidgets() {
           [this](QListWidgetItem* item) { SelectRow(ListBoxEphemerids->row(item)); });
   connect(EditDateOrigine, &QLineEdit::textChanged, this, &PanelExplorer::SetCalculationDate);
 }
+
+void PanelExplorer::AddSideWidget(QWidget* widget) { sideLayout_->addWidget(widget); }
 
 void PanelExplorer::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) ApplyLanguage();

@@ -17,6 +17,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QToolButton;
 class QPushButton;
+class QVBoxLayout;
 
 namespace prediction {
 
@@ -65,6 +66,10 @@ class PanelExplorer : public QWidget {
   void ApplyLanguage();
   // The hand-over of the calculation date (`EditDateOrigineChange`).
   void SetCalculationDate();
+
+  // Places a widget of the main window (PanelImage, the map and DX buttons, the mode
+  // selector) under the satellite memo.
+  void AddSideWidget(QWidget* widget);
 
   // ----- Seams: the file name asked before saving (empty = cancelled).
   void SetSaveFileChooser(std::function<QString()> chooser) { chooseFile_ = std::move(chooser); }
@@ -130,6 +135,7 @@ class PanelExplorer : public QWidget {
 
  private:
   void BuildWidgets();
+  QVBoxLayout* sideLayout_ = nullptr;
   void FillMemo();
   void FillTable();
   void RefreshHeader();
