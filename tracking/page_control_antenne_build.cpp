@@ -250,6 +250,9 @@ void PageControlAntenne::RetranslateUi() {
     if (HasSerialPort(i)) t.port->setTitle(tr("Port"));
   }
   CheckBoxTKBHost->setText(tr("Check to quit in Host mode"));
+  if (const std::optional<Interface> selected = Selected()) {
+    SetOverlapCaption(Controls(*selected).stop->ItemIndex() == 1, false);
+  }
 }
 
 }  // namespace tracking

@@ -215,6 +215,7 @@ TickOutput TrackingController::Tick(const TickInput& in, ReportSink& sink) {
     out.highlightRow = CurrentRow >= 0 && NowAtOrAfterFirstRow(first, in.nowLocal);
   }
   out.currentRow = CurrentRow;
+  if (in.explorerVisible && host_.dxSynchronise) host_.dxSynchronise();
 
   if (in.explorerVisible && in.slotInView && in.search != nullptr && in.slot != nullptr) {
     // 9. In view.
@@ -270,6 +271,7 @@ TickOutput TrackingController::Tick(const TickInput& in, ReportSink& sink) {
     out.txLabel = TxFrequencyLabel(mode);
     out.modeLetter = ModeBoxLetter(letter, slot->radio);
   }
+  if (host_.afterTrackingSteps) host_.afterTrackingSteps();
   return out;
 }
 

@@ -29,8 +29,13 @@ struct TrackingHost {
   std::function<void()> show360Alarm;                 // restore the window, show TFormAlarm
   std::function<void()> stopOtherSources;             // sun, moon, HF beam tracking off
   std::function<bool()> settingsViewShowing;          // EA4TX missing: tracking stays on then
-  // Tick seams of other windows: map position, orbit view, DX synchronisation.
+  // Tick seams of other windows (absent until those windows exist):
+  // step 9.4, the map's copy of the live position (before the over-the-top transform);
   std::function<void(Real azimuth, Real elevation, const prediction::LiveView&)> mapPosition;
+  // step 7, DX synchronisation of the ephemeris list (explorer visible);
+  std::function<void()> dxSynchronise;
+  // steps 12-13, the clicked row to the map and the orbit view redraw.
+  std::function<void()> afterTrackingSteps;
 };
 
 // What the explorer shows of the selected slot when the track button is clicked.
