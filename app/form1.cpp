@@ -1,6 +1,13 @@
 // The main window: construction, faces and the start-up sequence.
 #include "app/form1.h"
 
+#include <QSignalBlocker>
+
+#include "prediction/form_24h.h"
+#include "prediction/form_date.h"
+#include "prediction/form_print.h"
+#include "prediction/panel_explorer.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -50,6 +57,7 @@ TForm1::TForm1(Form1Environment environment, QWidget* parent)
   search_.rememberedTickTime = &previousTickTime_;
   BuildWidgets();
   BuildMenus();
+  ConnectExplorer();
   // The faces set their own sizes; the compact list may be smaller than the settings panel.
   layout()->setSizeConstraint(QLayout::SetNoConstraint);
   ConnectStation();
@@ -282,6 +290,15 @@ void TForm1::ShowSettingsPanel() {
   // 5. Everything but the settings panel is put away.
   MenuOptions->menuAction()->setVisible(false);
   MenuFenetre->menuAction()->setVisible(false);
+  if (explorer_->IsOpen()) {
+    const QSignalBlocker quiet(explorer_);  // the face is switched here, not by the close
+    explorer_->CloseExplorer();
+    if (formDate_) formDate_->hide();
+    if (formPrint_) formPrint_->hide();
+    MenuSaveEph->setEnabled(false);
+    MenuDateCalcul->setEnabled(false);
+  }
+  if (form24h_ && form24h_->isVisible()) form24h_->close();
   PanelExplorer->hide();
   PanelImage->hide();
   setWindowTitle(VersionCaption());

@@ -18,6 +18,7 @@
 #include "base/sounds.h"
 #include "prediction/pass_search.h"
 #include "prediction/pass_slot.h"
+#include "prediction/prediction_language.h"
 
 class QAction;
 class QCheckBox;
@@ -33,6 +34,15 @@ class QTabWidget;
 class QTimer;
 class QToolButton;
 class QWidget;
+class QHBoxLayout;
+class QKeyEvent;
+
+namespace prediction {
+class PanelExplorer;
+class TFormDate;
+class TFormPRINT;
+class TForm24H;
+}  // namespace prediction
 
 namespace app {
 
@@ -154,6 +164,11 @@ class TForm1 : public QMainWindow {
   QLineEdit* EditTime = nullptr;
   QWidget* PanelExplorer = nullptr;
   QWidget* PanelImage = nullptr;
+  QToolButton* SpeedButton24h = nullptr;
+  prediction::PanelExplorer* Explorer() const { return explorer_; }
+  prediction::TForm24H* Chart24Window() const { return form24h_; }
+  prediction::TFormDate* DateWindow() const { return formDate_; }
+  prediction::TFormPRINT* PrintWindow() const { return formPrint_; }
 
   QMenu* MenuFichier = nullptr;
   QAction* MenuRename = nullptr;
@@ -271,6 +286,16 @@ class TForm1 : public QMainWindow {
   void RaiseAlarmForSlot(int index);
   void ShowClock(Real now);
   void SlotKeyDown(int index, QKeyEvent* event);
+  // form1_explorer.cpp
+  prediction::PanelExplorer* BuildExplorer();
+  void ConnectExplorer();
+  void ApplyExplorerLanguage(Language language);
+  void EnterExplorerFace();
+  void RecordExplorerGeometry();
+  void ExplorerTick(bool shownSlotRecomputed);
+  void SaveExplorerSettings();
+  void ApplyExplorerSettings();
+  bool ExplorerSlotKey(int index, QKeyEvent* event);
   // form1_quit.cpp
   void RecordCompactPosition(bool withExtraSize);
   void RecordSettingsGeometry();
@@ -292,6 +317,12 @@ class TForm1 : public QMainWindow {
   LanguageSwitcher languages_;
   TFormDialog* formDialog_ = nullptr;
   TFormRename* formRename_ = nullptr;
+  prediction::PanelExplorer* explorer_ = nullptr;
+  prediction::TFormDate* formDate_ = nullptr;
+  prediction::TFormPRINT* formPrint_ = nullptr;
+  prediction::TForm24H* form24h_ = nullptr;
+  prediction::PredictionTranslator predictionTranslator_;
+  QHBoxLayout* PassListClockRow = nullptr;
 
   int activeGroup_ = 1;
   bool settingsFileExisted_ = false;

@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 
 #include "app/form1.h"
+
+#include "prediction/panel_explorer.h"
 #include "app/form1_list_delegate.h"
 
 namespace app {
@@ -52,10 +54,8 @@ void TForm1::BuildWidgets() {
   auto* mainLayout = new QHBoxLayout(PanelMain);
   mainLayout->setContentsMargins(6, 4, 6, 6);
   mainLayout->addWidget(BuildPassList(), 0, Qt::AlignTop);
-  PanelExplorer = Named(new QWidget, QStringLiteral("PanelExplorer"));
-  auto* explorerLayout = new QVBoxLayout(PanelExplorer);
+  PanelExplorer = BuildExplorer();
   PanelImage = Named(new QWidget, QStringLiteral("PanelImage"));
-  explorerLayout->addWidget(PanelImage);
   PanelExplorer->hide();
   PanelImage->hide();
   mainLayout->addWidget(PanelExplorer, 1);
@@ -255,6 +255,7 @@ QWidget* TForm1::BuildPassList() {
       slotMetrics.horizontalAdvance(QString(prediction::kSlotTextLength, 'W')) + 14;
 
   auto* clockRow = new QHBoxLayout;
+  PassListClockRow = clockRow;
   EditDate = Named(new QLineEdit, QStringLiteral("EditDate"));
   EditTime = Named(new QLineEdit, QStringLiteral("EditTime"));
   for (QLineEdit* e : {EditDate, EditTime}) {

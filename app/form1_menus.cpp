@@ -166,6 +166,7 @@ void TForm1::SwitchLanguage(Language language) {
       break;
   }
   if (!languages_.Apply(language)) language = Language::English;  // catalogue missing
+  ApplyExplorerLanguage(language);
   item->setChecked(true);
   CurrentLanguage = CurrentLanguageText(language);
   helpFile_ = env_.programFolder + QLatin1Char('/') + HelpFileName(language);

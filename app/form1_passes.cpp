@@ -15,6 +15,8 @@
 #include <cmath>
 
 #include "app/form1.h"
+
+#include "prediction/panel_explorer.h"
 #include "app/form1_list_delegate.h"
 #include "base/locale_number.h"
 #include "orbit/elements.h"
@@ -211,6 +213,7 @@ void TForm1::TimersecondeTimer() {
   }
   for (int index : result.alarms) RaiseAlarmForSlot(index);
   // 8. Passes that ended are searched again.
+  bool shownRecomputed = false;
   if (result.passEnded) {
     for (int i = 0; i < prediction::kSlotCount; ++i) {
       prediction::PassSlot& slot = slots_[static_cast<std::size_t>(i)];
@@ -218,8 +221,11 @@ void TForm1::TimersecondeTimer() {
       if (slot.text.compare(18, 5, "00h00") != 0) continue;
       slot.colour = prediction::kWhite;
       SearchSlot(i);
+      if (i + 1 == shownSlot_) shownRecomputed = true;
     }
   }
+  // 6, 9, 10: the explorer's current row and visibility label.
+  ExplorerTick(shownRecomputed);
   // 14.
   if (!quitting_) Timerseconde->start();
 }
@@ -234,10 +240,14 @@ void TForm1::TimerBlinkTimer() {
 
 void TForm1::ShowSlot(int slot) {
   if (loadingSlots_ || slot < 1 || slot > prediction::kSlotCount) return;
+  RefreshSearchContext();
+  explorer_->ClearNavigation();
+  explorer_->ShowEphemeris(slot);
   emit SlotActivated(slot);
 }
 
 void TForm1::SlotKeyDown(int index, QKeyEvent* event) {
+  if (ExplorerSlotKey(index, event)) return;
   if (shownSlot_ != index + 1 && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter))
     ShowSlot(index + 1);
 }

@@ -13,6 +13,7 @@ namespace app {
 
 void TForm1::ApplySettingsToControls() {
   const Settings& s = settings_;
+  ApplyExplorerSettings();
   MenuFenetreNormale->setChecked(s.windowNormal);
   MenuFenetreReduite->setChecked(!s.windowNormal);
   MenuNoConfirm->setChecked(s.noConfirmQuit);
@@ -101,6 +102,7 @@ void TForm1::CaptureGeometryForSave() {
 }
 
 void TForm1::CollectSettingsFromControls() {
+  SaveExplorerSettings();
   Settings& s = settings_;
   Language language = languages_.Current();
   if (MenuEspagnol->isChecked())
