@@ -97,7 +97,8 @@ void TForm1::ConnectExplorer() {
             Edit[static_cast<std::size_t>(slot - 1)]->setSelection(0, prediction::kSlotNameLength);
             MenuSaveEph->setEnabled(true);
             MenuDateCalcul->setEnabled(true);
-            if (!ExplorerShowing()) EnterExplorerFace();
+            // The panel shows itself; the window takes the explorer's size once.
+            if (PanelImage->isHidden()) EnterExplorerFace();
             setWindowTitle(title);
           });
   connect(explorer_, &prediction::PanelExplorer::SlotSearched, this,
@@ -109,7 +110,7 @@ void TForm1::ConnectExplorer() {
     MenuDateCalcul->setEnabled(false);
     if (previous >= 1) Edit[static_cast<std::size_t>(previous - 1)]->deselect();
     shownSlot_ = 0;
-    if (ExplorerShowing()) {
+    if (!PanelImage->isHidden()) {
       RecordExplorerGeometry();
       EnterCompactFace();
     }
@@ -189,7 +190,7 @@ void TForm1::ApplyExplorerLanguage(Language language) {
 }
 
 void TForm1::EnterExplorerFace() {
-  if (!ExplorerShowing() && CompactListShowing() && isVisible()) RecordCompactPosition(false);
+  if (isVisible() && !SettingsPanelShowing()) RecordCompactPosition(false);
   ShowFace(PanelMain);
   explorer_->show();
   PanelImage->show();

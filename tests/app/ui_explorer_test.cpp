@@ -31,6 +31,7 @@ TEST_F(ExplorerTest, SlotOpensItsPassAndClosingReturnsToTheList) {
   QTest::mouseClick(f.Edit[0], Qt::LeftButton);
   prediction::PanelExplorer* explorer = f.Explorer();
   ASSERT_TRUE(f.ExplorerShowing());
+  EXPECT_FALSE(f.PanelImage->isHidden());  // the explorer face, not just the panel
   EXPECT_TRUE(explorer->IsOpen());
   EXPECT_EQ(explorer->ShownSlot(), 1);
   const int rows = explorer->ListBoxEphemerids->count();
@@ -58,6 +59,7 @@ TEST_F(ExplorerTest, SlotOpensItsPassAndClosingReturnsToTheList) {
   EXPECT_FALSE(f.ExplorerShowing());
   EXPECT_TRUE(f.CompactListShowing());
   EXPECT_FALSE(f.MenuSaveEph->isEnabled());
+  EXPECT_TRUE(f.PanelImage->isHidden());
 }
 
 }  // namespace
