@@ -7,6 +7,12 @@
 #include "prediction/form_date.h"
 #include "prediction/form_print.h"
 #include "prediction/panel_explorer.h"
+#include "tracking/antenna_setup.h"
+#include "tracking/form_alarm.h"
+#include "tracking/printer_port_seam.h"
+#include "tracking/rotator_sender.h"
+#include "tracking/tick_steps.h"
+#include "tracking/tracking_controller.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -58,6 +64,7 @@ TForm1::TForm1(Form1Environment environment, QWidget* parent)
   BuildWidgets();
   BuildMenus();
   ConnectExplorer();
+  BuildTracking();
   // The faces set their own sizes; the compact list may be smaller than the settings panel.
   layout()->setSizeConstraint(QLayout::SetNoConstraint);
   ConnectStation();
@@ -160,7 +167,7 @@ void TForm1::FormCreate() {
   ApplyGroupMenuFromSettings();
 
   // 15. Antenna interface.
-  if (env_.seams.restoreAntennaInterface) env_.seams.restoreAntennaInterface();
+  RestoreAntennaInterface();
 
   // 16. The stored language.
   Language stored = Language::English;
@@ -270,7 +277,7 @@ void TForm1::ShowSettingsPanel() {
   Timerseconde->stop();
   MenuRename->setEnabled(true);
   shownSlot_ = 0;
-  if (env_.seams.stopRotators) env_.seams.stopRotators();
+  StopTrackingForSettings();
   // 3. Slots back to white and visible.
   for (std::size_t i = 0; i < Edit.size(); ++i) {
     ApplySlotColour(static_cast<int>(i), prediction::kWhite);

@@ -2,9 +2,11 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@
 #include "app/languages.h"
 #include "app/settings.h"
 #include "app/station.h"
+#include "base/catalogue_translator.h"
 #include "base/clock.h"
 #include "base/sounds.h"
 #include "prediction/pass_search.h"
@@ -22,6 +25,7 @@
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -36,6 +40,19 @@ class QToolButton;
 class QWidget;
 class QHBoxLayout;
 class QKeyEvent;
+
+namespace tracking {
+class PageControlAntenne;
+class PrinterPortSenders;
+class ReportSink;
+class RotatorBank;
+class TFormAlarm;
+class TrackingController;
+class TrackingOptions;
+struct AntennaSetup;
+struct CommandState;
+struct PassContext;
+}  // namespace tracking
 
 namespace prediction {
 class PanelExplorer;
@@ -59,6 +76,13 @@ struct Form1Environment {
   QString programFolder;            // absolute, without a trailing separator
   std::function<void()> terminate;  // ends the process after a completed quit
   Form1Seams seams;                 // subsystems that later windows provide
+  // Rotator transports, port list, printer-port senders and the report's listeners;
+  // nullptr (or nothing) means the real ones: serial ports, the detected list, no
+  // printer-port access and nobody listening.
+  tracking::RotatorBank* rotatorBank = nullptr;
+  std::optional<QStringList> serialPorts;
+  tracking::PrinterPortSenders* printerPorts = nullptr;
+  tracking::ReportSink* reportSink = nullptr;
 };
 
 // The main window: settings panel, compact pass list and explorer.
@@ -169,6 +193,33 @@ class TForm1 : public QMainWindow {
   prediction::TForm24H* Chart24Window() const { return form24h_; }
   prediction::TFormDate* DateWindow() const { return formDate_; }
   prediction::TFormPRINT* PrintWindow() const { return formPrint_; }
+
+  // ----- Tracking (explorer face) and the antenna settings (settings panel).
+  QPushButton* BitBtnAntenne = nullptr;
+  tracking::PageControlAntenne* PageControlAntenne = nullptr;
+  tracking::TrackingOptions* TrackingOptionsBox = nullptr;  // overlap, 360° stop, resume
+  QGroupBox* GroupBoxTrack = nullptr;
+  QLabel* LabelTrack = nullptr;
+  QLineEdit* EditElevation = nullptr;
+  QLineEdit* EditAzimut = nullptr;
+  QToolButton* SpeedButtonTrack = nullptr;
+  QToolButton* SpeedButtonPark = nullptr;
+  QGroupBox* GroupBoxDoppler = nullptr;
+  QComboBox* ComboBoxMode = nullptr;
+  QLabel* LabelRXfreq = nullptr;
+  QLabel* LabelTXFreq = nullptr;
+  QLineEdit* EditDoppler = nullptr;
+  QLineEdit* EditTXDoppler = nullptr;
+  QLabel* LabelRXDoppler = nullptr;
+  QLabel* LabelTXDoppler = nullptr;
+  tracking::TFormAlarm* AlarmWindow() const { return formAlarm_; }
+  tracking::TrackingController& Tracking() { return *tracking_; }
+  const tracking::CommandState& RotatorCommandState() const { return *commandState_; }
+  void SpeedButtonTrackClick();
+  void SpeedButtonParkClick();
+  void LabelTrackDblClick();
+  void BitBtnAntenneClick();
+  void ComboBoxModeClick(int index);
 
   QMenu* MenuFichier = nullptr;
   QAction* MenuRename = nullptr;
@@ -292,10 +343,25 @@ class TForm1 : public QMainWindow {
   void ApplyExplorerLanguage(Language language);
   void EnterExplorerFace();
   void RecordExplorerGeometry();
-  void ExplorerTick(bool shownSlotRecomputed);
   void SaveExplorerSettings();
   void ApplyExplorerSettings();
   bool ExplorerSlotKey(int index, QKeyEvent* event);
+  // form1_tracking.cpp
+  void BuildTracking();
+  QWidget* BuildTrackBox();
+  QWidget* BuildDopplerBox();
+  void RetranslateTracking();
+  void RestoreAntennaInterface();
+  void StoreAntennaSettings();
+  void TrackingTick(bool shownSlotRecomputed);
+  void BeforeExplorerRebuild();
+  void AfterExplorerRebuild();
+  void StopTrackingForSettings();
+  void ParkAndStopRotatorsForQuit();
+  void FillModeBox();
+  void SelectModeLetter(char letter);
+  QString MemoFirstLine() const;
+  tracking::PassContext CurrentPassContext() const;
   // form1_quit.cpp
   void RecordCompactPosition(bool withExtraSize);
   void RecordSettingsGeometry();
@@ -323,6 +389,17 @@ class TForm1 : public QMainWindow {
   prediction::TForm24H* form24h_ = nullptr;
   prediction::PredictionTranslator predictionTranslator_;
   QHBoxLayout* PassListClockRow = nullptr;
+  std::unique_ptr<tracking::RotatorBank> ownBank_;
+  tracking::RotatorBank* bank_ = nullptr;
+  std::unique_ptr<tracking::CommandState> commandState_;
+  std::unique_ptr<tracking::AntennaSetup> antennaSetup_;
+  std::unique_ptr<tracking::PrinterPortSenders> noPrinterPorts_;
+  std::unique_ptr<tracking::ReportSink> silentSink_;
+  std::unique_ptr<tracking::TrackingController> tracking_;
+  tracking::TFormAlarm* formAlarm_ = nullptr;
+  base::CatalogueTranslator trackingTranslator_{QStringLiteral("tracking")};
+  QString memoBeforeRebuild_;
+  Real displayedAzimuth_ = 0;  // what EditAzimut shows, in degrees  // first memo line when the explorer is rebuilt
 
   int activeGroup_ = 1;
   bool settingsFileExisted_ = false;

@@ -79,12 +79,14 @@ QWidget* TForm1::BuildSettingsPanel() {
   auto* left = new QVBoxLayout;
   left->addWidget(BuildStationBox());
   left->addWidget(BuildOptionsBox());
-  GroupBoxAntenna = Named(new QGroupBox, QStringLiteral("GroupBoxAntenna"));
-  GroupBoxAntenna->hide();  // the antenna interface pages live here once they exist
-  left->addWidget(GroupBoxAntenna);
   left->addStretch();
   columns->addLayout(left);
   columns->addWidget(BuildGroupBox(), 1);
+  // The antenna pages take the groups' place while "ANT" shows them.
+  GroupBoxAntenna = Named(new QGroupBox, QStringLiteral("GroupBoxAntenna"));
+  new QVBoxLayout(GroupBoxAntenna);
+  GroupBoxAntenna->hide();
+  columns->addWidget(GroupBoxAntenna, 1);
   layout->addLayout(columns, 1);
 
   auto* bottom = new QHBoxLayout;
@@ -175,6 +177,9 @@ QWidget* TForm1::BuildOptionsBox() {
   grid->addWidget(CheckBoxPreVisu, 3, 0, 1, 3);
   grid->addWidget(LabelPreVisu, 4, 1);
   grid->addWidget(SpinEditPreVisu, 4, 2);
+  BitBtnAntenne = Named(new QPushButton, QStringLiteral("BitBtnAntenne"));
+  BitBtnAntenne->setAutoDefault(false);
+  grid->addWidget(BitBtnAntenne, 5, 0, 1, 3);
   grid->setColumnMinimumWidth(0, 16);
   grid->setColumnStretch(1, 1);
   return GroupBoxOptions;

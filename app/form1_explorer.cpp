@@ -17,6 +17,7 @@
 #include "prediction/form_print.h"
 #include "prediction/form_print24h.h"
 #include "prediction/panel_explorer.h"
+#include "tracking/tracking_controller.h"
 
 namespace app {
 
@@ -72,7 +73,7 @@ prediction::PanelExplorer* TForm1::BuildExplorer() {
     on ? Timerseconde->start() : Timerseconde->stop();
   };
   env.stopTracking = [this] {
-    if (env_.seams.stopRotators) env_.seams.stopRotators();
+    if (tracking_) BeforeExplorerRebuild();
   };
   env.currentYear = [this] { return orbit::DecodeDateTimeValue(env_.clock->Now()).year; };
   explorer_ = new prediction::PanelExplorer(env);
@@ -100,6 +101,7 @@ void TForm1::ConnectExplorer() {
             // The panel shows itself; the window takes the explorer's size once.
             if (PanelImage->isHidden()) EnterExplorerFace();
             setWindowTitle(title);
+            AfterExplorerRebuild();
           });
   connect(explorer_, &prediction::PanelExplorer::SlotSearched, this,
           [this](int slot) { ShowSlotText(slot - 1); });
@@ -110,6 +112,7 @@ void TForm1::ConnectExplorer() {
     MenuDateCalcul->setEnabled(false);
     if (previous >= 1) Edit[static_cast<std::size_t>(previous - 1)]->deselect();
     shownSlot_ = 0;
+    tracking_->ResumeAfterPass = false;
     if (!PanelImage->isHidden()) {
       RecordExplorerGeometry();
       EnterCompactFace();
@@ -187,6 +190,7 @@ void TForm1::ApplyExplorerSettings() {
 
 void TForm1::ApplyExplorerLanguage(Language language) {
   predictionTranslator_.Apply(LanguageCode(language));
+  trackingTranslator_.Apply(LanguageCode(language));
 }
 
 void TForm1::EnterExplorerFace() {
@@ -214,25 +218,6 @@ void TForm1::RecordExplorerGeometry() {
     settings_.geometry.explorerWidth = width();
     settings_.geometry.explorerHeight = height();
   }
-}
-
-void TForm1::ExplorerTick(bool shownSlotRecomputed) {
-  if (explorer_ == nullptr || !explorer_->IsOpen() || shownSlot_ < 1) return;
-  if (shownSlotRecomputed) explorer_->ShowEphemeris(shownSlot_, prediction::ShowReason::Refresh);
-  const prediction::PassSlot& slot = slots_[static_cast<std::size_t>(shownSlot_ - 1)];
-  const bool inView = slot.text.size() >= 17 && slot.text.compare(12, 5, "00h00") == 0;
-  explorer_->SetSatelliteVisible(inView);
-  // Current row: whole minutes from the first row to now, while the pass lasts.
-  int current = -1;
-  if (inView && !explorer_->LocalRows().empty()) {
-    Real first = 0;
-    if (prediction::ParseRowTime(explorer_->LocalRows().front(), &first)) {
-      const Real now = env_.clock->Now();
-      if (now >= first && first + explorer_->RowCount() / 1440.0L >= now)
-        current = static_cast<int>(orbit::Int((now - first) * 1440));
-    }
-  }
-  if (current >= 0 && explorer_->TrackingLineOn()) explorer_->HighlightRow(current);
 }
 
 void TForm1::SaveExplorerSettings() {

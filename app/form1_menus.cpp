@@ -231,6 +231,7 @@ void TForm1::Retranslate() {
   LabelVisiSat->setText(tr("SATELLITE  : IN    FOR"));
   EditDate->setToolTip(tr("Date"));
   EditTime->setToolTip(tr("Time"));
+  RetranslateTracking();
   RefreshPassListTitle();
 }
 

@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "app/form1.h"
+#include <QLabel>
 
 #include "prediction/panel_explorer.h"
 #include "app/form1_list_delegate.h"
@@ -224,8 +225,8 @@ void TForm1::TimersecondeTimer() {
       if (i + 1 == shownSlot_) shownRecomputed = true;
     }
   }
-  // 6, 9, 10: the explorer's current row and visibility label.
-  ExplorerTick(shownRecomputed);
+  // 6, 9-13: current row, position, rotator, Doppler, report.
+  TrackingTick(shownRecomputed);
   // 14.
   if (!quitting_) Timerseconde->start();
 }
@@ -253,6 +254,10 @@ void TForm1::SlotKeyDown(int index, QKeyEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == static_cast<QObject*>(LabelTrack) && event->type() == QEvent::MouseButtonDblClick) {
+    LabelTrackDblClick();
+    return true;
+  }
   for (int i = 0; i < prediction::kSlotCount; ++i) {
     if (!Edit[static_cast<std::size_t>(i)] || watched != Edit[static_cast<std::size_t>(i)])
       continue;

@@ -1,11 +1,13 @@
 // The quit procedure, the same for the menu, the close button and Esc.
 #include <QAction>
+#include <QGroupBox>
 #include <QCoreApplication>
 #include <QTimer>
 
 #include "app/form1.h"
 #include "app/form_dialog.h"
 #include "app/form_rename.h"
+#include "tracking/page_control_antenne.h"
 
 namespace app {
 
@@ -31,6 +33,10 @@ void TForm1::MenuQuitterClick() {
   if (quitDone_ || quitAsking_) return;
   // 1. Confirmation.
   if (!MenuNoConfirm->isChecked()) {
+    if (!GroupBoxAntenna->isHidden()) {
+      PageControlAntenne->OkClick(tracking::Interface::PourSat);
+      PageControlAntenne->OkClick(tracking::Interface::FodTrack);
+    }
     quitAsking_ = true;
     const int answer = formDialog_->Ask(msg::QuitConfirmation());
     quitAsking_ = false;
@@ -43,7 +49,7 @@ void TForm1::MenuQuitterClick() {
   if (env_.seams.hideSecondaryWindows) env_.seams.hideSecondaryWindows();
   if (formRename_->isVisible()) formRename_->hide();
   // 4. Antennas to their parking position.
-  if (env_.seams.parkAntennas) env_.seams.parkAntennas();
+  SpeedButtonParkClick();
   // 5. An open DDE conversation keeps the program running.
   if (env_.seams.ddeConversationOpen && env_.seams.ddeConversationOpen()) {
     env_.dialogs->Warning(msg::DdeConversationInProgress());
@@ -54,7 +60,7 @@ void TForm1::MenuQuitterClick() {
   Timerseconde->stop();
   quitting_ = true;
   if (env_.seams.releasePrinterPort) env_.seams.releasePrinterPort();
-  if (env_.seams.stopRotators) env_.seams.stopRotators();
+  ParkAndStopRotatorsForQuit();
   // 10. Settings file, then the end. A failed write has shown its message and left the
   // previous file untouched; the user asked to leave, so the program still ends.
   CollectSettingsFromControls();

@@ -4,16 +4,13 @@
 
 namespace app {
 
-// Hooks for the subsystems that other windows bring (antenna interfaces, TCP/IP server,
-// DDE server, downloads). An empty hook means the subsystem is absent: start-up and quit
+// Hooks for the subsystems that other windows bring (TCP/IP server, DDE server, printer
+// port, downloads). An empty hook means the subsystem is absent: start-up and quit
 // then skip that step.
 struct Form1Seams {
-  std::function<void()> restoreAntennaInterface;  // start-up step 15
   std::function<void()> startTcpServer;           // when addresses are checked
   std::function<void()> stopTcpServer;            // quit
   std::function<bool()> ddeConversationOpen;      // quit refuses while true
-  std::function<void()> parkAntennas;             // quit: the park button's action
-  std::function<void()> stopRotators;             // quit and settings panel: stop commands
   std::function<void()> releasePrinterPort;       // quit
   std::function<void()> openDownloadWindow;       // settings panel with "AUTODWN=1"
   std::function<void()> hideSecondaryWindows;     // records positions, then hides them

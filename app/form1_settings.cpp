@@ -103,6 +103,7 @@ void TForm1::CaptureGeometryForSave() {
 
 void TForm1::CollectSettingsFromControls() {
   SaveExplorerSettings();
+  StoreAntennaSettings();
   Settings& s = settings_;
   Language language = languages_.Current();
   if (MenuEspagnol->isChecked())

@@ -17,14 +17,10 @@
 
 namespace tracking {
 
-namespace {
-
 QString MovenowMissingMessage() {
   return PageControlAntenne::tr(
       "Can't find Movenow.com in the relevant directory. Please check the path.");
 }
-
-}  // namespace
 
 PageControlAntenne::PageControlAntenne(Environment environment, QWidget* parent)
     : QTabWidget(parent), env_(std::move(environment)) {

@@ -34,6 +34,9 @@ class TrackingController;
 class TrackingOptions;
 struct CommandState;
 
+// "Can't find Movenow.com in the relevant directory. Please check the path." (language text).
+QString MovenowMissingMessage();
+
 class PageControlAntenne : public QTabWidget {
   Q_OBJECT
  public:

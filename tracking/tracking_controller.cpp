@@ -230,6 +230,7 @@ TickOutput TrackingController::Tick(const TickInput& in, ReportSink& sink) {
       if (host_.mapPosition) host_.mapPosition(az, el, live->live);
       out.elevationText = AngleDisplay(el);
       out.azimuthText = AngleDisplay(az);
+      out.displayedAzimuth = az;
       if (OverTheTop) ApplyOverTheTop(az, el);
       out.azimuth = az;
       out.elevation = el;

@@ -72,6 +72,7 @@ struct TickOutput {
   QString visibilityText;
   bool positionComputed = false;  // false when the busy flag made the tick skip this second
   Real azimuth = 0, elevation = 0;  // commanded (after the over-the-top transform)
+  Real displayedAzimuth = 0;        // EditAzimut (before the transform)
   QString elevationText, azimuthText, dopplerText, txDopplerText;
   QString rxLabel, txLabel;
   char modeLetter = ' ';       // mode box: select the item starting with it

@@ -24,6 +24,9 @@
 #include "base/ansi_text.h"
 #include "base/clock.h"
 #include "base/sounds.h"
+#include "tracking/recording_links.h"
+#include "tracking/rotator_sender.h"
+#include "tracking/tick_steps.h"
 
 namespace app::test {
 
@@ -88,6 +91,16 @@ class UiTest : public ::testing::Test {
     environment.programFolder = Folder();
     environment.terminate = [this] { ++terminated; };
     environment.seams = seams;
+    if (!bank) {
+      tracking::RotatorBank::Links links;
+      for (std::size_t i = 0; i < serial.size(); ++i) links.serial[i] = &serial[i];
+      links.arswin = &arswin;
+      links.launcher = &launcher;
+      bank = std::make_unique<tracking::RotatorBank>(links, [](int) {});
+    }
+    environment.rotatorBank = bank.get();
+    environment.serialPorts = QStringList{QStringLiteral("ttyS0"), QStringLiteral("ttyUSB0")};
+    environment.reportSink = &reports;
     form = std::make_unique<TForm1>(std::move(environment));
     form->WindowsReady = true;
     if (!form->isVisible()) form->show();
@@ -115,6 +128,12 @@ class UiTest : public ::testing::Test {
   base::RecordingSounds sounds;
   base::RecordingDialogs dialogs;
   Form1Seams seams;
+  // Rotator transports in the order of tracking::kSerialDialects (GS-232 first).
+  std::array<tracking::RecordingSerialLink, 6> serial;
+  tracking::RecordingArswin arswin;
+  tracking::RecordingLauncher launcher;
+  std::unique_ptr<tracking::RotatorBank> bank;
+  tracking::RecordingReportSink reports;
   std::unique_ptr<TForm1> form;
   int terminated = 0;
   QStringList questions;

@@ -52,20 +52,23 @@ TEST_F(UiTest, DontConfirmQuitsWithoutAsking) {
 }
 
 TEST_F(UiTest, AnOpenDdeConversationRefusesToQuit) {
-  int parked = 0;
   seams.ddeConversationOpen = [] { return true; };
-  seams.parkAntennas = [&] { ++parked; };
+  WriteSettings({}, {QStringLiteral("ANT=GS232"), QStringLiteral("PORT_GS232=S0"),
+                     QStringLiteral("PARKING=GS232"), QStringLiteral("TESTAZ_GS232=123"),
+                     QStringLiteral("TESTEL_GS232=6")});
+  const QByteArray before = ReadAll(File(QStringLiteral("Orvane.ini")));
   TForm1& f = Start();
   f.MenuNoConfirm->setChecked(true);
   f.MenuQuitterClick();
-  EXPECT_EQ(parked, 1);
+  // The antenna went to its parking position before the refusal.
+  EXPECT_EQ(serial[0].writes, (std::vector<std::string>{"W123 006\r"}));
   ASSERT_EQ(dialogs.warnings.size(), 1);
   EXPECT_EQ(dialogs.warnings[0],
             QStringLiteral("A DDE conversation is in progress ! Please close the client "
                            "conversation before quitting !"));
   EXPECT_EQ(terminated, 0);
   EXPECT_FALSE(f.Quitting());
-  EXPECT_FALSE(QFileInfo::exists(File(QStringLiteral("Orvane.ini"))));
+  EXPECT_EQ(ReadAll(File(QStringLiteral("Orvane.ini"))), before);  // not written
 }
 
 TEST_F(UiTest, QuitWritesAFileTheNextStartReadsBackTheSame) {

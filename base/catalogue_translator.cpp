@@ -1,33 +1,35 @@
-#include "prediction/prediction_language.h"
+#include "base/catalogue_translator.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <QTranslator>
 
-namespace prediction {
+namespace base {
 
-QString PredictionTranslationResource(const QString& languageCode) {
+QString CatalogueResource(const QString& catalogue, const QString& languageCode) {
   static const QStringList kCodes = {QStringLiteral("es"), QStringLiteral("fr"), QStringLiteral("de"),
                                      QStringLiteral("it")};
   if (!kCodes.contains(languageCode)) return {};
-  return QStringLiteral(":/i18n/prediction_%1.qm").arg(languageCode);
+  return QStringLiteral(":/i18n/%1_%2.qm").arg(catalogue, languageCode);
 }
 
-PredictionTranslator::PredictionTranslator() : translator_(std::make_unique<QTranslator>()) {}
+CatalogueTranslator::CatalogueTranslator(QString catalogue)
+    : catalogue_(std::move(catalogue)), translator_(std::make_unique<QTranslator>()) {}
 
-PredictionTranslator::~PredictionTranslator() {
+CatalogueTranslator::~CatalogueTranslator() {
   if (installed_) QCoreApplication::removeTranslator(translator_.get());
 }
 
-bool PredictionTranslator::Apply(const QString& languageCode) {
+bool CatalogueTranslator::Apply(const QString& languageCode) {
   if (installed_) {
     QCoreApplication::removeTranslator(translator_.get());
     installed_ = false;
   }
-  const QString resource = PredictionTranslationResource(languageCode);
+  const QString resource = CatalogueResource(catalogue_, languageCode);
   if (resource.isEmpty()) return true;
   if (!translator_->load(resource)) return false;
   installed_ = QCoreApplication::installTranslator(translator_.get());
   return installed_;
 }
 
-}  // namespace prediction
+}  // namespace base
