@@ -1,63 +1,79 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
     <name>Messages</name>
     <message>
-        <source>Can't create Orvane.ini</source>
+        <location filename="../../app/languages.cpp" line="110"/>
+        <source>Can&apos;t create Orvane.ini</source>
         <translation>Impossibile creare Orvane.ini</translation>
     </message>
     <message>
-        <source>Can't open the satellite data file</source>
+        <location filename="../../app/languages.cpp" line="111"/>
+        <location filename="../../app/languages.cpp" line="152"/>
+        <source>Can&apos;t open the satellite data file</source>
         <translation>Impossibile aprire il file dei dati dei satelliti</translation>
     </message>
     <message>
-        <source>The 3-line file is limited to 1000 satellites<byte value="xd" />
+        <location filename="../../app/languages.cpp" line="112"/>
+        <location filename="../../app/languages.cpp" line="159"/>
+        <source>The 3-line file is limited to 1000 satellites<byte value="xd"/>
  Please split this or choose a shorter file</source>
-        <translation>Il file a 3 righe è limitato a 1000 satelliti<byte value="xd" />
+        <translation>Il file a 3 righe è limitato a 1000 satelliti<byte value="xd"/>
  Dividerlo o scegliere un file più corto</translation>
     </message>
     <message>
+        <location filename="../../app/languages.cpp" line="119"/>
         <source>Enter your locator or lattitude+longitude, please ...</source>
         <translation>Inserire il locator o latitudine+longitudine, per favore ...</translation>
     </message>
     <message>
+        <location filename="../../app/languages.cpp" line="123"/>
         <source>Enter your altitude please ...</source>
         <translation>Inserire la propria altitudine, per favore ...</translation>
     </message>
     <message>
+        <location filename="../../app/languages.cpp" line="126"/>
         <source>Enter your local time difference with UTC please...</source>
-        <translation>Inserire la differenza tra l'ora locale e UTC, per favore...</translation>
+        <translation>Inserire la differenza tra l&apos;ora locale e UTC, per favore...</translation>
     </message>
     <message>
+        <location filename="../../app/languages.cpp" line="130"/>
         <source>Enter 3-line file path and name please...</source>
         <translation>Inserire percorso e nome del file a 3 righe, per favore...</translation>
     </message>
     <message>
+        <location filename="../../app/languages.cpp" line="133"/>
         <source>Choose 1 to %1 satellites please...</source>
         <translation>Scegliere da 1 a %1 satelliti, per favore...</translation>
     </message>
     <message>
+        <location filename="../../app/languages.cpp" line="136"/>
         <source>%1 satellites maximum please ...</source>
         <translation>%1 satelliti al massimo, per favore ...</translation>
     </message>
     <message>
+        <location filename="../../app/languages.cpp" line="139"/>
         <source>Local time has changed ! Please update time lag between local time/UTC.</source>
-        <translation>L'ora locale è cambiata! Aggiornare la differenza tra ora locale e UTC.</translation>
+        <translation>L&apos;ora locale è cambiata! Aggiornare la differenza tra ora locale e UTC.</translation>
     </message>
     <message>
+        <location filename="../../app/languages.cpp" line="143"/>
         <source>You quit ORVANE ! Are you sure ?</source>
         <translation>Si sta per uscire da ORVANE! Confermare?</translation>
     </message>
     <message>
+        <location filename="../../app/languages.cpp" line="146"/>
         <source>A DDE conversation is in progress ! Please close the client conversation before quitting !</source>
         <translation>È in corso una conversazione DDE! Chiudere la conversazione del client prima di uscire!</translation>
     </message>
     <message>
+        <location filename="../../app/languages.cpp" line="155"/>
         <source>One or more satellites are missing in your Two-Line-Elements file</source>
         <translation>Uno o più satelliti mancano nel file degli elementi orbitali</translation>
     </message>
     <message>
+        <location filename="../../app/languages.cpp" line="165"/>
         <source>Satellite visibility</source>
         <translation>Visibilità dei satelliti</translation>
     </message>
@@ -65,245 +81,347 @@
 <context>
     <name>app::TForm1</name>
     <message>
+        <location filename="../../app/form1_groups.cpp" line="202"/>
         <source>2-Line,Text (*.tle *.2li *.txt)</source>
         <translation>2 righe, testo (*.tle *.2li *.txt)</translation>
     </message>
     <message>
+        <location filename="../../app/form1_groups.cpp" line="202"/>
         <source>All/Tous (*)</source>
         <translation>Tutti (*)</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="178"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="179"/>
         <source>&amp;Rename satellites</source>
         <translation>&amp;Rinomina satelliti</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="180"/>
         <source>&amp;Save data pass to file</source>
         <translation>&amp;Salva il passaggio su file</translation>
     </message>
     <message>
-        <source>Don't control checksums of the TLE files</source>
+        <location filename="../../app/form1_menus.cpp" line="181"/>
+        <source>Don&apos;t control checksums of the TLE files</source>
         <translation>Non controllare le somme di controllo dei file TLE</translation>
     </message>
     <message>
-        <source>Don't confirm when quitting</source>
-        <translation>Non chiedere conferma all'uscita</translation>
+        <location filename="../../app/form1_menus.cpp" line="182"/>
+        <source>Don&apos;t confirm when quitting</source>
+        <translation>Non chiedere conferma all&apos;uscita</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="183"/>
         <source>&amp;Quit</source>
         <translation>&amp;Esci</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="184"/>
         <source>&amp;Settings</source>
         <translation>&amp;Impostazioni</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="185"/>
         <source>&amp;Group</source>
         <translation>&amp;Gruppo</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="186"/>
         <source>Moon</source>
         <translation>Luna</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="187"/>
         <source>Sun</source>
         <translation>Sole</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="188"/>
         <source>AZ Beam</source>
         <translation>Direzione AZ</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="189"/>
         <source>&amp;Language</source>
         <translation>&amp;Lingua</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="190"/>
         <source>&amp;Options</source>
         <translation>&amp;Opzioni</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="191"/>
         <source>Starting &amp;Date</source>
         <translation>&amp;Data di partenza</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="192"/>
         <source>Display &amp;UTC</source>
         <translation>Mostra &amp;UTC</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="193"/>
         <source>Display current time in 24-hour format</source>
-        <translation>Mostra l'ora corrente nel formato 24 ore</translation>
+        <translation>Mostra l&apos;ora corrente nel formato 24 ore</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="194"/>
         <source>&amp;Window</source>
         <translation>&amp;Finestra</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="195"/>
         <source>&amp;Normal</source>
         <translation>&amp;Normale</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="196"/>
         <source>&amp;Reduced</source>
         <translation>&amp;Ridotta</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="197"/>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="198"/>
         <source>Getting started</source>
         <translation>Per iniziare</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="199"/>
         <source>&amp;Help</source>
         <translation>&amp;Guida</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="200"/>
         <source>&amp;About Orvane</source>
         <translation>&amp;Informazioni su Orvane</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="201"/>
         <source>Check for a new release when opening the program.</source>
-        <translation>Cercare una nuova versione all'apertura del programma.</translation>
+        <translation>Cercare una nuova versione all&apos;apertura del programma.</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="203"/>
         <source>INITIALIZATION</source>
         <translation>IMPOSTAZIONI</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="204"/>
         <source>Station</source>
         <translation>Stazione</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="205"/>
         <source>QRA locator</source>
         <translation>Locator QRA</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="206"/>
         <source>Latitude</source>
         <translation>Latitudine</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="207"/>
         <source>Longitude</source>
         <translation>Longitudine</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="208"/>
         <source>Altitude (m)</source>
         <translation>Altitudine (m)</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="209"/>
         <source>Local time - UTC (h)</source>
         <translation>Ora locale - UTC (h)</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="210"/>
         <source>Locator form : AR09AX</source>
         <translation>Formato del locator: AR09AX</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="211"/>
+        <location filename="../../app/form1_menus.cpp" line="212"/>
         <source>Form : 45.123456789</source>
         <translation>Formato: 45.123456789</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="213"/>
         <source>Degrees, minutes, seconds to decimal degrees</source>
         <translation>Gradi, minuti, secondi in gradi decimali</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="214"/>
         <source>Satellite groups</source>
         <translation>Gruppi di satelliti</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="215"/>
         <source>BROWSE</source>
         <translation>SFOGLIA</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="216"/>
         <source>Group name</source>
         <translation>Nome del gruppo</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="217"/>
         <source>to change group name</source>
         <translation>per cambiare il nome del gruppo</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="218"/>
         <source>Reset</source>
         <translation>Azzera</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="219"/>
         <source>to reset the group</source>
         <translation>per azzerare il gruppo</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="220"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="221"/>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="222"/>
         <source>Red satellites out of work</source>
         <translation>Satelliti in rosso fuori servizio</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="223"/>
+        <location filename="../../app/form1_tracking.cpp" line="197"/>
         <source>Antenna interface</source>
-        <translation>Interfaccia d'antenna</translation>
+        <translation>Interfaccia d&apos;antenna</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="224"/>
         <source>Options</source>
         <translation>Opzioni</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="225"/>
         <source>Minimum elevation (degrees)</source>
         <translation>Elevazione minima (gradi)</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="226"/>
         <source>Sound alarm when a satellite rises</source>
         <translation>Allarme sonoro al sorgere di un satellite</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="227"/>
         <source>Alarm length (seconds)</source>
-        <translation>Durata dell'allarme (secondi)</translation>
+        <translation>Durata dell&apos;allarme (secondi)</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="228"/>
         <source>Warning before the satellite rises</source>
         <translation>Preavviso prima del sorgere del satellite</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="229"/>
         <source>Warning time (minutes)</source>
         <translation>Anticipo del preavviso (minuti)</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="230"/>
         <source>EXPLORE</source>
         <translation>ESPLORA</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="231"/>
         <source>SATELLITE  : IN    FOR</source>
         <translation>SATELLITE  :TRA   DUR.</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="232"/>
         <source>Date</source>
         <translation>Data</translation>
     </message>
     <message>
+        <location filename="../../app/form1_menus.cpp" line="233"/>
         <source>Time</source>
         <translation>Ora</translation>
     </message>
     <message>
+        <location filename="../../app/form1_passes.cpp" line="117"/>
         <source>The elements of %1 are damaged in your Two-Line-Elements file</source>
         <translation>Gli elementi di %1 sono danneggiati nel file degli elementi orbitali</translation>
     </message>
     <message>
-        <source>'%1' is not a valid floating point value</source>
-        <translation>'%1' non è un numero decimale valido</translation>
+        <location filename="../../app/form1_station.cpp" line="68"/>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; non è un numero decimale valido</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_tracking.cpp" line="196"/>
+        <source>ANT</source>
+        <translation>ANT</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_tracking.cpp" line="198"/>
+        <source>Antenna</source>
+        <translation>Antenna</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_tracking.cpp" line="199"/>
+        <source>Doppler</source>
+        <translation>Doppler</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_tracking.cpp" line="200"/>
+        <source>RX Doppler (Hz)</source>
+        <translation>Doppler RX (Hz)</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_tracking.cpp" line="201"/>
+        <source>TX Doppler (Hz)</source>
+        <translation>Doppler TX (Hz)</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_tracking.cpp" line="202"/>
+        <source>TRACK</source>
+        <translation>INSEGUI</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_tracking.cpp" line="203"/>
+        <source>PARK</source>
+        <translation>PARCHEGGIO</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_tracking.cpp" line="204"/>
+        <source>Antennas to their parking position</source>
+        <translation>Antenne in posizione di parcheggio</translation>
     </message>
 </context>
 <context>
     <name>app::TFormDialog</name>
     <message>
+        <location filename="../../app/form_dialog.cpp" line="43"/>
         <source>Yes</source>
         <translation>Sì</translation>
     </message>
     <message>
+        <location filename="../../app/form_dialog.cpp" line="44"/>
         <source>No</source>
         <translation>No</translation>
     </message>
@@ -311,26 +429,32 @@
 <context>
     <name>app::TFormRename</name>
     <message>
+        <location filename="../../app/form_rename.cpp" line="42"/>
         <source>ORVANE - Rename Satellites</source>
         <translation>ORVANE - Rinomina satelliti</translation>
     </message>
     <message>
+        <location filename="../../app/form_rename.cpp" line="43"/>
         <source>Old name or NORAD number</source>
         <translation>Vecchio nome o numero NORAD</translation>
     </message>
     <message>
+        <location filename="../../app/form_rename.cpp" line="43"/>
         <source>New name</source>
         <translation>Nuovo nome</translation>
     </message>
     <message>
+        <location filename="../../app/form_rename.cpp" line="44"/>
         <source>It is recommanded to use the NORAD satellite number as reference</source>
         <translation>Si consiglia di usare il numero NORAD del satellite come riferimento</translation>
     </message>
     <message>
+        <location filename="../../app/form_rename.cpp" line="45"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
+        <location filename="../../app/form_rename.cpp" line="46"/>
         <source>CANCEL</source>
         <translation>ANNULLA</translation>
     </message>

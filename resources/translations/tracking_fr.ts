@@ -60,7 +60,7 @@
 <context>
     <name>tracking::PageControlAntenne</name>
     <message>
-        <location filename="../../tracking/page_control_antenne.cpp" line="23"/>
+        <location filename="../../tracking/page_control_antenne.cpp" line="21"/>
         <source>Can&apos;t find Movenow.com in the relevant directory. Please check the path.</source>
         <translation>Movenow.com introuvable dans le répertoire indiqué. Vérifiez le chemin.</translation>
     </message>

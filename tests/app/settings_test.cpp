@@ -1,4 +1,5 @@
 #include "app/settings.h"
+#include "app/antenna_binding.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -512,6 +513,32 @@ TEST(SettingsFile, GoldenFileSetsEveryWrittenKeyAwayFromItsDefault) {
     SCOPED_TRACE(line.toStdString());
     EXPECT_NE(written.value(line.section('=', 0, 0)), line);
   }
+}
+
+// Every antenna key goes to the panel's values and comes back unchanged; the interface
+// names line up between the two enumerations.
+TEST(SettingsFile, AntennaKeysCrossToThePanelAndBack) {
+  Harness h('.');
+  h.Read(Golden());
+  const tracking::AntennaPanelValues values = ToPanelValues(h.settings);
+  ASSERT_TRUE(h.settings.antenna.has_value());
+  ASSERT_TRUE(values.selected.has_value());
+  EXPECT_EQ(tracking::SettingsName(*values.selected), RotatorInterfaceName(*h.settings.antenna));
+  EXPECT_EQ(values.antennas[tracking::IndexOf(tracking::Interface::Gs232)].port,
+            h.settings.antennas[Index(RotatorInterface::Gs232)].port);
+  Settings back;
+  FromPanelValues(values, &back);
+  EXPECT_EQ(back.antenna, h.settings.antenna);
+  EXPECT_EQ(back.antennas, h.settings.antennas);
+  EXPECT_EQ(back.trakBoxHostMode, h.settings.trakBoxHostMode);
+  EXPECT_EQ(back.kctMoveNowFolder, h.settings.kctMoveNowFolder);
+  EXPECT_EQ(back.trackNoStop, h.settings.trackNoStop);
+  EXPECT_EQ(back.trackStop360, h.settings.trackStop360);
+  // No interface selected stays so.
+  tracking::AntennaPanelValues none = values;
+  none.selected.reset();
+  FromPanelValues(none, &back);
+  EXPECT_FALSE(back.antenna.has_value());
 }
 
 TEST_P(SettingsBothSeparators, RoundTripGivesTheSameSettings) {
