@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/form1.h"
+#include "app/named_widget.h"
 
 #include "prediction/panel_explorer.h"
 #include "app/form1_list_delegate.h"
@@ -23,12 +24,6 @@
 namespace app {
 
 namespace {
-
-template <typename T>
-T* Named(T* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
 
 // Bold fixed-pitch font of the pass slots.
 QFont SlotFont(const QFont& base) {

@@ -19,6 +19,7 @@
 
 #include "app/antenna_binding.h"
 #include "app/form1.h"
+#include "app/named_widget.h"
 #include "prediction/panel_explorer.h"
 #include "tracking/antenna_setup.h"
 #include "tracking/form_alarm.h"
@@ -33,12 +34,6 @@
 namespace app {
 
 namespace {
-
-template <typename T>
-T* Named(T* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
 
 QLineEdit* ReadOnlyDisplay(const QString& name, int width) {
   auto* edit = Named(new QLineEdit, name);
