@@ -11,6 +11,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   dbus locales
   xvfb xauth imagemagick xdotool faketime socat poppler-utils
+  openssl python3-pyftpdlib libhamlib-utils python3-ephem python3-geographiclib
+  desktop-file-utils appstream librsvg2-bin dpkg-dev
+  hamradio-files
 )
 
 missing=()
