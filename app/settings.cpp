@@ -22,9 +22,6 @@
 // - The writer puts ";" for a "," in a group name (a "," would shift the selection) and
 //   a blank for a line break in any value (it would split the line).
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -36,6 +33,7 @@
 #include <cstdint>
 
 #include "base/ansi_text.h"
+#include "base/atomic_file.h"
 #include "base/locale_number.h"
 #include "base/program_folder.h"
 #include "base/sounds.h"
@@ -893,61 +891,15 @@ QStringList BuildSettingsLines(const Settings& s) {
   return w.lines;
 }
 
-namespace {
-
-bool WriteAll(int fd, const QByteArray& bytes) {
-  const char* p = bytes.constData();
-  qsizetype left = bytes.size();
-  while (left > 0) {
-    const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    p += n;
-    left -= n;
-  }
-  return true;
-}
-
-// Writes the temporary file completely and durably; false on any failure.
-bool WriteTemporary(const QByteArray& path, const QByteArray& bytes) {
-  // A leftover from an earlier failed run may be read-only.
-  if (::access(path.constData(), F_OK) == 0) {
-    ::chmod(path.constData(), S_IRUSR | S_IWUSR);
-    if (::unlink(path.constData()) != 0) return false;
-  }
-  const int fd =
-      ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
-  if (fd < 0) return false;
-  const bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  if (ok && closed) return true;
-  ::unlink(path.constData());
-  return false;
-}
-
-}  // namespace
-
 bool save_configuration(const Settings& settings, const QString& folder, base::Dialogs* dialogs) {
-  const QByteArray dir = QFile::encodeName(folder);
-  const QByteArray temp = QFile::encodeName(folder + QLatin1Char('/') + S(kSettingsTempFileName));
-  const QByteArray target = QFile::encodeName(folder + QLatin1Char('/') + S(kSettingsFileName));
+  const QString target = folder + QLatin1Char('/') + S(kSettingsFileName);
+  const QString temp = folder + QLatin1Char('/') + S(kSettingsTempFileName);
   const QByteArray bytes = base::EncodeAnsiLines(BuildSettingsLines(settings));
-  // rename() replaces the old file in one step, whatever its mode: never half a file.
-  if (!WriteTemporary(temp, bytes) || ::rename(temp.constData(), target.constData()) != 0) {
-    ::unlink(temp.constData());
+  // It holds passwords: owner read only, as the program leaves it between runs.
+  if (!base::AtomicSave(target, bytes, QFileDevice::ReadOwner, temp)) {
     if (dialogs != nullptr)
       dialogs->Error(QCoreApplication::translate("Settings", "Can't create Orvane.ini"));
     return false;
-  }
-  // It holds passwords: owner read only, as the program leaves it between runs.
-  ::chmod(target.constData(), S_IRUSR);
-  const int dirFd =
-      ::open(dir.isEmpty() ? "." : dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dirFd >= 0) {
-    ::fsync(dirFd);  // makes the rename itself durable
-    ::close(dirFd);
   }
   return true;
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/locale_number.h"
+#include "orbit/locator.h"
 
 namespace app {
 
@@ -16,28 +17,6 @@ Real SignedLongitude(const StationRecord& station) {
 }
 
 namespace {
-
-// Character class of locator position 1..6, tested upper-cased; value counted from "A"/"0".
-bool LocatorCharValue(QChar c, int position, int* value) {
-  const char u = c.toUpper().toLatin1();
-  char first = 'A';
-  char last = 'R';
-  if (position == 3 || position == 4) {
-    first = '0';
-    last = '9';
-  } else if (position == 5 || position == 6) {
-    last = 'X';
-  }
-  if (u < first || u > last) return false;
-  if (value != nullptr) *value = u - first;
-  return true;
-}
-
-int ClampedTrunc(Real x, int maxValue) {
-  const Real t = std::trunc(x);
-  if (!(t >= 0)) return 0;  // also catches NaN
-  return t > maxValue ? maxValue : static_cast<int>(t);
-}
 
 int ClampCaret(int caret, const QString& text) {
   return std::clamp(caret, 0, static_cast<int>(text.size()));
@@ -120,19 +99,13 @@ StationEdit CoordinateEdited(const QString& text, int caret, QString latitudeTex
 }  // namespace
 
 std::optional<LocatorCentre> CoordinatesFromLocator(const QString& locator) {
-  if (locator.size() != 6) return std::nullopt;
-  int c[6];
-  for (int k = 0; k < 6; ++k) {
-    if (!LocatorCharValue(locator[k], k + 1, &c[k])) return std::nullopt;
-  }
-  // Centre of the sub-square.
-  const Real lon = 20.0L * c[0] + 2.0L * c[2] + c[4] / 12.0L + 1.0L / 24.0L - 180.0L;
-  const Real lat = 10.0L * c[1] + c[3] + c[5] / 24.0L + 1.0L / 48.0L - 90.0L;
+  const auto point = orbit::LocatorCentre(locator.toStdString());
+  if (!point) return std::nullopt;
   LocatorCentre centre;
-  centre.west = lon < 0;
-  centre.longitude = std::fabs(lon);
-  centre.north = lat >= 0;
-  centre.latitude = std::fabs(lat);
+  centre.west = point->longitude > 0;
+  centre.longitude = std::fabs(point->longitude);
+  centre.north = point->latitude >= 0;
+  centre.latitude = std::fabs(point->latitude);
   centre.latitudeText = base::FormatUserFixed(centre.latitude, 3);
   centre.longitudeText = base::FormatUserFixed(centre.longitude, 3);
   return centre;
@@ -146,23 +119,7 @@ QString LocatorFromCoordinates(const QString& latitudeText, const QString& longi
   const bool lonOk = record.west ? (lon >= 0 && lon <= 180) : (lon > 0 && lon < 180);
   const bool latOk = record.north ? (lat >= 0 && lat <= 89.99L) : (lat > 0 && lat <= 89.99L);
   if (!lonOk || !latOk) return {};
-
-  const Real x = record.west ? 180 - lon : lon + 180;
-  const Real y = record.north ? lat + 90 : 90 - lat;
-  const int c1 = ClampedTrunc(x / 20, 17);
-  const int c3 = ClampedTrunc((x - 20 * c1) / 2, 9);
-  const int c5 = ClampedTrunc((x - 20 * c1 - 2 * c3) * 12, 23);
-  const int c2 = ClampedTrunc(y / 10, 17);
-  const int c4 = ClampedTrunc(y - 10 * c2, 9);
-  const int c6 = ClampedTrunc((y - 10 * c2 - c4) * 24, 23);
-  QString out;
-  out += QLatin1Char(static_cast<char>('A' + c1));
-  out += QLatin1Char(static_cast<char>('A' + c2));
-  out += QLatin1Char(static_cast<char>('0' + c3));
-  out += QLatin1Char(static_cast<char>('0' + c4));
-  out += QLatin1Char(static_cast<char>('A' + c5));
-  out += QLatin1Char(static_cast<char>('A' + c6));
-  return out;
+  return QString::fromStdString(orbit::LocatorOf(SignedLatitude(record), SignedLongitude(record)));
 }
 
 StationEdit LocatorEdited(const QString& text, int caret, const StationRecord& record) {
@@ -185,7 +142,7 @@ StationEdit LocatorEdited(const QString& text, int caret, const StationRecord& r
     p = 6;
     e.beep = true;
   } else if (p >= 1 && p <= 6 && p <= t.size()) {
-    if (LocatorCharValue(t[p - 1], p, nullptr)) {
+    if (orbit::LocatorCharAllowed(t[p - 1].toLatin1(), p)) {
       if (t.size() == 7) t.remove(p, 1);  // typing inside a complete locator overwrites
     } else {
       t.remove(p - 1, 1);
