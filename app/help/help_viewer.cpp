@@ -70,9 +70,9 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
   splitter->addWidget(BrowserTopic);
   splitter->setStretchFactor(0, 1);
   splitter->setStretchFactor(1, 3);
-  splitter->setSizes({260, 640});
+  splitter->setSizes({330, 630});
   layout->addWidget(splitter, 1);
-  resize(920, 620);
+  resize(980, 640);
 
   ButtonBack->setEnabled(false);
   ButtonForward->setEnabled(false);
@@ -101,8 +101,7 @@ void THelpViewer::changeEvent(QEvent* event) {
 }
 
 void THelpViewer::Retranslate() {
-  const QString title = file_.Title();
-  setWindowTitle(title.isEmpty() ? tr("ORVANE - Help") : tr("ORVANE - Help") + QStringLiteral(" - ") + title);
+  setWindowTitle(tr("ORVANE - Help"));
   ButtonBack->setToolTip(tr("Back"));
   ButtonForward->setToolTip(tr("Forward"));
   ButtonHome->setText(tr("Contents"));
@@ -131,7 +130,6 @@ bool THelpViewer::Load(const QString& chmPath) {
   loadedSize_ = info.size();
   loadedTime_ = time;
   FillContents();
-  Retranslate();
   return true;
 }
 
@@ -173,6 +171,7 @@ void THelpViewer::FillContents() {
                                 ? new QTreeWidgetItem(TreeViewContents)
                                 : new QTreeWidgetItem(parents.back());
     item->setText(0, entry.name);
+    item->setToolTip(0, entry.name);  // a long name may not fit the tree
     item->setData(0, kObjectRole, entry.object);
     parents.push_back(item);
   }
