@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form1_countdown.h"
+#include "app/countdown_slot.h"
 #include "app/form1_group_model.h"
 #include "app/form1_seams.h"
 #include "app/languages.h"

@@ -19,7 +19,7 @@
 #include "app/named_widget.h"
 
 #include "prediction/panel_explorer.h"
-#include "app/form1_list_delegate.h"
+#include "app/satellite_list_widget.h"
 
 namespace app {
 

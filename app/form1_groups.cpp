@@ -20,7 +20,7 @@
 #include <cstdio>
 
 #include "app/form1.h"
-#include "app/form1_list_delegate.h"
+#include "app/satellite_list_widget.h"
 #include "app/form_rename.h"
 #include "base/ansi_text.h"
 

@@ -18,7 +18,7 @@
 #include <QLabel>
 
 #include "prediction/panel_explorer.h"
-#include "app/form1_list_delegate.h"
+#include "app/satellite_list_widget.h"
 #include "base/locale_number.h"
 #include "orbit/elements.h"
 #include "orbit/radio_data.h"

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/limits.h"
+#include "app/catalogue_limits.h"
 
 namespace app {
 

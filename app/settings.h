@@ -15,7 +15,7 @@ class Sounds;
 class Dialogs;
 }  // namespace base
 
-#include "app/limits.h"
+#include "app/catalogue_limits.h"
 
 namespace app {
 
