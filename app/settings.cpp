@@ -3,26 +3,11 @@
 #include <cmath>
 
 #include "app/settings.h"
-#include "app/settings_keys.h"
+#include "tracking/antenna_setup.h"
 #include "base/locale_number.h"
 #include "base/program_folder.h"
 
 namespace app {
-
-using settings_keys::kAntennaKeys;
-using settings_keys::kInterfaceNames;
-using settings_keys::S;
-
-QString RotatorInterfaceName(RotatorInterface i) {
-  return S(kInterfaceNames[Index(i)]);
-}
-
-std::optional<RotatorInterface> RotatorInterfaceFromName(const QString& name) {
-  for (int i = 0; i < kRotatorInterfaceCount; ++i) {
-    if (name == QLatin1String(kInterfaceNames[i])) return static_cast<RotatorInterface>(i);
-  }
-  return std::nullopt;
-}
 
 std::array<GroupSettings, kGroupCount> DefaultGroups() {
   std::array<GroupSettings, kGroupCount> groups;
@@ -32,19 +17,8 @@ std::array<GroupSettings, kGroupCount> DefaultGroups() {
   return groups;
 }
 
-std::array<AntennaSettings, kRotatorInterfaceCount> DefaultAntennas() {
-  std::array<AntennaSettings, kRotatorInterfaceCount> antennas;
-  for (int i = 0; i < kRotatorInterfaceCount; ++i)
-    antennas[i].step = std::max(1, kAntennaKeys[i].stepMin);
-  auto& pourSat = antennas[Index(RotatorInterface::PourSat)];
-  pourSat.calibrationAz = QStringLiteral("0.5138901");
-  pourSat.calibrationEl = QStringLiteral("1.0277802");
-  pourSat.calibrationZero = QStringLiteral("0");
-  auto& fod = antennas[Index(RotatorInterface::FodTrack)];
-  fod.calibrationAz = QStringLiteral("0.711");
-  fod.calibrationEl = QStringLiteral("1.422");
-  fod.calibrationZero = QStringLiteral("0");
-  return antennas;
+std::array<tracking::AntennaValues, tracking::kInterfaceCount> DefaultAntennas() {
+  return tracking::DefaultAntennaPanelValues().antennas;
 }
 
 std::array<QString, kFavouriteCount> DefaultFavouriteTexts() {
@@ -66,7 +40,7 @@ Settings DefaultSettings(const SettingsEnvironment& env) {
   const auto localise = [&](QString& text) {
     text.replace(QLatin1Char('.'), QLatin1Char(env.decimalSeparator));
   };
-  for (AntennaSettings& a : s.antennas) {
+  for (tracking::AntennaValues& a : s.antennas) {
     localise(a.calibrationAz);
     localise(a.calibrationEl);
     localise(a.calibrationZero);

@@ -9,10 +9,6 @@
 
 namespace app::settings_keys {
 
-constexpr const char* kInterfaceNames[kRotatorInterfaceCount] = {
-    "POURSAT",  "FODTRACK", "EA4TX", "GS232",   "PROSISTEL",
-    "EASYCOMM", "M2ORION",  "EGIS",  "TRAKBOX", "KCT"};
-
 // Which keys one interface section has, in the written order.
 struct AntennaKeys {
   const char* section;                  // "[GS-232]"
@@ -30,7 +26,8 @@ struct AntennaKeys {
   int elevationOffsetLimit = 15;        // ELOFFSET_ lies in -limit..limit
 };
 
-constexpr AntennaKeys kAntennaKeys[kRotatorInterfaceCount] = {
+// In the order of tracking::Interface.
+constexpr AntennaKeys kAntennaKeys[tracking::kInterfaceCount] = {
     {.section = "[POURSAT]", .suffix = "POURSAT", .lpt = true, .stop = true,
      .maxElevation = true, .azimuth450 = true, .calibration = true},
     {.section = "[FODTRACK]", .suffix = "FODTRACK", .lpt = true, .stop = true,

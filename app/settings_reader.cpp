@@ -35,6 +35,7 @@
 #include "base/locale_number.h"
 #include "base/sounds.h"
 #include "orbit/text_number.h"
+#include "tracking/antenna_interfaces.h"
 
 namespace app {
 
@@ -103,7 +104,7 @@ class Reader {
 
   Settings& s;
   const ReadContext& ctx;
-  std::optional<RotatorInterface> lastParking;
+  std::optional<tracking::Interface> lastParking;
 };
 
 using Handler = std::function<void(Reader&, const QString&)>;
@@ -229,10 +230,10 @@ Handler IntOrUnchanged(int Settings::*field) {
 }
 
 void AddAntennaHandlers(QHash<QString, Handler>& h) {
-  for (int i = 0; i < kRotatorInterfaceCount; ++i) {
-    const AntennaKeys& k = kAntennaKeys[i];
+  for (const tracking::Interface which : tracking::kSendOrder) {
+    const AntennaKeys& k = kAntennaKeys[tracking::IndexOf(which)];
     const QString x = S(k.suffix);
-    auto a = [i](Reader& r) -> AntennaSettings& { return r.s.antennas[i]; };
+    auto a = [which](Reader& r) -> tracking::AntennaValues& { return r.s.Antenna(which); };
     if (k.lpt) {
       h.insert("LPT_" + x + "=", [=](Reader& r, const QString& v) {
         int entry = 0;
@@ -242,7 +243,6 @@ void AddAntennaHandlers(QHash<QString, Handler>& h) {
       h.insert("ADLPT_" + x + "=", [=](Reader& r, const QString& v) {
         const bool ok = IsHexAddress(v);
         a(r).lptAddressText = ok ? v : QString();
-        a(r).lptAddress = ok ? v.toInt(nullptr, 16) : 0;
       });
     }
     if (k.port) h.insert("PORT_" + x + "=", [=](Reader& r, const QString& v) { a(r).port = v; });
@@ -253,7 +253,7 @@ void AddAntennaHandlers(QHash<QString, Handler>& h) {
     }
     if (k.stop)
       h.insert("STOP_" + x + "=", [=](Reader& r, const QString& v) { a(r).stopSouth = v != u"N"; });
-    if (k.maxElevation || i == Index(RotatorInterface::Kct)) {
+    if (k.maxElevation || which == tracking::Interface::Kct) {
       h.insert("MAX_EL_" + x + "=",
                [=](Reader& r, const QString& v) { a(r).maxElevation180 = v == u"180"; });
     }
@@ -267,10 +267,10 @@ void AddAntennaHandlers(QHash<QString, Handler>& h) {
       a(r).step = ToInt(v, &n) ? std::clamp(n, k.stepMin, k.stepMax) : 1;
     });
     if (k.calibration) {
-      const std::pair<const char*, QString AntennaSettings::*> cal[] = {
-          {"CALAZ_", &AntennaSettings::calibrationAz},
-          {"CALEL_", &AntennaSettings::calibrationEl},
-          {"ZERO_", &AntennaSettings::calibrationZero}};
+      const std::pair<const char*, QString tracking::AntennaValues::*> cal[] = {
+          {"CALAZ_", &tracking::AntennaValues::calibrationAz},
+          {"CALEL_", &tracking::AntennaValues::calibrationEl},
+          {"ZERO_", &tracking::AntennaValues::calibrationZero}};
       for (const auto& [prefix, field] : cal) {
         h.insert(S(prefix) + x + "=", [=](Reader& r, const QString& v) {
           if (!v.isEmpty()) a(r).*field = r.Decimal(v);
@@ -299,7 +299,7 @@ void AddAntennaHandlers(QHash<QString, Handler>& h) {
     });
   }
   h.insert("PARKING=", [](Reader& r, const QString& v) {
-    if (const auto i = RotatorInterfaceFromName(v)) r.lastParking = i;
+    if (const auto i = tracking::InterfaceFromSettingsName(v)) r.lastParking = i;
   });
   h.insert("TKB_HOST=", [](Reader& r, const QString& v) {
     if (v == u"Y") r.s.trakBoxHostMode = true;
@@ -386,7 +386,7 @@ void AddGeneralHandlers(QHash<QString, Handler>& h) {
       if (v == QString::number(zoom)) r.s.mapZoom = zoom;
     }
   });
-  h.insert("ANT=", [](Reader& r, const QString& v) { r.s.antenna = RotatorInterfaceFromName(v); });
+  h.insert("ANT=", [](Reader& r, const QString& v) { r.s.antenna = tracking::InterfaceFromSettingsName(v); });
 }
 
 void AddGeometryHandlers(QHash<QString, Handler>& h) {
@@ -565,7 +565,7 @@ void ReadSettingsFile(const QStringList& lines, Settings* settings, const ReadCo
       ApplyFamily(reader, key, value);
   }
   // Only one interface parks: the last "PARKING=" line read.
-  if (reader.lastParking) settings->antennas[Index(*reader.lastParking)].parking = true;
+  if (reader.lastParking) settings->Antenna(*reader.lastParking).parking = true;
 }
 
 SettingsFileStatus ReadSettingsFromFile(const QString& path, Settings* settings,

@@ -3,6 +3,7 @@
 
 #include "app/settings.h"
 #include "app/settings_keys.h"
+#include "tracking/antenna_interfaces.h"
 
 #ifndef ORVANE_VERSION
 #define ORVANE_VERSION "3.8.4"
@@ -14,7 +15,6 @@ namespace {
 
 using settings_keys::AntennaKeys;
 using settings_keys::kAntennaKeys;
-using settings_keys::kInterfaceNames;
 using settings_keys::S;
 
 class Writer {
@@ -95,9 +95,9 @@ void WriteGeometry(const WindowGeometry& g, Writer& w) {
 }
 
 void WriteAntennas(const Settings& s, Writer& w) {
-  for (int i = 0; i < kRotatorInterfaceCount; ++i) {
-    const AntennaKeys& k = kAntennaKeys[i];
-    const AntennaSettings& a = s.antennas[i];
+  for (const tracking::Interface which : tracking::kSendOrder) {
+    const AntennaKeys& k = kAntennaKeys[tracking::IndexOf(which)];
+    const tracking::AntennaValues& a = s.Antenna(which);
     const QString x = S(k.suffix) + "=";
     w.lines.append(S(k.section));
     if (k.lpt) {
@@ -122,10 +122,10 @@ void WriteAntennas(const Settings& s, Writer& w) {
     }
     w.Add("TESTAZ_" + x, a.testAzimuth);
     w.Add("TESTEL_" + x, a.testElevation);
-    w.AddIf(a.parking, "PARKING=", S(kInterfaceNames[i]));
-    if (i == Index(RotatorInterface::TrakBox))
+    w.AddIf(a.parking, "PARKING=", tracking::SettingsName(which));
+    if (which == tracking::Interface::TrakBox)
       w.Add("TKB_HOST=", s.trakBoxHostMode ? QStringLiteral("Y") : QStringLiteral("N"));
-    if (i == Index(RotatorInterface::Kct)) {
+    if (which == tracking::Interface::Kct) {
       w.Add("MAX_EL_" + x, maxEl);
       w.Add("MOVENOW=", s.kctMoveNowFolder);
     }
@@ -210,7 +210,7 @@ QStringList BuildSettingsLines(const Settings& s) {
   WriteGeometry(s.geometry, w);
   w.AddIf(s.dxccSeparator != u"\t", "SEPDXCC=", s.dxccSeparator);
   w.Add("ZOOM_MAP=", s.mapZoom);
-  w.Add("ANT=", s.antenna ? RotatorInterfaceName(*s.antenna) : QString());
+  w.Add("ANT=", s.antenna ? tracking::SettingsName(*s.antenna) : QString());
   WriteAntennas(s, w);
   WriteMap(s, w);
   return w.lines;

@@ -31,7 +31,7 @@ struct EncodeResult {
 
 // Runs the sender steps of `dialect` on `state` (TargetAz/TargetEl in, the last-sent
 // fields updated as a real send would update them).
-EncodeResult Encode(Dialect dialect, CommandState& state, const RotatorConfig& config,
+EncodeResult Encode(Interface dialect, CommandState& state, const RotatorConfig& config,
                     const RotatorOptions& options);
 
 // Round to nearest with halves to even, as every command value is rounded.

@@ -28,7 +28,7 @@ SendOutcome Stop360Outcome() {
   return outcome;
 }
 
-SendOutcome PortErrorOutcome(Dialect dialect, const QString& portName) {
+SendOutcome PortErrorOutcome(Interface dialect, const QString& portName) {
   SendOutcome outcome;
   outcome.status = SendStatus::PortError;
   outcome.beep = true;
@@ -39,7 +39,7 @@ SendOutcome PortErrorOutcome(Dialect dialect, const QString& portName) {
 
 }  // namespace
 
-QString PortErrorMessage(Dialect dialect, const QString& portName) {
+QString PortErrorMessage(Interface dialect, const QString& portName) {
   return InterfaceWord(dialect) + portName + QCoreApplication::translate("Rotator", " error");
 }
 
@@ -47,14 +47,14 @@ QString ArswinMissingMessage() {
   return QCoreApplication::translate("Rotator", "ARSWIN must be running !");
 }
 
-RotatorSender::RotatorSender(Dialect dialect, SerialTransport& link, Waiter wait)
+RotatorSender::RotatorSender(Interface dialect, SerialTransport& link, Waiter wait)
     : dialect_(dialect), link_(&link), wait_(std::move(wait)) {}
 
 RotatorSender::RotatorSender(ArswinChannel& channel)
-    : dialect_(Dialect::EA4TX), channel_(&channel) {}
+    : dialect_(Interface::Ea4tx), channel_(&channel) {}
 
 RotatorSender::RotatorSender(ProcessLauncher& launcher)
-    : dialect_(Dialect::KCT), launcher_(&launcher) {}
+    : dialect_(Interface::Kct), launcher_(&launcher) {}
 
 SendOutcome RotatorSender::Send(CommandState& state, const RotatorConfig& config,
                                 const RotatorOptions& options) {
@@ -164,7 +164,7 @@ SendOutcome RotatorSender::ChangePort(bool selected, const RotatorConfig& newCon
 }
 
 bool RotatorSender::SelectTrakBox(const RotatorConfig& config) {
-  if (dialect_ != Dialect::TrakBox || link_ == nullptr) return false;
+  if (dialect_ != Interface::TrakBox || link_ == nullptr) return false;
   if (!EnsureOpen(config)) return false;
   Write(TrakBoxSelectCommands());
   link_->Close();
@@ -177,7 +177,7 @@ void RotatorSender::Quit(bool selected, const RotatorConfig& config) {
       if (selected) Write(QuitStopCommands(dialect_, config.parking));
       link_->Close();
     }
-    if (selected && dialect_ == Dialect::TrakBox && EnsureOpen(config)) {
+    if (selected && dialect_ == Interface::TrakBox && EnsureOpen(config)) {
       Write(TrakBoxQuitCommands(config.trakBoxHostOnQuit));
       link_->Close();
     }
@@ -205,7 +205,7 @@ bool RotatorSender::EnsureOpen(const RotatorConfig& config) {
 
 // Only GS-232 and EasyComm let the operator choose a speed.
 int RotatorSender::BaudRate(const RotatorConfig& config) const {
-  if (dialect_ == Dialect::GS232 || dialect_ == Dialect::EasyComm) return config.baudRate;
+  if (dialect_ == Interface::Gs232 || dialect_ == Interface::EasyComm) return config.baudRate;
   return 9600;
 }
 
@@ -231,30 +231,30 @@ RotatorBank::~RotatorBank() = default;
 
 void RotatorBank::Build(const Links& links, const Waiter& wait) {
   for (std::size_t i = 0; i < links.serial.size(); ++i) {
-    const Dialect dialect = kSerialDialects[i];
+    const Interface dialect = kSerialInterfaces[i];
     senders_[static_cast<std::size_t>(dialect)] =
         std::make_unique<RotatorSender>(dialect, *links.serial[i], wait);
   }
-  senders_[static_cast<std::size_t>(Dialect::EA4TX)] =
+  senders_[static_cast<std::size_t>(Interface::Ea4tx)] =
       std::make_unique<RotatorSender>(*links.arswin);
-  senders_[static_cast<std::size_t>(Dialect::KCT)] =
+  senders_[static_cast<std::size_t>(Interface::Kct)] =
       std::make_unique<RotatorSender>(*links.launcher);
 }
 
-RotatorSender& RotatorBank::Sender(Dialect dialect) {
+RotatorSender& RotatorBank::Sender(Interface dialect) {
   return *senders_[static_cast<std::size_t>(dialect)];
 }
 
-void RotatorBank::StopAllRotators(std::optional<Dialect> selected, bool trackingWasOn) {
-  for (Dialect dialect : kSerialDialects) Sender(dialect).Stop(selected == dialect, trackingWasOn);
-  Sender(Dialect::EA4TX).Stop(selected == Dialect::EA4TX, trackingWasOn);
+void RotatorBank::StopAllRotators(std::optional<Interface> selected, bool trackingWasOn) {
+  for (Interface dialect : kSerialInterfaces) Sender(dialect).Stop(selected == dialect, trackingWasOn);
+  Sender(Interface::Ea4tx).Stop(selected == Interface::Ea4tx, trackingWasOn);
 }
 
-void RotatorBank::Quit(std::optional<Dialect> selected, const RotatorConfigs& configs) {
-  for (Dialect dialect : kSerialDialects) {
+void RotatorBank::Quit(std::optional<Interface> selected, const RotatorConfigs& configs) {
+  for (Interface dialect : kSerialInterfaces) {
     Sender(dialect).Quit(selected == dialect, configs[dialect]);
   }
-  Sender(Dialect::EA4TX).Quit(selected == Dialect::EA4TX, configs[Dialect::EA4TX]);
+  Sender(Interface::Ea4tx).Quit(selected == Interface::Ea4tx, configs[Interface::Ea4tx]);
 }
 
 }  // namespace tracking

@@ -45,18 +45,18 @@ struct SendOutcome {
 };
 
 // "GS232 ttyUSB0 error" and the other warning texts.
-QString PortErrorMessage(Dialect dialect, const QString& portName);
+QString PortErrorMessage(Interface dialect, const QString& portName);
 QString ArswinMissingMessage();
 
 // The sender of one interface: SendGS232, SendEasyComm, ... SendKCT.
 class RotatorSender {
  public:
   // Serial dialects write to `link`; the pauses go through `wait`.
-  RotatorSender(Dialect dialect, SerialTransport& link, Waiter wait);
+  RotatorSender(Interface dialect, SerialTransport& link, Waiter wait);
   explicit RotatorSender(ArswinChannel& channel);      // EA4TX
   explicit RotatorSender(ProcessLauncher& launcher);   // KCT
 
-  Dialect dialect() const { return dialect_; }
+  Interface dialect() const { return dialect_; }
 
   // Commands state.TargetAz / TargetEl (degrees) with the interface's settings. Opens the
   // serial port on demand; it stays open until Stop().
@@ -99,7 +99,7 @@ class RotatorSender {
   int BaudRate(const RotatorConfig& config) const;
   void Write(const WriteList& writes);
 
-  Dialect dialect_;
+  Interface dialect_;
   SerialTransport* link_ = nullptr;
   ArswinChannel* channel_ = nullptr;
   ProcessLauncher* launcher_ = nullptr;
@@ -111,7 +111,7 @@ class RotatorSender {
 class RotatorBank {
  public:
   struct Links {
-    std::array<SerialTransport*, 6> serial{};  // in the order of kSerialDialects
+    std::array<SerialTransport*, 6> serial{};  // in the order of kSerialInterfaces
     ArswinChannel* arswin = nullptr;
     ProcessLauncher* launcher = nullptr;
   };
@@ -124,10 +124,11 @@ class RotatorBank {
   RotatorBank(const RotatorBank&) = delete;
   RotatorBank& operator=(const RotatorBank&) = delete;
 
-  RotatorSender& Sender(Dialect dialect);
+  // Any interface but the printer-port cards, which have PrinterPortSenders.
+  RotatorSender& Sender(Interface dialect);
 
   // The sender of the selected interface.
-  SendOutcome Send(Dialect selected, CommandState& state, const RotatorConfig& config,
+  SendOutcome Send(Interface selected, CommandState& state, const RotatorConfig& config,
                    const RotatorOptions& options) {
     return Sender(selected).Send(state, config, options);
   }
@@ -135,17 +136,17 @@ class RotatorBank {
   // StopAllRotators: the stop commands of the selected interface on its open port, every
   // open port closed, then the EA4TX stop when it is selected and tracking was on.
   // The caller resets the command state.
-  void StopAllRotators(std::optional<Dialect> selected, bool trackingWasOn);
+  void StopAllRotators(std::optional<Interface> selected, bool trackingWasOn);
 
   // Exit, after the Park button: stops (skipped for interfaces marked for parking),
   // ports closed, TrakBox host-mode choice.
-  void Quit(std::optional<Dialect> selected, const RotatorConfigs& configs);
+  void Quit(std::optional<Interface> selected, const RotatorConfigs& configs);
 
  private:
   void Build(const Links& links, const Waiter& wait);
   struct Owned;
   std::unique_ptr<Owned> owned_;
-  std::array<std::unique_ptr<RotatorSender>, 8> senders_;
+  std::array<std::unique_ptr<RotatorSender>, kInterfaceCount> senders_;  // none for the printer ports
 };
 
 }  // namespace tracking

@@ -90,11 +90,11 @@ struct KeyCase {
 
 TEST(SettingsKeys, EachReadRuleAndBadValue) {
   using S = const Settings&;
-  const auto& gs = [](S s) -> const AntennaSettings& {
-    return s.antennas[Index(RotatorInterface::Gs232)];
+  const auto& gs = [](S s) -> const tracking::AntennaValues& {
+    return s.Antenna(tracking::Interface::Gs232);
   };
-  const auto& pour = [](S s) -> const AntennaSettings& {
-    return s.antennas[Index(RotatorInterface::PourSat)];
+  const auto& pour = [](S s) -> const tracking::AntennaValues& {
+    return s.Antenna(tracking::Interface::PourSat);
   };
   const KeyCase cases[] = {
       {"language", {"LANGUAGE=FRENCH"}, [](S s) { EXPECT_EQ(s.language, "FRENCH"); }},
@@ -152,17 +152,17 @@ TEST(SettingsKeys, EachReadRuleAndBadValue) {
        [](S s) { EXPECT_FALSE(s.autoDownload); }},
       {"sepdxcc", {"SEPDXCC=;"}, [](S s) { EXPECT_EQ(s.dxccSeparator, ";"); }},
       {"zoom 175", {"ZOOM_MAP=175"}, [](S s) { EXPECT_EQ(s.mapZoom, 175); }},
-      {"ant", {"ANT=TRAKBOX"}, [](S s) { EXPECT_EQ(s.antenna, RotatorInterface::TrakBox); }},
+      {"ant", {"ANT=TRAKBOX"}, [](S s) { EXPECT_EQ(s.antenna, tracking::Interface::TrakBox); }},
       {"ant empty", {"ANT=KCT", "ANT="}, [](S s) { EXPECT_FALSE(s.antenna.has_value()); }},
       {"lpt entry", {"LPT_POURSAT=3"}, [=](S s) { EXPECT_EQ(pour(s).lptEntry, 2); }},
       {"lpt bad",
        {"LPT_POURSAT=3", "LPT_POURSAT=9"},
        [=](S s) { EXPECT_EQ(pour(s).lptEntry, -1); }},
-      {"lpt address", {"ADLPT_POURSAT=03bc"}, [=](S s) { EXPECT_EQ(pour(s).lptAddress, 0x3BC); }},
+      {"lpt address", {"ADLPT_POURSAT=03bc"}, [=](S s) { EXPECT_EQ(pour(s).LptAddressValue(), 0x3BC); }},
       {"lpt address bad",
        {"ADLPT_POURSAT=378", "ADLPT_POURSAT=XYZ1"},
        [=](S s) {
-         EXPECT_EQ(pour(s).lptAddress, 0);
+         EXPECT_EQ(pour(s).LptAddressValue(), 0);
          EXPECT_EQ(pour(s).lptAddressText, "");
        }},
       {"port", {"PORT_GS232=USB0"}, [=](S s) { EXPECT_EQ(gs(s).port, "USB0"); }},
@@ -173,17 +173,17 @@ TEST(SettingsKeys, EachReadRuleAndBadValue) {
       {"max el", {"MAX_EL_GS232=180"}, [=](S s) { EXPECT_TRUE(gs(s).maxElevation180); }},
       {"max el kct read back",
        {"MAX_EL_KCT=180"},
-       [](S s) { EXPECT_TRUE(s.antennas[Index(RotatorInterface::Kct)].maxElevation180); }},
+       [](S s) { EXPECT_TRUE(s.Antenna(tracking::Interface::Kct).maxElevation180); }},
       {"az 450",
        {"AZ_FODTRACK=450"},
-       [](S s) { EXPECT_TRUE(s.antennas[Index(RotatorInterface::FodTrack)].azimuth450); }},
+       [](S s) { EXPECT_TRUE(s.Antenna(tracking::Interface::FodTrack).azimuth450); }},
       {"step clamped", {"STEP_GS232=9"}, [=](S s) { EXPECT_EQ(gs(s).step, 5); }},
       {"step bad", {"STEP_GS232=3", "STEP_GS232=?"}, [=](S s) { EXPECT_EQ(gs(s).step, 1); }},
       {"step m2 range",
        {"STEP_M2ORION=45", "STEP_EGIS=0"},
        [](S s) {
-         EXPECT_EQ(s.antennas[Index(RotatorInterface::M2Orion)].step, 45);
-         EXPECT_EQ(s.antennas[Index(RotatorInterface::Egis)].step, 1);
+         EXPECT_EQ(s.Antenna(tracking::Interface::M2Orion).step, 45);
+         EXPECT_EQ(s.Antenna(tracking::Interface::Egis).step, 1);
        }},
       {"offsets",
        {"AZOFFSET_GS=-40", "ELOFFSET_GS=12"},
@@ -194,8 +194,8 @@ TEST(SettingsKeys, EachReadRuleAndBadValue) {
       {"egis elevation offset range",
        {"ELOFFSET_EGIS=-44", "ELOFFSET_EASY=-44"},
        [](S s) {
-         EXPECT_EQ(s.antennas[Index(RotatorInterface::Egis)].elevationOffset, -44);
-         EXPECT_EQ(s.antennas[Index(RotatorInterface::EasyComm)].elevationOffset, -15);
+         EXPECT_EQ(s.Antenna(tracking::Interface::Egis).elevationOffset, -44);
+         EXPECT_EQ(s.Antenna(tracking::Interface::EasyComm).elevationOffset, -15);
        }},
       {"offset suffix is the short one",
        {"AZOFFSET_GS232=5"},
@@ -203,8 +203,8 @@ TEST(SettingsKeys, EachReadRuleAndBadValue) {
       {"test position",
        {"TESTAZ_TKB=500", "TESTEL_TKB=45"},
        [](S s) {
-         EXPECT_EQ(s.antennas[Index(RotatorInterface::TrakBox)].testAzimuth, 450);
-         EXPECT_EQ(s.antennas[Index(RotatorInterface::TrakBox)].testElevation, 45);
+         EXPECT_EQ(s.Antenna(tracking::Interface::TrakBox).testAzimuth, 450);
+         EXPECT_EQ(s.Antenna(tracking::Interface::TrakBox).testElevation, 45);
        }},
       {"calibration empty keeps default",
        {"CALAZ_POURSAT="},
@@ -212,8 +212,8 @@ TEST(SettingsKeys, EachReadRuleAndBadValue) {
       {"parking last wins",
        {"PARKING=GS232", "PARKING=EGIS", "PARKING=BOGUS"},
        [](S s) {
-         EXPECT_FALSE(s.antennas[Index(RotatorInterface::Gs232)].parking);
-         EXPECT_TRUE(s.antennas[Index(RotatorInterface::Egis)].parking);
+         EXPECT_FALSE(s.Antenna(tracking::Interface::Gs232).parking);
+         EXPECT_TRUE(s.Antenna(tracking::Interface::Egis).parking);
        }},
       {"trakbox host", {"TKB_HOST=Y"}, [](S s) { EXPECT_TRUE(s.trakBoxHostMode); }},
       {"trace minus", {"TRACE-=ON"}, [](S s) { EXPECT_EQ(s.groundTrack, GroundTrackMode::Minus); }},
@@ -335,8 +335,8 @@ TEST(SettingsKeys, DefaultsOfTheRunningProgram) {
   EXPECT_EQ(s.groups[4].name, "G5");
   EXPECT_TRUE(s.groups[0].url.endsWith("/NORAD/elements/amateur.txt"));
   EXPECT_EQ(s.groups[1].elementFile, "");
-  EXPECT_EQ(s.antennas[Index(RotatorInterface::PourSat)].calibrationAz, "0,5138901");
-  EXPECT_EQ(s.antennas[Index(RotatorInterface::FodTrack)].calibrationEl, "1,422");
+  EXPECT_EQ(s.Antenna(tracking::Interface::PourSat).calibrationAz, "0,5138901");
+  EXPECT_EQ(s.Antenna(tracking::Interface::FodTrack).calibrationEl, "1,422");
   EXPECT_EQ(s.moonFrequencyFactor, "1,000");
   EXPECT_EQ(s.geometry.compactLeft, 1920 - 325);
   EXPECT_EQ(s.geometry.explorerWidth, 869);   // 868.75
@@ -487,7 +487,7 @@ TEST_P(SettingsBothSeparators, PrinterPortNeedsTheDriver) {
   Harness h(GetParam());
   h.context.portIoUsable = false;
   h.Read({"LPT_FODTRACK=2"});
-  EXPECT_EQ(h.settings.antennas[Index(RotatorInterface::FodTrack)].lptEntry, -1);
+  EXPECT_EQ(h.settings.Antenna(tracking::Interface::FodTrack).lptEntry, -1);
 }
 
 // --- written form and round trip -------------------------------------------------------------
@@ -523,9 +523,9 @@ TEST(SettingsFile, AntennaKeysCrossToThePanelAndBack) {
   const tracking::AntennaPanelValues values = ToPanelValues(h.settings);
   ASSERT_TRUE(h.settings.antenna.has_value());
   ASSERT_TRUE(values.selected.has_value());
-  EXPECT_EQ(tracking::SettingsName(*values.selected), RotatorInterfaceName(*h.settings.antenna));
+  EXPECT_EQ(tracking::SettingsName(*values.selected), tracking::SettingsName(*h.settings.antenna));
   EXPECT_EQ(values.antennas[tracking::IndexOf(tracking::Interface::Gs232)].port,
-            h.settings.antennas[Index(RotatorInterface::Gs232)].port);
+            h.settings.Antenna(tracking::Interface::Gs232).port);
   Settings back;
   FromPanelValues(values, &back);
   EXPECT_EQ(back.antenna, h.settings.antenna);
@@ -562,9 +562,9 @@ TEST_P(SettingsBothSeparators, RoundTripGivesTheSameSettings) {
   Settings s = first.settings;
   s.groups[4].selectedNumbers = {"1", "", "3"};
   s.renames[2] = {"SO-50", "Saudi 50"};
-  s.antennas[Index(RotatorInterface::Gs232)].parking = false;
-  s.antennas[Index(RotatorInterface::Kct)].parking = true;
-  s.antenna = RotatorInterface::Kct;
+  s.Antenna(tracking::Interface::Gs232).parking = false;
+  s.Antenna(tracking::Interface::Kct).parking = true;
+  s.antenna = tracking::Interface::Kct;
   s.groundTrack = GroundTrackMode::Minus;
   Harness third(GetParam());
   third.Read(BuildSettingsLines(s));
