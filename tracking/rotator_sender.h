@@ -16,10 +16,12 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "tracking/arswin_channel.h"
 #include "tracking/movenow_launcher.h"
 #include "tracking/rotator_encoder.h"
+#include "tracking/rotator_transport.h"
 #include "tracking/serial_link.h"
 
 namespace tracking {
@@ -45,18 +47,21 @@ struct SendOutcome {
 };
 
 // "GS232 ttyUSB0 error" and the other warning texts.
-QString PortErrorMessage(Interface dialect, const QString& portName);
+QString PortErrorMessage(Interface i, const QString& portName);
 QString ArswinMissingMessage();
 
-// The sender of one interface: SendGS232, SendEasyComm, ... SendKCT.
+// The sender of one interface: SendGS232, SendEasyComm, ... SendKCT. It encodes the
+// target and hands the command to its transport.
 class RotatorSender {
  public:
-  // Serial dialects write to `link`; the pauses go through `wait`.
-  RotatorSender(Interface dialect, SerialTransport& link, Waiter wait);
-  explicit RotatorSender(ArswinChannel& channel);      // EA4TX
-  explicit RotatorSender(ProcessLauncher& launcher);   // KCT
+  RotatorSender(Interface i, RotatorTransport& transport);
+  // The same over a transport of its own: a serial link (pauses through `wait`), the
+  // ARSWIN channel (EA4TX) or a launcher (KCT).
+  RotatorSender(Interface i, SerialTransport& link, Waiter wait);
+  explicit RotatorSender(ArswinChannel& channel);
+  explicit RotatorSender(ProcessLauncher& launcher);
 
-  Interface dialect() const { return dialect_; }
+  Interface Which() const { return interface_; }
 
   // Commands state.TargetAz / TargetEl (degrees) with the interface's settings. Opens the
   // serial port on demand; it stays open until Stop().
@@ -89,25 +94,18 @@ class RotatorSender {
   void ClosePort();
 
  private:
-  SendOutcome SendSerial(CommandState& state, const RotatorConfig& config,
-                         const RotatorOptions& options);
-  SendOutcome SendEa4tx(CommandState& state, const RotatorConfig& config,
-                        const RotatorOptions& options);
-  SendOutcome SendKct(CommandState& state, const RotatorConfig& config,
-                      const RotatorOptions& options);
-  bool EnsureOpen(const RotatorConfig& config);
-  int BaudRate(const RotatorConfig& config) const;
-  void Write(const WriteList& writes);
+  SendOutcome NotReady(CommandState& state, const CommandState& next,
+                       const RotatorConfig& config) const;
+  Delivery Deliver(const RotatorCommand& command, const RotatorConfig& config = {});
+  Delivery Write(const WriteList& writes);
 
-  Interface dialect_;
-  SerialTransport* link_ = nullptr;
-  ArswinChannel* channel_ = nullptr;
-  ProcessLauncher* launcher_ = nullptr;
-  Waiter wait_;
+  Interface interface_;
+  std::unique_ptr<RotatorTransport> own_;  // the transport when the sender made it
+  RotatorTransport& transport_;
 };
 
-// The senders of all eight interfaces over their transports, with the operations that
-// concern every interface at once.
+// The senders of the eight command interfaces over their transports, with the operations
+// that concern every interface at once.
 class RotatorBank {
  public:
   struct Links {
@@ -125,7 +123,7 @@ class RotatorBank {
   RotatorBank& operator=(const RotatorBank&) = delete;
 
   // Any interface but the printer-port cards, which have PrinterPortSenders.
-  RotatorSender& Sender(Interface dialect);
+  RotatorSender& Sender(Interface i);
 
   // The sender of the selected interface.
   SendOutcome Send(Interface selected, CommandState& state, const RotatorConfig& config,
@@ -146,6 +144,7 @@ class RotatorBank {
   void Build(const Links& links, const Waiter& wait);
   struct Owned;
   std::unique_ptr<Owned> owned_;
+  std::vector<std::unique_ptr<RotatorTransport>> transports_;
   std::array<std::unique_ptr<RotatorSender>, kInterfaceCount> senders_;  // none for the printer ports
 };
 

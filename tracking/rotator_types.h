@@ -116,4 +116,11 @@ struct ArswinPost {
   bool operator==(const ArswinPost&) const = default;
 };
 
+// One command in the form its road carries; a road ignores the parts that are not its own.
+struct RotatorCommand {
+  WriteList writes;               // serial: each string, then its pause
+  std::vector<ArswinPost> posts;  // ARSWIN: azimuth, then elevation
+  std::string arguments;          // Movenow: "PA AAA PB EEE"
+};
+
 }  // namespace tracking
