@@ -9,14 +9,6 @@
 
 namespace app {
 
-std::array<GroupSettings, kGroupCount> DefaultGroups() {
-  std::array<GroupSettings, kGroupCount> groups;
-  for (int n = 0; n < kGroupCount; ++n) groups[n].name = "G" + QString::number(n + 1);
-  groups[0].name = QStringLiteral("G1 - Amateur");
-  groups[0].url = QStringLiteral("https://celestrak.org/NORAD/elements/amateur.txt");
-  return groups;
-}
-
 std::array<tracking::AntennaValues, tracking::kInterfaceCount> DefaultAntennas() {
   return tracking::DefaultAntennaPanelValues().antennas;
 }
@@ -36,7 +28,7 @@ SettingsEnvironment CurrentSettingsEnvironment() {
 
 Settings DefaultSettings(const SettingsEnvironment& env) {
   Settings s;
-  s.groups[0].elementFile = env.programFolder + QStringLiteral("/amateur.txt");
+  s.groups = DefaultGroupTable(env.programFolder + QLatin1Char('/'));
   const auto localise = [&](QString& text) {
     text.replace(QLatin1Char('.'), QLatin1Char(env.decimalSeparator));
   };

@@ -16,40 +16,15 @@ class Dialogs;
 }  // namespace base
 
 #include "app/catalogue_limits.h"
+#include "app/groups.h"
 #include "tracking/antenna_values.h"
 
 namespace app {
 
-inline constexpr int kGroupSelectionSize = 15;
 inline constexpr int kFavouriteCount = 6;
 
 inline constexpr const char* kSettingsFileName = "Orvane.ini";
 inline constexpr const char* kSettingsTempFileName = "Orvane.~in";
-
-// How the group lines of the file were read: catalogue numbers (files of version 3 and
-// later) or satellite names (older files). The group code rebuilds the selection from it.
-enum class GroupFormat { Names, Numbers };
-
-struct GroupSettings {
-  QString name;
-  std::array<QString, kGroupSelectionSize> selectedNumbers;  // catalogue numbers, slot order
-  std::array<QString, kGroupSelectionSize> selectedNames;    // display names, slot order
-  QString elementFile;
-  QString url = QStringLiteral("http://");
-  QString loginUrl = QStringLiteral("http://");
-  QString loginUserName;
-  QString loginPassword;
-  // Group menu entry as the reader leaves it (not written to the file).
-  bool menuVisible = false;
-  bool menuEnabled = false;
-  bool operator==(const GroupSettings&) const = default;
-};
-
-struct RenamePair {
-  QString oldName;  // satellite name or, preferably, catalogue number
-  QString newName;
-  bool operator==(const RenamePair&) const = default;
-};
 
 struct FontSetting {
   QString name;
@@ -79,7 +54,6 @@ struct WindowGeometry {
 
 enum class GroundTrackMode { Normal, Plus, Minus };
 
-std::array<GroupSettings, kGroupCount> DefaultGroups();
 std::array<tracking::AntennaValues, tracking::kInterfaceCount> DefaultAntennas();
 std::array<QString, kFavouriteCount> DefaultFavouriteTexts();
 
@@ -88,7 +62,8 @@ std::array<QString, kFavouriteCount> DefaultFavouriteTexts();
 // DefaultSettings() for the defaults of the running program.
 struct Settings {
   // [ORVANE]
-  GroupFormat groupFormat = GroupFormat::Names;  // VERSION=
+  // VERSION=: how the group lines hold the selection (numbers from version 3 on).
+  SelectionFormat groupFormat = SelectionFormat::Names;
   QString language = QStringLiteral("ENGLISH");  // ENGLISH, SPANISH, FRENCH, DEUTSCH, ITALIAN
   bool windowNormal = true;                      // WINDOW= NORMAL (else REDUCED)
   bool trackLine = true;
@@ -119,8 +94,8 @@ struct Settings {
   QString mapPathname;
   QString mapPathname180;
   QString lastDxcc;
-  std::array<RenamePair, kRenamePairCount> renames;
-  std::array<GroupSettings, kGroupCount> groups = DefaultGroups();
+  RenameTable renames;
+  GroupTable groups = DefaultGroupTable(QString());
   int activeGroup = 1;  // 1..10
   bool tleAgeAlarm = true;
   int tleAgeDays = 3;

@@ -154,7 +154,7 @@ void ReadFont(const QString& value, FontSetting* font) {
 }
 
 void ReadGroupLine(Reader& r, int n, const QString& value) {
-  GroupSettings& g = r.s.groups[n - 1];
+  Group& g = r.s.groups[static_cast<std::size_t>(n - 1)];
   qsizetype comma = value.indexOf(QLatin1Char(','));
   const QString name = comma < 0 ? value : value.left(comma);
   if (name.isEmpty()) {
@@ -162,7 +162,7 @@ void ReadGroupLine(Reader& r, int n, const QString& value) {
     return;
   }
   g.name = name;
-  const bool numbers = r.s.groupFormat == GroupFormat::Numbers;
+  const bool numbers = r.s.groupFormat == SelectionFormat::Numbers;
   std::array<QString, kGroupSelectionSize> taken;
   std::array<QString, kGroupSelectionSize> raw;
   bool any = false;
@@ -182,13 +182,13 @@ void ReadGroupLine(Reader& r, int n, const QString& value) {
     any = any || !entry.isEmpty();
     taken[i] = entry;
   }
-  (numbers ? g.selectedNumbers : g.selectedNames) = taken;
+  (numbers ? g.SelectedNumbers : g.SelectedNames) = taken;
   g.menuVisible = true;
   g.menuEnabled = any;
 }
 
 void ReadPathLine(Reader& r, int n, const QString& value) {
-  GroupSettings& g = r.s.groups[n - 1];
+  Group& g = r.s.groups[static_cast<std::size_t>(n - 1)];
   g.elementFile = value;
   r.TestFile(&g.elementFile);
   if (g.elementFile.isEmpty()) g.menuEnabled = false;
@@ -310,7 +310,7 @@ void AddAntennaHandlers(QHash<QString, Handler>& h) {
 void AddGeneralHandlers(QHash<QString, Handler>& h) {
   h.insert("VERSION=", [](Reader& r, const QString& v) {
     const bool current = !v.isEmpty() && v[0] >= u'3' && v[0] <= u'9';
-    r.s.groupFormat = current ? GroupFormat::Numbers : GroupFormat::Names;
+    r.s.groupFormat = current ? SelectionFormat::Numbers : SelectionFormat::Names;
   });
   h.insert("LANGUAGE=", [](Reader& r, const QString& v) {
     for (const char* language : kLanguages) {
@@ -362,10 +362,10 @@ void AddGeneralHandlers(QHash<QString, Handler>& h) {
     const QString oldName = v.left(comma);
     auto& table = r.s.renames;
     if (std::any_of(table.begin(), table.end(),
-                    [&](const RenamePair& p) { return p.oldName == oldName; }))
+                    [&](const RenamePair& p) { return p.oldSide == oldName; }))
       return;
     const auto free = std::find_if(table.begin(), table.end(),
-                                   [](const RenamePair& p) { return p.oldName.isEmpty(); });
+                                   [](const RenamePair& p) { return p.oldSide.isEmpty(); });
     if (free != table.end()) *free = {oldName, v.mid(comma + 1)};
   });
   h.insert("ACTIVE_GROUP=", [](Reader& r, const QString& v) {
@@ -515,7 +515,7 @@ void ApplyFamily(Reader& r, const QString& key, const QString& value) {
         std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     const int n = digits ? number.toInt() : 0;
     if (n < 1 || n > kGroupCount) return;
-    GroupSettings& g = r.s.groups[n - 1];
+    Group& g = r.s.groups[static_cast<std::size_t>(n - 1)];
     switch (family) {
       case Family::Group:
         ReadGroupLine(r, n, value);

@@ -57,21 +57,21 @@ QString FontText(const FontSetting& f) {
 
 void WriteGroups(const Settings& s, Writer& w) {
   for (const RenamePair& p : s.renames) {
-    w.AddIf(!p.oldName.isEmpty() && !p.newName.isEmpty(),
-            "RENAME=", p.oldName + QLatin1Char(',') + p.newName);
+    w.AddIf(!p.oldSide.isEmpty() && !p.newSide.isEmpty(),
+            "RENAME=", p.oldSide + QLatin1Char(',') + p.newSide);
   }
   for (int n = 0; n < kGroupCount; ++n) {
-    const GroupSettings& g = s.groups[n];
+    const Group& g = s.groups[static_cast<std::size_t>(n)];
     QString line = g.name;
     line.replace(QLatin1Char(','), QLatin1Char(';'));
-    for (const QString& number : g.selectedNumbers) line += QLatin1Char(',') + number;
+    for (const QString& number : g.SelectedNumbers) line += QLatin1Char(',') + number;
     w.Add("GROUP" + QString::number(n + 1) + "=", line);
   }
   w.Add("ACTIVE_GROUP=", s.activeGroup);
   for (int n = 0; n < kGroupCount; ++n)
-    w.Add("PATHNAME_G" + QString::number(n + 1) + "=", s.groups[n].elementFile);
+    w.Add("PATHNAME_G" + QString::number(n + 1) + "=", s.groups[static_cast<std::size_t>(n)].elementFile);
   for (int n = 0; n < kGroupCount; ++n) {
-    const GroupSettings& g = s.groups[n];
+    const Group& g = s.groups[static_cast<std::size_t>(n)];
     const QString num = QString::number(n + 1) + "=";
     w.Add("URL" + num, g.url);
     w.Add("LOGIN_URL" + num, g.loginUrl);

@@ -367,21 +367,21 @@ TEST_P(SettingsBothSeparators, GroupLines) {
   h.Read({"VERSION=3.8.4", "GROUP2=Weather ,25544,25544 ,43017,,25544"});
   EXPECT_EQ(g[1].name, "Weather ");
   const std::array<QString, 15> numbers = {"25544", "", "43017"};
-  EXPECT_EQ(g[1].selectedNumbers, numbers);
+  EXPECT_EQ(g[1].SelectedNumbers, numbers);
   EXPECT_TRUE(g[1].menuVisible);
   EXPECT_TRUE(g[1].menuEnabled);
-  EXPECT_EQ(h.settings.groupFormat, GroupFormat::Numbers);
+  EXPECT_EQ(h.settings.groupFormat, SelectionFormat::Numbers);
 
   // An empty name takes nothing but disables the entry.
   h.Read({"GROUP2=,11111,22222"});
   EXPECT_EQ(g[1].name, "Weather ");
-  EXPECT_EQ(g[1].selectedNumbers, numbers);
+  EXPECT_EQ(g[1].SelectedNumbers, numbers);
   EXPECT_TRUE(g[1].menuVisible);
   EXPECT_FALSE(g[1].menuEnabled);
 
   // More than 15 entries: the rest is dropped. No entry: the menu stays disabled.
   h.Read({"GROUP3=Big,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17", "GROUP4=Empty,,,"});
-  EXPECT_EQ(g[2].selectedNumbers[14], "15");
+  EXPECT_EQ(g[2].SelectedNumbers[14], "15");
   EXPECT_TRUE(g[3].menuVisible);
   EXPECT_FALSE(g[3].menuEnabled);
 }
@@ -391,10 +391,10 @@ TEST_P(SettingsBothSeparators, OldGroupFormatKeepsNamesWithoutNotes) {
     SCOPED_TRACE(version);
     Harness h(GetParam());
     h.Read({version, "GROUP1=Amateur,AO-7 [+]  ,ISS  ,ISS,SO-50[-] x"});
-    EXPECT_EQ(h.settings.groupFormat, GroupFormat::Names);
+    EXPECT_EQ(h.settings.groupFormat, SelectionFormat::Names);
     const std::array<QString, 15> names = {"AO-7", "ISS", "ISS", "SO-50"};
-    EXPECT_EQ(h.settings.groups[0].selectedNames, names);
-    EXPECT_EQ(h.settings.groups[0].selectedNumbers, (std::array<QString, 15>{}));
+    EXPECT_EQ(h.settings.groups[0].SelectedNames, names);
+    EXPECT_EQ(h.settings.groups[0].SelectedNumbers, (std::array<QString, 15>{}));
   }
 }
 
@@ -552,15 +552,15 @@ TEST_P(SettingsBothSeparators, RoundTripGivesTheSameSettings) {
   Harness defaults(GetParam());
   Harness fourth(GetParam());
   fourth.Read(BuildSettingsLines(defaults.settings));
-  EXPECT_EQ(fourth.settings.groupFormat, GroupFormat::Numbers);
+  EXPECT_EQ(fourth.settings.groupFormat, SelectionFormat::Numbers);
   fourth.settings.groupFormat = defaults.settings.groupFormat;
-  for (GroupSettings& g : fourth.settings.groups)
+  for (Group& g : fourth.settings.groups)
     g.menuVisible = false;  // the written lines define the groups
   EXPECT_EQ(fourth.settings, defaults.settings) << LineDiff(fourth.settings, defaults.settings);
 
   // And from a record filled by hand (unwritten fields in a state the reader produces).
   Settings s = first.settings;
-  s.groups[4].selectedNumbers = {"1", "", "3"};
+  s.groups[4].SelectedNumbers = {"1", "", "3"};
   s.renames[2] = {"SO-50", "Saudi 50"};
   s.Antenna(tracking::Interface::Gs232).parking = false;
   s.Antenna(tracking::Interface::Kct).parking = true;
@@ -659,7 +659,7 @@ TEST_F(SettingsSave, ReadOnlyLeftoverIsReplaced) {
   EXPECT_FALSE(QFile::exists(Temp()));
   Settings back;
   EXPECT_EQ(ReadSettingsFromFile(Ini(), &back, ReadContext{}), SettingsFileStatus::Read);
-  EXPECT_EQ(back.groupFormat, GroupFormat::Numbers);
+  EXPECT_EQ(back.groupFormat, SelectionFormat::Numbers);
 }
 
 TEST_F(SettingsSave, FailureLeavesTheOldFile) {
@@ -720,7 +720,7 @@ TEST_F(SettingsSave, BadInputReadsAndSavesCleanly) {
   ASSERT_EQ(ReadSettingsFromFile(path, &h.settings, h.context), SettingsFileStatus::Read);
   EXPECT_EQ(h.settings.hostPass.size(), 10 * 1024 * 1024);
   EXPECT_EQ(h.settings.activeGroup, 1);
-  EXPECT_EQ(h.settings.renames[49].oldName, "49");
+  EXPECT_EQ(h.settings.renames[49].oldSide, "49");
   EXPECT_EQ(h.settings.biasEme, 0);
 
   ASSERT_TRUE(save_configuration(h.settings, dir.path(), &dialogs));
@@ -730,7 +730,7 @@ TEST_F(SettingsSave, BadInputReadsAndSavesCleanly) {
   // Every written value comes back (the group lines now in the current format).
   EXPECT_EQ(BuildSettingsLines(back.settings), BuildSettingsLines(h.settings))
       << LineDiff(back.settings, h.settings);
-  EXPECT_EQ(back.settings.groupFormat, GroupFormat::Numbers);
+  EXPECT_EQ(back.settings.groupFormat, SelectionFormat::Numbers);
   ASSERT_TRUE(save_configuration(back.settings, dir.path(), &dialogs));
   EXPECT_EQ(FileBytes(Ini()), saved);
   EXPECT_TRUE(dialogs.errors.isEmpty());
