@@ -1,0 +1,105 @@
+#pragma once
+
+// Real clients on 127.0.0.1 for the server tests: a QTcpSocket client that collects
+// lines, a raw socket that never reads, and an event-loop wait with a deadline.
+
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QTcpSocket>
+#include <QThread>
+#include <functional>
+#include <memory>
+#include <ostream>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+namespace sharing::test {
+
+// Runs the event loop until `done` holds or `ms` pass; the result of `done`.
+inline bool WaitUntil(const std::function<bool()>& done, int ms = 3000) {
+  QDeadlineTimer deadline(ms);
+  while (!done()) {
+    if (deadline.hasExpired()) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::usleep(200);
+  }
+  return true;
+}
+
+// Lets queued work of both threads settle for a moment (a negative test: nothing comes).
+inline void Settle(int ms = 150) {
+  QDeadlineTimer deadline(ms);
+  while (!deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::usleep(500);
+  }
+}
+
+class LineClient {
+ public:
+  explicit LineClient(quint16 port) {
+    socket_.connectToHost(QStringLiteral("127.0.0.1"), port);
+    QObject::connect(&socket_, &QTcpSocket::readyRead, [this] {
+      buffer_ += socket_.readAll();
+      qsizetype at;
+      while ((at = buffer_.indexOf('\n')) >= 0) {
+        lines_.append(buffer_.left(at + 1));
+        buffer_.remove(0, at + 1);
+      }
+    });
+  }
+  bool WaitConnected() {
+    return WaitUntil([this] { return socket_.state() == QAbstractSocket::ConnectedState; });
+  }
+  void Send(const QByteArray& bytes) { socket_.write(bytes); }
+  bool WaitLines(int count, int ms = 3000) {
+    return WaitUntil([this, count] { return lines_.size() >= count; }, ms);
+  }
+  void Close() { socket_.abort(); }
+  // Whole lines with their CR LF, in the order received.
+  QList<QByteArray> lines_;
+  QByteArray buffer_;
+  QTcpSocket socket_;
+};
+
+// A blocking socket with a small receive buffer that the test never reads.
+class SilentClient {
+ public:
+  explicit SilentClient(quint16 port) {
+    fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    int small = 4096;
+    ::setsockopt(fd_, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    connected_ = ::connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+  }
+  ~SilentClient() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  bool Connected() const { return connected_; }
+  // Reads what has arrived so far without waiting.
+  QByteArray Drain() {
+    QByteArray all;
+    char chunk[65536];
+    for (;;) {
+      const ssize_t n = ::recv(fd_, chunk, sizeof chunk, MSG_DONTWAIT);
+      if (n <= 0) break;
+      all.append(chunk, n);
+    }
+    return all;
+  }
+  int fd_ = -1;
+  bool connected_ = false;
+};
+
+}  // namespace sharing::test
