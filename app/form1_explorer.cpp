@@ -191,6 +191,7 @@ void TForm1::ApplyExplorerSettings() {
 void TForm1::ApplyExplorerLanguage(Language language) {
   predictionTranslator_.Apply(LanguageCode(language));
   trackingTranslator_.Apply(LanguageCode(language));
+  sharingTranslator_.Apply(LanguageCode(language));
 }
 
 void TForm1::EnterExplorerFace() {

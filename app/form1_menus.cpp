@@ -232,6 +232,7 @@ void TForm1::Retranslate() {
   EditDate->setToolTip(tr("Date"));
   EditTime->setToolTip(tr("Time"));
   RetranslateTracking();
+  RetranslateServer();
   RefreshPassListTitle();
 }
 

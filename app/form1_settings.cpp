@@ -67,6 +67,7 @@ void TForm1::ApplySettingsToControls() {
     groups_->SetDownload(g, {group.url, group.loginUrl, group.loginUserName, group.loginPassword});
   }
   activeGroup_ = std::clamp(s.activeGroup, 1, kGroupCount);
+  ApplyServerSettings();
 }
 
 void TForm1::ApplyGroupMenuFromSettings() {
@@ -104,6 +105,7 @@ void TForm1::CaptureGeometryForSave() {
 void TForm1::CollectSettingsFromControls() {
   SaveExplorerSettings();
   StoreAntennaSettings();
+  CollectServerSettings();
   Settings& s = settings_;
   Language language = languages_.Current();
   if (MenuEspagnol->isChecked())

@@ -47,22 +47,19 @@ QByteArray DdeItemValue(const QString& text) {
 DdeServer::DdeServer(const QString& serviceName, QDBusConnection bus, QObject* parent)
     : QObject(parent), bus_(std::move(bus)), busName_(DdeBusName(serviceName)) {
   if (!bus_.isConnected()) {
-    status_ =
-        QCoreApplication::translate("sharing::DdeServer", "DDE server off: no D-Bus session bus");
+    off_ = Off::NoBus;
     return;
   }
   if (!bus_.registerObject(
           QStringLiteral("/"), this,
           QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportScriptableSignals)) {
-    status_ = QCoreApplication::translate("sharing::DdeServer", "DDE server off: %1")
-                  .arg(bus_.lastError().message());
+    off_ = Off::ObjectRefused;
+    offDetail_ = bus_.lastError().message();
     return;
   }
   registered_ = true;
   if (!bus_.registerService(busName_)) {
-    status_ = QCoreApplication::translate("sharing::DdeServer",
-                                          "DDE server off: the name %1 is held by another program")
-                  .arg(busName_);
+    off_ = Off::NameTaken;
     return;
   }
   watcher_ = new QDBusServiceWatcher(this);
@@ -75,6 +72,24 @@ DdeServer::DdeServer(const QString& serviceName, QDBusConnection bus, QObject* p
 DdeServer::~DdeServer() {
   if (available_) bus_.unregisterService(busName_);
   if (registered_) bus_.unregisterObject(QStringLiteral("/"));
+}
+
+QString DdeServer::Status() const {
+  switch (off_) {
+    case Off::NoBus:
+      return QCoreApplication::translate("sharing::DdeServer",
+                                         "DDE server off: no D-Bus session bus");
+    case Off::ObjectRefused:
+      return QCoreApplication::translate("sharing::DdeServer", "DDE server off: %1")
+          .arg(offDetail_);
+    case Off::NameTaken:
+      return QCoreApplication::translate("sharing::DdeServer",
+                                         "DDE server off: the name %1 is held by another program")
+          .arg(busName_);
+    case Off::No:
+      break;
+  }
+  return QString();
 }
 
 QString DdeServer::Caller() const {

@@ -46,8 +46,8 @@ class DdeServer : public QObject, protected QDBusContext {
   ~DdeServer() override;
 
   bool Available() const { return available_; }
-  // Empty while available; else one line for the user.
-  QString Status() const { return status_; }
+  // Empty while available; else one line for the user, in the current language.
+  QString Status() const;
   QString BusName() const { return busName_; }
 
   // `DdeConversationOpen`: set by each open, cleared by each close.
@@ -85,7 +85,9 @@ class DdeServer : public QObject, protected QDBusContext {
 
   QDBusConnection bus_;
   QString busName_;
-  QString status_;
+  enum class Off { No, NoBus, ObjectRefused, NameTaken };
+  Off off_ = Off::No;
+  QString offDetail_;
   bool available_ = false;
   bool registered_ = false;
   bool conversationOpen_ = false;

@@ -4,17 +4,17 @@
 <context>
     <name>sharing::DdeServer</name>
     <message>
-        <location filename="../../sharing/dde_server.cpp" line="51"/>
+        <location filename="../../sharing/dde_server.cpp" line="80"/>
         <source>DDE server off: no D-Bus session bus</source>
         <translation>Servidor DDE apagado: no hay bus de sesión D-Bus</translation>
     </message>
     <message>
-        <location filename="../../sharing/dde_server.cpp" line="57"/>
+        <location filename="../../sharing/dde_server.cpp" line="83"/>
         <source>DDE server off: %1</source>
         <translation>Servidor DDE apagado: %1</translation>
     </message>
     <message>
-        <location filename="../../sharing/dde_server.cpp" line="63"/>
+        <location filename="../../sharing/dde_server.cpp" line="86"/>
         <source>DDE server off: the name %1 is held by another program</source>
         <translation>Servidor DDE apagado: otro programa ocupa el nombre %1</translation>
     </message>

@@ -4,17 +4,17 @@
 <context>
     <name>sharing::DdeServer</name>
     <message>
-        <location filename="../../sharing/dde_server.cpp" line="51"/>
+        <location filename="../../sharing/dde_server.cpp" line="80"/>
         <source>DDE server off: no D-Bus session bus</source>
         <translation>Server DDE spento: nessun bus di sessione D-Bus</translation>
     </message>
     <message>
-        <location filename="../../sharing/dde_server.cpp" line="57"/>
+        <location filename="../../sharing/dde_server.cpp" line="83"/>
         <source>DDE server off: %1</source>
         <translation>Server DDE spento: %1</translation>
     </message>
     <message>
-        <location filename="../../sharing/dde_server.cpp" line="63"/>
+        <location filename="../../sharing/dde_server.cpp" line="86"/>
         <source>DDE server off: the name %1 is held by another program</source>
         <translation>Server DDE spento: il nome %1 è occupato da un altro programma</translation>
     </message>

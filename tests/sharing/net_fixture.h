@@ -16,6 +16,8 @@
 #include <memory>
 #include <ostream>
 
+#include "sharing/tcp_server.h"
+
 // Readable QString values in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
   *out << '"' << text.toStdString() << '"';
@@ -101,5 +103,18 @@ class SilentClient {
   int fd_ = -1;
   bool connected_ = false;
 };
+
+// Fills the pipe of every client that never reads, so that the server's queue for it
+// stands at its bound: 8 MB of lines. `reader` reads along and has caught up (its lines
+// cleared) when this returns true.
+inline bool Saturate(TcpServer& server, LineClient& reader) {
+  for (int i = 0; i < 2000; ++i)
+    server.PublishLine(QStringLiteral("FLOOD %1 ").arg(i).leftJustified(4094, QLatin1Char('x')));
+  const bool caughtUp = WaitUntil(
+      [&] { return !reader.lines_.isEmpty() && reader.lines_.last().startsWith("FLOOD 1999 "); },
+      20000);
+  reader.lines_.clear();
+  return caughtUp && server.DroppedLines() > 0;
+}
 
 }  // namespace sharing::test

@@ -184,17 +184,18 @@ TEST_F(TcpServerTest, StartFailuresGiveTheirReasonAndLeaveTheServerStopped) {
   }
 }
 
-// The tick publishes for a minute of test time while one client never reads: no tick is
-// held up, and the reading client gets every line.
+// The tick publishes for a minute of test time while one client never reads and its
+// pipe is full: no tick is held up, and the reading client gets every line.
 TEST_F(TcpServerTest, AClientThatNeverReadsDoesNotHoldUpTheTick) {
   SilentClient silent(port);
   ASSERT_TRUE(silent.Connected());
   auto reader = Greeted();
   ASSERT_TRUE(WaitUntil([&] { return server->ActiveClients() == 2; }));
+  ASSERT_TRUE(Saturate(*server, *reader));
   SharingReportSink sink(nullptr, server.get());
   base::TestClock clock(base::DateTimeValue(2024, 3, 1, 12, 0, 0));
   bool ahnSent = true;
-  qint64 longestNs = 0;
+  int slowTicks = 0;  // 10 ms or more
   for (int second = 0; second < 60; ++second) {
     clock.AdvanceSeconds(1);
     QElapsedTimer tick;
@@ -202,16 +203,18 @@ TEST_F(TcpServerTest, AClientThatNeverReadsDoesNotHoldUpTheTick) {
     const QString line = tracking::ReportLine(QStringLiteral("RS-44, DOSAAF"), 100 + second / 10.0L,
                                               12.5L, 1000, true);
     tracking::PublishInView(sink, line, ahnSent);
-    longestNs = std::max(longestNs, tick.nsecsElapsed());
+    if (tick.nsecsElapsed() >= 10'000'000) ++slowTicks;
     Settle(5);
   }
-  EXPECT_LT(longestNs, 10'000'000);
+  // One tick may lose the processor to another program on a busy machine; a tick that
+  // waited for a client would be slow every second.
+  EXPECT_LE(slowTicks, 1);
   EXPECT_FALSE(ahnSent);
-  ASSERT_TRUE(reader->WaitLines(61));
+  ASSERT_TRUE(reader->WaitLines(60));
   // Comma replaced, period whatever the locale, range rate of a factor of 1000.
-  EXPECT_EQ(reader->lines_[1],
+  EXPECT_EQ(reader->lines_[0],
             QByteArray("RS-44. DOSAAF AZ:100.0 EL:12.5 RR:-0.299792458 AH:Y\r\n"));
-  EXPECT_EQ(reader->lines_[60],
+  EXPECT_EQ(reader->lines_[59],
             QByteArray("RS-44. DOSAAF AZ:105.9 EL:12.5 RR:-0.299792458 AH:Y\r\n"));
 }
 
