@@ -59,9 +59,10 @@ GroupBoxServer::GroupBoxServer(Environment environment, QWidget* parent)
   btnStopServer->hide();
   StatusServer = Named(new QStatusBar, "StatusServer");
   StatusServer->setSizeGripEnabled(false);
+  // The DDE server's state under the TCP status, on a line of its own.
   LabelDdeStatus = Named(new QLabel, "LabelDdeStatus");
+  LabelDdeStatus->setWordWrap(true);
   LabelDdeStatus->hide();
-  StatusServer->addPermanentWidget(LabelDdeStatus);
   StatusServer->showMessage(QStringLiteral("Server stopped"));
 
   layout->addWidget(LabelIPs);
@@ -81,6 +82,7 @@ GroupBoxServer::GroupBoxServer(Environment environment, QWidget* parent)
   buttons->addWidget(btnStopServer);
   layout->addLayout(buttons);
   layout->addWidget(StatusServer);
+  layout->addWidget(LabelDdeStatus);
 
   connect(BitBtnServerOK, &QPushButton::clicked, this, &GroupBoxServer::BitBtnServerOKClick);
   connect(BitBtnAnnulerServer, &QPushButton::clicked, this,
