@@ -299,6 +299,8 @@ class TForm1 : public QMainWindow {
   void RetranslateMessages();
   void RefreshPassListTitle();
   void MenuGroupeClick();
+  // form1_help.cpp
+  void ConnectHelp();
   void ApplyMenuGroupStates();
   // form1_startup.cpp
   void FormCreate();
@@ -356,7 +358,6 @@ class TForm1 : public QMainWindow {
   // form1_explorer.cpp
   prediction::PanelExplorer* BuildExplorer();
   void ConnectExplorer();
-  void ApplyExplorerLanguage(Language language);
   void EnterExplorerFace();
   void RecordExplorerGeometry();
   void SaveExplorerSettings();
@@ -408,7 +409,6 @@ class TForm1 : public QMainWindow {
   prediction::TFormDate* formDate_ = nullptr;
   prediction::TFormPRINT* formPrint_ = nullptr;
   prediction::TForm24H* form24h_ = nullptr;
-  prediction::PredictionTranslator predictionTranslator_;
   QHBoxLayout* PassListClockRow = nullptr;
   std::unique_ptr<tracking::RotatorBank> ownBank_;
   tracking::RotatorBank* bank_ = nullptr;
@@ -417,8 +417,6 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<tracking::PrinterPortSenders> noPrinterPorts_;
   std::unique_ptr<tracking::TrackingController> tracking_;
   tracking::TFormAlarm* formAlarm_ = nullptr;
-  base::CatalogueTranslator trackingTranslator_{QStringLiteral("tracking")};
-  base::CatalogueTranslator sharingTranslator_{QStringLiteral("sharing")};
   std::unique_ptr<sharing::TcpServer> tcpServer_;
   std::unique_ptr<sharing::DdeServer> ddeServer_;
   std::unique_ptr<sharing::SharingReportSink> sharingSink_;

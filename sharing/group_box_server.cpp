@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "base/help_button.h"
 #include "base/sounds.h"
 
 namespace sharing {
@@ -50,9 +51,8 @@ GroupBoxServer::GroupBoxServer(Environment environment, QWidget* parent)
   BitBtnServerOK->setDefault(true);
   BitBtnAnnulerServer = Named(new QPushButton, "BitBtnAnnulerServer");
   BitBtnAnnulerServer->setAutoDefault(false);
-  SpeedButtonhelpFile = Named(new QToolButton, "SpeedButtonhelpFile");
-  SpeedButtonhelpFile->setText(QStringLiteral("?"));
-  SpeedButtonhelpFile->setVisible(static_cast<bool>(env_.openHelp));
+  SpeedButtonhelpFile =
+      base::NewHelpButton(this, base::kHelpTopicTcpServer, QStringLiteral("SpeedButtonhelpFile"));
   btnStartServer = Named(new QPushButton, "btnStartServer");
   btnStopServer = Named(new QPushButton, "btnStopServer");
   btnStartServer->hide();
@@ -89,9 +89,6 @@ GroupBoxServer::GroupBoxServer(Environment environment, QWidget* parent)
           &GroupBoxServer::BitBtnAnnulerServerClick);
   connect(btnStartServer, &QPushButton::clicked, this, &GroupBoxServer::btnStartServerClick);
   connect(btnStopServer, &QPushButton::clicked, this, &GroupBoxServer::btnStopServerClick);
-  connect(SpeedButtonhelpFile, &QToolButton::clicked, this, [this] {
-    if (env_.openHelp) env_.openHelp(13);
-  });
   if (env_.server != nullptr)
     connect(env_.server, &TcpServer::StateChanged, this, &GroupBoxServer::RefreshStatus);
   hide();
@@ -123,7 +120,6 @@ void GroupBoxServer::RetranslateUi() {
   BitBtnAnnulerServer->setText(tr("Cancel"));
   btnStartServer->setText(tr("Start"));
   btnStopServer->setText(tr("Stop"));
-  SpeedButtonhelpFile->setToolTip(tr("Help"));
   RefreshStatus();
 }
 

@@ -35,7 +35,6 @@ class GroupBoxServer : public QGroupBox {
     TcpServer* server = nullptr;
     base::Dialogs* dialogs = nullptr;
     std::function<QStringList()> hostAddresses;  // empty: LocalIPv4Addresses
-    std::function<void(int)> openHelp;           // help context; empty hides the button
   };
   explicit GroupBoxServer(Environment environment, QWidget* parent = nullptr);
 
@@ -46,7 +45,7 @@ class GroupBoxServer : public QGroupBox {
   QLabel* LabelHintServer = nullptr;
   QPushButton* BitBtnServerOK = nullptr;
   QPushButton* BitBtnAnnulerServer = nullptr;
-  QToolButton* SpeedButtonhelpFile = nullptr;
+  QToolButton* SpeedButtonhelpFile = nullptr;  // help on the server settings
   QPushButton* btnStartServer = nullptr;  // hidden: carries the start command
   QPushButton* btnStopServer = nullptr;   // hidden: carries the stop command
   QStatusBar* StatusServer = nullptr;

@@ -22,82 +22,77 @@
 <context>
     <name>sharing::GroupBoxServer</name>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="100"/>
+        <location filename="../../sharing/group_box_server.cpp" line="99"/>
         <source>To initialize TCPIP server</source>
         <translation>Para inicializar el servidor TCPIP</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="106"/>
+        <location filename="../../sharing/group_box_server.cpp" line="105"/>
         <source>Server is running not connected</source>
         <translation>Servidor corriendo no conectado</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="108"/>
+        <location filename="../../sharing/group_box_server.cpp" line="107"/>
         <source>Server is running and connected</source>
         <translation>Servidor corriendo y conectado</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="112"/>
+        <location filename="../../sharing/group_box_server.cpp" line="111"/>
         <source>Server is stopped</source>
         <translation>Servidor parado</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="116"/>
+        <location filename="../../sharing/group_box_server.cpp" line="115"/>
         <source>TCPIP Server</source>
         <translation>Servidor TCPIP</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="117"/>
+        <location filename="../../sharing/group_box_server.cpp" line="116"/>
         <source>IPs :</source>
         <translation>IPs :</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="118"/>
+        <location filename="../../sharing/group_box_server.cpp" line="117"/>
         <source>Port :</source>
         <translation>Puerto :</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="119"/>
+        <location filename="../../sharing/group_box_server.cpp" line="118"/>
         <source>Please check IP(s) to start server or uncheck IPs to stop server</source>
         <translation>Por favor marque la IP(s) para iniciar el servidor o desmarque para parar el servidor</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="120"/>
+        <location filename="../../sharing/group_box_server.cpp" line="119"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="121"/>
+        <location filename="../../sharing/group_box_server.cpp" line="120"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="122"/>
+        <location filename="../../sharing/group_box_server.cpp" line="121"/>
         <source>Start</source>
         <translation>Iniciar</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="123"/>
+        <location filename="../../sharing/group_box_server.cpp" line="122"/>
         <source>Stop</source>
         <translation>Parar</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="124"/>
-        <source>Help</source>
-        <translation>Ayuda</translation>
-    </message>
-    <message>
-        <location filename="../../sharing/group_box_server.cpp" line="213"/>
+        <location filename="../../sharing/group_box_server.cpp" line="211"/>
         <source>Cannot proceed until you select at least one IP to bind!</source>
         <translation>¡No se puede continuar sin seleccionar al menos una IP para enlazar!</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="219"/>
+        <location filename="../../sharing/group_box_server.cpp" line="217"/>
         <source>Error starting server</source>
         <translation>Error al iniciar el servidor</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="227"/>
+        <location filename="../../sharing/group_box_server.cpp" line="225"/>
         <source>Error stopping server </source>
         <translation>Error al parar el servidor </translation>
     </message>

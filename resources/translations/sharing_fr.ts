@@ -22,82 +22,77 @@
 <context>
     <name>sharing::GroupBoxServer</name>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="100"/>
+        <location filename="../../sharing/group_box_server.cpp" line="99"/>
         <source>To initialize TCPIP server</source>
         <translation>Initialiser le serveur TCPIP</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="106"/>
+        <location filename="../../sharing/group_box_server.cpp" line="105"/>
         <source>Server is running not connected</source>
         <translation>Le server est démarré non connecté</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="108"/>
+        <location filename="../../sharing/group_box_server.cpp" line="107"/>
         <source>Server is running and connected</source>
         <translation>Le serveur est démarré et connecté</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="112"/>
+        <location filename="../../sharing/group_box_server.cpp" line="111"/>
         <source>Server is stopped</source>
         <translation>Le serveur est arrèté</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="116"/>
+        <location filename="../../sharing/group_box_server.cpp" line="115"/>
         <source>TCPIP Server</source>
         <translation>Serveur TCPIP</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="117"/>
+        <location filename="../../sharing/group_box_server.cpp" line="116"/>
         <source>IPs :</source>
         <translation>IPs :</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="118"/>
+        <location filename="../../sharing/group_box_server.cpp" line="117"/>
         <source>Port :</source>
         <translation>Port :</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="119"/>
+        <location filename="../../sharing/group_box_server.cpp" line="118"/>
         <source>Please check IP(s) to start server or uncheck IPs to stop server</source>
         <translation>Cocher une IP(s) pour démarrer le serveur ou décocher toutes les IPs pour l&apos;arrèter</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="120"/>
+        <location filename="../../sharing/group_box_server.cpp" line="119"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="121"/>
+        <location filename="../../sharing/group_box_server.cpp" line="120"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="122"/>
+        <location filename="../../sharing/group_box_server.cpp" line="121"/>
         <source>Start</source>
         <translation>Démarrer</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="123"/>
+        <location filename="../../sharing/group_box_server.cpp" line="122"/>
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="124"/>
-        <source>Help</source>
-        <translation>Aide</translation>
-    </message>
-    <message>
-        <location filename="../../sharing/group_box_server.cpp" line="213"/>
+        <location filename="../../sharing/group_box_server.cpp" line="211"/>
         <source>Cannot proceed until you select at least one IP to bind!</source>
         <translation>Impossible de continuer tant qu&apos;aucune IP n&apos;est choisie pour l&apos;écoute !</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="219"/>
+        <location filename="../../sharing/group_box_server.cpp" line="217"/>
         <source>Error starting server</source>
         <translation>Erreur au démarrage du serveur</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="227"/>
+        <location filename="../../sharing/group_box_server.cpp" line="225"/>
         <source>Error stopping server </source>
         <translation>Erreur à l&apos;arrêt du serveur </translation>
     </message>

@@ -22,82 +22,77 @@
 <context>
     <name>sharing::GroupBoxServer</name>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="100"/>
+        <location filename="../../sharing/group_box_server.cpp" line="99"/>
         <source>To initialize TCPIP server</source>
         <translation>Per inizializzare il server TCPIP</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="106"/>
+        <location filename="../../sharing/group_box_server.cpp" line="105"/>
         <source>Server is running not connected</source>
         <translation>Il server é corrente e non collegato</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="108"/>
+        <location filename="../../sharing/group_box_server.cpp" line="107"/>
         <source>Server is running and connected</source>
         <translation>Il server é corrente e collegato</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="112"/>
+        <location filename="../../sharing/group_box_server.cpp" line="111"/>
         <source>Server is stopped</source>
         <translation>Il server é bloccato</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="116"/>
+        <location filename="../../sharing/group_box_server.cpp" line="115"/>
         <source>TCPIP Server</source>
         <translation>Server TCPIP</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="117"/>
+        <location filename="../../sharing/group_box_server.cpp" line="116"/>
         <source>IPs :</source>
         <translation>IPs :</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="118"/>
+        <location filename="../../sharing/group_box_server.cpp" line="117"/>
         <source>Port :</source>
         <translation>Porta :</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="119"/>
+        <location filename="../../sharing/group_box_server.cpp" line="118"/>
         <source>Please check IP(s) to start server or uncheck IPs to stop server</source>
         <translation>Contrassegni prego il IP(s) per iniziare il server o il IP libero per arrestarsi</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="120"/>
+        <location filename="../../sharing/group_box_server.cpp" line="119"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="121"/>
+        <location filename="../../sharing/group_box_server.cpp" line="120"/>
         <source>Cancel</source>
         <translation>Cancellare</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="122"/>
+        <location filename="../../sharing/group_box_server.cpp" line="121"/>
         <source>Start</source>
         <translation>Avvia</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="123"/>
+        <location filename="../../sharing/group_box_server.cpp" line="122"/>
         <source>Stop</source>
         <translation>Ferma</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="124"/>
-        <source>Help</source>
-        <translation>Aiuto</translation>
-    </message>
-    <message>
-        <location filename="../../sharing/group_box_server.cpp" line="213"/>
+        <location filename="../../sharing/group_box_server.cpp" line="211"/>
         <source>Cannot proceed until you select at least one IP to bind!</source>
         <translation>Impossibile procedere senza selezionare almeno un IP su cui ascoltare!</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="219"/>
+        <location filename="../../sharing/group_box_server.cpp" line="217"/>
         <source>Error starting server</source>
         <translation>Errore all&apos;avvio del server</translation>
     </message>
     <message>
-        <location filename="../../sharing/group_box_server.cpp" line="227"/>
+        <location filename="../../sharing/group_box_server.cpp" line="225"/>
         <source>Error stopping server </source>
         <translation>Errore all&apos;arresto del server </translation>
     </message>

@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "base/catalogue_translator.h"
+#include "base/help_request.h"
 #include "base/sounds.h"
 #include "net_fixture.h"
 
@@ -222,6 +223,12 @@ TEST_F(GroupBoxServerTest, EveryLanguageHasItsTextsAndTheStatusIsRefreshedAtOnce
   box->RetranslateUi();
   EXPECT_EQ(box->title(), QStringLiteral("TCPIP Server"));
   EXPECT_EQ(Status(), QStringLiteral("Server is running not connected"));
+}
+
+TEST_F(GroupBoxServerTest, TheHelpButtonOpensTheServerTopic) {
+  base::RecordingHelp help;
+  box->SpeedButtonhelpFile->click();
+  EXPECT_EQ(help.requests, std::vector<QString>({QStringLiteral("topic 13")}));
 }
 
 TEST_F(GroupBoxServerTest, TheDdeStateShowsOnlyWhenThereIsSomethingToSay) {
