@@ -225,8 +225,9 @@ std::string OmmRecordLabel(const OmmFields& fields, std::size_t index) {
     if (!name.isEmpty()) return name.toStdString();
   }
   const std::string number = Field(fields, "NORAD_CAT_ID");
-  if (!number.empty()) return "NORAD " + number.substr(0, 12);
-  return "#" + std::to_string(index + 1);
+  // Appended rather than added: GCC 12 warns wrongly about "text" + std::string.
+  if (!number.empty()) return std::string("NORAD ").append(number, 0, 12);
+  return std::string("#").append(std::to_string(index + 1));
 }
 
 }  // namespace prediction
