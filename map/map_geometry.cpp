@@ -28,13 +28,10 @@ int Wrap(int a, int m) {
 
 // "dd°mm'" of the absolute value: whole degrees and whole minutes, zero-padded.
 std::string DegreesMinutes(Real value, int degreeDigits) {
-  const Real a = std::fabs(value);
-  int degrees = static_cast<int>(a);
-  int minutes = static_cast<int>((a - degrees) * 60);
-  if (minutes >= 60) {  // a hair below a whole degree
-    minutes = 0;
-    ++degrees;
-  }
+  // Whole minutes of the absolute value; a value typed as 33.9 is 33°54', not a hair below.
+  const long long total = static_cast<long long>(std::floor(std::fabs(value) * 60 + Real(1e-7)));
+  const int degrees = static_cast<int>(total / 60);
+  const int minutes = static_cast<int>(total % 60);
   char text[32];
   std::snprintf(text, sizeof text, "%0*d\xC2\xB0%02d'", degreeDigits, degrees, minutes);
   return text;
@@ -251,8 +248,9 @@ std::vector<GridLabel> GridLabels(int shift) {
 }
 
 int OrbitMinuteIndex(Real nowUtc, Real trackStartUtc) {
-  const Real a = std::floor(nowUtc * 1440);
-  const Real b = std::floor(trackStartUtc * 1440);
+  // The clock comes as a double: a minute's start may read a few microseconds early.
+  const Real a = std::floor(nowUtc * 1440 + Real(1e-7));
+  const Real b = std::floor(trackStartUtc * 1440 + Real(1e-7));
   const Real k = std::floor(a - b) + 1;
   if (!std::isfinite(k)) return 0;
   return static_cast<int>(std::clamp(k, Real(-1e6), Real(1e6)));

@@ -13,6 +13,11 @@ bool IsOriginalMapName(const QString& path);
 // The picture must be a bitmap: its name ends in ".bmp" or ".BMP".
 bool HasBmpExtension(const QString& path);
 
+// Whether the bytes hold a whole Windows bitmap: the "BM" signature, a file size in the
+// header that the bytes reach, and for uncompressed pictures every pixel row present. The
+// decoder would show a truncated file with its missing rows black.
+bool BitmapComplete(const QByteArray& bytes);
+
 // Largest picture file taken (bytes) and the decoder's allocation limit (megabytes).
 inline constexpr qint64 kMaxUserMapBytes = 64LL * 1024 * 1024;
 inline constexpr int kUserMapAllocationLimitMb = 128;

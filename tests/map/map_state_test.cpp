@@ -175,3 +175,29 @@ TEST(UserMapFile, NamesAndTheCopyIntoTheProgramFolder) {
   EXPECT_EQ(CopyUserMapIntoFolder(elsewhere.filePath("missing.bmp"), program.path()), QString());
   EXPECT_EQ(QDir(program.path()).entryList(QDir::Files).size(), 2);
 }
+
+TEST(UserMapFile, WholeBitmapsOnly) {
+  // A 4 x 2 bitmap of 24 bits: 54-byte header, rows of 12 bytes (already a multiple of 4).
+  QByteArray bmp(54 + 24, '\0');
+  auto put32 = [&](int at, quint32 v) {
+    for (int i = 0; i < 4; ++i) bmp[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  bmp[0] = 'B';
+  bmp[1] = 'M';
+  put32(2, 78);
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, 4);
+  put32(22, 2);
+  bmp[26] = 1;
+  bmp[28] = 24;
+  EXPECT_TRUE(BitmapComplete(bmp));
+  EXPECT_FALSE(BitmapComplete(bmp.left(77)));  // the last row cut short
+  put32(2, 0);                                  // writers that leave the size out
+  EXPECT_TRUE(BitmapComplete(bmp));
+  EXPECT_FALSE(BitmapComplete(bmp.left(70)));
+  put32(22, static_cast<quint32>(-2));  // top-down rows
+  EXPECT_TRUE(BitmapComplete(bmp));
+  EXPECT_FALSE(BitmapComplete(QByteArray("PNG not a bitmap at all, long enough to look")));
+  EXPECT_FALSE(BitmapComplete(QByteArray()));
+}
