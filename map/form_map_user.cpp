@@ -70,7 +70,7 @@ QString TFormMap::UserMapWarning(int shift) const {
   const QString crlf = QStringLiteral("\r\n");
   return tr("================ W A R N I N G ===================") + crlf + crlf +
          tr("If you want to display your own earth map, it must ") + crlf + crlf +
-         tr("- show the WHOLE Earth in equirectangular (plate carr\u00e9e) representation") + crlf +
+         tr("- show the WHOLE Earth in equirectangular (plate carrée) representation") + crlf +
          (shift == kShift180 ? tr("- be centered on latitude 0 / longitude 180")
                              : tr("- be centered on latitude 0 / longitude 0")) +
          crlf + tr("- be a BitMap image") + crlf +

@@ -407,6 +407,7 @@ TEST(MapLanguages, EveryCatalogueTranslatesTheWindow) {
     QTranslator translator;
     ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/map_%1.qm").arg(code))) << code;
     QCoreApplication::installTranslator(&translator);
+    QCoreApplication::processEvents();  // the language change reaches the windows
     EXPECT_NE(form->MenuNextOrbitMoins->text(), "Current coverage only") << code;
     EXPECT_NE(form->MenuGrille->text(), "Grid") << code;
     EXPECT_NE(legend.windowTitle(), "MAP KEY") << code;
@@ -414,6 +415,7 @@ TEST(MapLanguages, EveryCatalogueTranslatesTheWindow) {
     const QString warning = form->findChild<QAction*>("MenuCarte0")->text();
     EXPECT_NE(warning, "If centered on longitude 0") << code;
     QCoreApplication::removeTranslator(&translator);
+    QCoreApplication::processEvents();
   }
   EXPECT_EQ(form->MenuGrille->text(), "Grid");
 }
