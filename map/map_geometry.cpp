@@ -235,13 +235,15 @@ std::vector<GridLabel> GridLabels(int shift) {
       if (shift == kShift0) continue;  // the map's edges
       text = "180";
     } else {
-      text = std::to_string(std::abs(west)) + (west > 0 ? " W" : " E");
+      text = std::to_string(std::abs(west));
+      text += west > 0 ? " W" : " E";
     }
     labels.push_back({text, u, true});
   }
   for (int v : GridRows()) {
     const int lat = RoundInt(Real(300 - v) * 180 / 600);
-    std::string text = lat == 0 ? "0" : std::to_string(std::abs(lat)) + (lat > 0 ? " N" : " S");
+    std::string text = std::to_string(std::abs(lat));
+    if (lat != 0) text += lat > 0 ? " N" : " S";
     labels.push_back({text, v, false});
   }
   return labels;
@@ -300,8 +302,15 @@ std::optional<Real> ZoomFromPercent(int percent) {
 std::string MarkerHint(const std::string& name, Real latitude, Real westLongitude,
                        const std::string& suffix) {
   const Real lon = ReduceLongitude(westLongitude);
-  return name + "  LAT:" + DegreesMinutes(latitude, 2) + (latitude < 0 ? "S" : "N") +
-         "  LON:" + DegreesMinutes(lon, 3) + (lon < 0 ? "E" : "W") + suffix;
+  std::string hint = name;
+  hint += "  LAT:";
+  hint += DegreesMinutes(latitude, 2);
+  hint += latitude < 0 ? "S" : "N";
+  hint += "  LON:";
+  hint += DegreesMinutes(lon, 3);
+  hint += lon < 0 ? "E" : "W";
+  hint += suffix;
+  return hint;
 }
 
 std::optional<GeoPoint> ParseDxPosition(const std::string& latitudeText,
@@ -318,12 +327,16 @@ std::optional<GeoPoint> ParseDxPosition(const std::string& latitudeText,
 }
 
 std::string DxLatitudeText(Real latitude, char separator) {
-  return (latitude < 0 ? "S" : "N") + NumberText(std::fabs(latitude), separator);
+  std::string text = latitude < 0 ? "S" : "N";
+  text += NumberText(std::fabs(latitude), separator);
+  return text;
 }
 
 std::string DxLongitudeText(Real westLongitude, char separator) {
   const Real lon = ReduceLongitude(westLongitude);
-  return (lon < 0 ? "E" : "W") + NumberText(std::fabs(lon), separator);
+  std::string text = lon < 0 ? "E" : "W";
+  text += NumberText(std::fabs(lon), separator);
+  return text;
 }
 
 }  // namespace map

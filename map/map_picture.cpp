@@ -110,6 +110,7 @@ void MapPicture::SetCentring(int shift) {
   shift_ = shift == kShift180 ? kShift180 : kShift0;
   if (!hasUserMap_) base_ = BuiltInMap(shift_);
   RebuildGrid();
+  belowValid_ = false;
 }
 
 void MapPicture::SetUserMap(const QImage& image) {
@@ -117,6 +118,7 @@ void MapPicture::SetUserMap(const QImage& image) {
     hasUserMap_ = false;
     userMap_ = QImage();
     base_ = BuiltInMap(shift_);
+    belowValid_ = false;
     return;
   }
   hasUserMap_ = true;
@@ -124,10 +126,28 @@ void MapPicture::SetUserMap(const QImage& image) {
                           Qt::SmoothTransformation)
                  .convertToFormat(kFormat);
   base_ = userMap_;
+  belowValid_ = false;
 }
 
 void MapPicture::SetGridShown(bool shown) {
   gridShown_ = shown;
+  belowValid_ = false;
+}
+
+void MapPicture::Touch(Layer layer) {
+  if (layer == Layer::Sun || layer == Layer::CovFut) belowValid_ = false;
+}
+
+const QImage& MapPicture::Below() const {
+  if (!belowValid_) {
+    below_ = base_;
+    QPainter p(&below_);
+    if (gridShown_) p.drawImage(0, 0, grid_);
+    for (Layer l : {Layer::Sun, Layer::CovFut})
+      if (shown_[Index(l)] && !empty_[Index(l)]) p.drawImage(0, 0, layers_[Index(l)]);
+    belowValid_ = true;
+  }
+  return below_;
 }
 
 void MapPicture::RebuildGrid() {
@@ -142,13 +162,16 @@ void MapPicture::Clear(Layer layer) {
   if (!empty_[Index(layer)]) layers_[Index(layer)].fill(Qt::transparent);
   empty_[Index(layer)] = true;
   shown_[Index(layer)] = false;
+  Touch(layer);
 }
 
 void MapPicture::SetShown(Layer layer, bool shown) {
   shown_[Index(layer)] = shown;
+  Touch(layer);
 }
 
 void MapPicture::DrawLines(Layer layer, const Polylines& lines, QRgb colour, int penWidth) {
+  Touch(layer);
   QPainter p(&layers_[Index(layer)]);
   QPen pen{QColor(colour)};
   pen.setWidth(std::max(1, penWidth));
@@ -172,6 +195,7 @@ void MapPicture::DrawLines(Layer layer, const Polylines& lines, QRgb colour, int
 void MapPicture::DrawDots(Layer layer, const std::vector<LayerPoint>& points, QRgb colour,
                           int size) {
   if (points.empty()) return;
+  Touch(layer);
   QPainter p(&layers_[Index(layer)]);
   const QColor c(colour);
   const int half = size / 2;
@@ -180,6 +204,7 @@ void MapPicture::DrawDots(Layer layer, const std::vector<LayerPoint>& points, QR
 }
 
 void MapPicture::DrawDarkness(const std::vector<unsigned char>& mask) {
+  Touch(Layer::Sun);
   QImage& image = layers_[Index(Layer::Sun)];
   const QRgb grey = qRgb(128, 128, 128);
   for (int v = 0; v < kLayerHeight; ++v) {
@@ -214,12 +239,11 @@ bool MapPicture::MarkerAt(int x, int y, const Scale& scale, MarkerKind* kind) co
 }
 
 QImage MapPicture::Compose(Size display) const {
-  QImage full = base_;
+  QImage full = Below();
   {
     QPainter p(&full);
-    if (gridShown_) p.drawImage(0, 0, grid_);
-    for (std::size_t i = 0; i < layers_.size(); ++i)
-      if (shown_[i] && !empty_[i]) p.drawImage(0, 0, layers_[i]);
+    for (Layer l : {Layer::CovAct, Layer::Trace, Layer::TraceOrbite, Layer::CovAll})
+      if (shown_[Index(l)] && !empty_[Index(l)]) p.drawImage(0, 0, layers_[Index(l)]);
   }
   QImage out = (display.width == kLayerWidth && display.height == kLayerHeight)
                    ? std::move(full)

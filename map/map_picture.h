@@ -86,6 +86,10 @@ class MapPicture {
   static std::size_t Index(Layer l) { return static_cast<std::size_t>(l); }
   static std::size_t Index(MarkerKind k) { return static_cast<std::size_t>(k); }
   void RebuildGrid();
+  // The base map, grid and the layers under the current footprint change seldom (sun
+  // every two minutes); they are kept composed so a refresh blends only the layers above.
+  void Touch(Layer layer);
+  const QImage& Below() const;
 
   struct Marker {
     bool shown = false;
@@ -102,6 +106,8 @@ class MapPicture {
   std::array<bool, kLayerCount> empty_{};
   std::array<Marker, kMarkerCount> markers_{};
   std::array<QImage, kMarkerCount> markerImages_;
+  mutable QImage below_;
+  mutable bool belowValid_ = false;
 };
 
 }  // namespace map
