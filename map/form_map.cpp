@@ -288,7 +288,7 @@ void TFormMap::ApplyLanguage() {
   MenuCarte0->setToolTip(settings_.userMap0.isEmpty() ? original : settings_.userMap0);
   Menucarte180->setToolTip(settings_.userMap180.isEmpty() ? original : settings_.userMap180);
   MenuStayOnTop->setText(tr("Stay on top"));
-  MenuHTML->setText(tr("HTML"));
+  MenuHTML->setText(QStringLiteral("HTML"));  // the page format's name
   ButtonAllCoverage->setToolTip(tr("To see full coverage"));
   ButtonClearCoverage->setToolTip(tr("To Clear full coverage"));
   ButtonFast->setToolTip(tr("Fast motion until next visibility"));

@@ -179,7 +179,7 @@
     <message>
         <location filename="../../map/form_map.cpp" line="283"/>
         <source>&amp;Zoom</source>
-        <translation>&amp;Zoom</translation>
+        <translation>&amp;Vergrößerung</translation>
     </message>
     <message>
         <location filename="../../map/form_map.cpp" line="284"/>
@@ -200,11 +200,6 @@
         <location filename="../../map/form_map.cpp" line="290"/>
         <source>Stay on top</source>
         <translation>Immer im Vordergrund</translation>
-    </message>
-    <message>
-        <location filename="../../map/form_map.cpp" line="291"/>
-        <source>HTML</source>
-        <translation>HTML</translation>
     </message>
     <message>
         <location filename="../../map/form_map.cpp" line="292"/>

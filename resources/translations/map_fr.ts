@@ -169,17 +169,17 @@
     <message>
         <location filename="../../map/form_map.cpp" line="281"/>
         <source>Longitude 0</source>
-        <translation>Longitude 0</translation>
+        <translation>Longitude 0°</translation>
     </message>
     <message>
         <location filename="../../map/form_map.cpp" line="282"/>
         <source>Longitude 180</source>
-        <translation>Longitude 180</translation>
+        <translation>Longitude 180°</translation>
     </message>
     <message>
         <location filename="../../map/form_map.cpp" line="283"/>
         <source>&amp;Zoom</source>
-        <translation>&amp;Zoom</translation>
+        <translation>&amp;Agrandissement</translation>
     </message>
     <message>
         <location filename="../../map/form_map.cpp" line="284"/>
@@ -200,11 +200,6 @@
         <location filename="../../map/form_map.cpp" line="290"/>
         <source>Stay on top</source>
         <translation>Toujours au premier plan</translation>
-    </message>
-    <message>
-        <location filename="../../map/form_map.cpp" line="291"/>
-        <source>HTML</source>
-        <translation>HTML</translation>
     </message>
     <message>
         <location filename="../../map/form_map.cpp" line="292"/>
