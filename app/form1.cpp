@@ -65,6 +65,7 @@ TForm1::TForm1(Form1Environment environment, QWidget* parent)
   BuildMenus();
   ConnectExplorer();
   BuildTracking();
+  BuildMap();
   // The faces set their own sizes; the compact list may be smaller than the settings panel.
   layout()->setSizeConstraint(QLayout::SetNoConstraint);
   ConnectStation();

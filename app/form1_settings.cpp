@@ -14,6 +14,7 @@ namespace app {
 void TForm1::ApplySettingsToControls() {
   const Settings& s = settings_;
   ApplyExplorerSettings();
+  ApplyMapSettings();
   MenuFenetreNormale->setChecked(s.windowNormal);
   MenuFenetreReduite->setChecked(!s.windowNormal);
   MenuNoConfirm->setChecked(s.noConfirmQuit);
@@ -103,6 +104,7 @@ void TForm1::CaptureGeometryForSave() {
 
 void TForm1::CollectSettingsFromControls() {
   SaveExplorerSettings();
+  SaveMapSettings();
   StoreAntennaSettings();
   Settings& s = settings_;
   Language language = languages_.Current();

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "base/help_button.h"
 #include "map/map_picture.h"
 
 namespace map {
@@ -87,6 +88,7 @@ TFormHelpMap::TFormHelpMap(QWidget* parent) : QWidget(parent, Qt::Window) {
     grid->addWidget(text, row, 1);
     ++row;
   }
+  grid->addWidget(base::InstallHelp(this, base::kHelpTopicMap), row, 1, Qt::AlignRight);
   ApplyLanguage();
 }
 

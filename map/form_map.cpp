@@ -17,6 +17,7 @@
 #include <QWindowStateChangeEvent>
 
 #include "base/clock.h"
+#include "base/help_button.h"
 #include "map/form_help_map.h"
 #include "map/map_view.h"
 
@@ -38,6 +39,10 @@ QAction* Item(QMenu* menu, const QString& name, bool checkable = true) {
 
 QString MapTitle() {
   return TFormMap::tr("ORVANE MAP");
+}
+
+QString MapButtonHint() {
+  return TFormMap::tr("Show coverage area");
 }
 
 TFormMap::TFormMap(MapEnvironment environment, QWidget* parent)
@@ -131,6 +136,7 @@ void TFormMap::BuildWidgets() {
   ButtonAllCoverage = button("ButtonAllCoverage", ">>");
   ButtonFast = button("ButtonFast", "=>");
   ButtonFast->setCheckable(true);
+  bottom->addWidget(base::InstallHelp(this, base::kHelpTopicMap));
   ButtonFast->setEnabled(false);
   ButtonClearCoverage->setEnabled(false);
   connect(ButtonAllCoverage, &QPushButton::clicked, this, &TFormMap::ButtonAllCoverageClick);

@@ -197,5 +197,7 @@ class TFormMap : public QWidget {
 
 // The map title of the window caption ("ORVANE MAP") in the current language.
 QString MapTitle();
+// The hint of the main window's map button ("Show coverage area").
+QString MapButtonHint();
 
 }  // namespace map

@@ -92,127 +92,132 @@
         <translation>ORVANE KARTE</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="49"/>
+        <location filename="../../map/form_map.cpp" line="44"/>
+        <source>Show coverage area</source>
+        <translation>Ausleuchtzone anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_map.cpp" line="53"/>
         <source>BitMap image (*.bmp)</source>
         <translation>BitMap-Bild (*.bmp)</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="266"/>
+        <location filename="../../map/form_map.cpp" line="270"/>
         <source>&amp;Drawing</source>
         <translation>&amp;Zeichnung</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="267"/>
+        <location filename="../../map/form_map.cpp" line="271"/>
         <source>Visibility pass + Footprint during visibilty (current or next if not visible)</source>
         <translation>Sichtbarer Überflug + Bodenspur während der Sichtbarkeit (aktuell oder nächster, wenn nicht sichtbar)</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="268"/>
+        <location filename="../../map/form_map.cpp" line="272"/>
         <source>Current coverage and next visibilty pass if not currently visible</source>
         <translation>Aktuelle Ausleuchtzone und nächster sichtbarer Überflug, wenn jetzt nicht sichtbar</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="269"/>
+        <location filename="../../map/form_map.cpp" line="273"/>
         <source>Current coverage only</source>
         <translation>Nur aktuelle Ausleuchtzone</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="270"/>
+        <location filename="../../map/form_map.cpp" line="274"/>
         <source>Visibilty pass only (current or next if not currently visible)</source>
         <translation>Nur sichtbarer Überflug (aktuell oder nächster, wenn jetzt nicht sichtbar)</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="271"/>
+        <location filename="../../map/form_map.cpp" line="275"/>
         <source>&amp;Sun</source>
         <translation>&amp;Sonne</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="272"/>
+        <location filename="../../map/form_map.cpp" line="276"/>
         <source>Sun</source>
         <translation>Sonne</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="273"/>
+        <location filename="../../map/form_map.cpp" line="277"/>
         <source>Sun + darkness</source>
         <translation>Sonne + Dunkelheit</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="274"/>
+        <location filename="../../map/form_map.cpp" line="278"/>
         <source>&amp;Options</source>
         <translation>&amp;Optionen</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="275"/>
+        <location filename="../../map/form_map.cpp" line="279"/>
         <source>Grid</source>
         <translation>Gitter</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="276"/>
+        <location filename="../../map/form_map.cpp" line="280"/>
         <source>Refresh</source>
         <translation>Aktualisierung</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="278"/>
+        <location filename="../../map/form_map.cpp" line="282"/>
         <source>every %1 s</source>
         <translation>alle %1 s</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="279"/>
+        <location filename="../../map/form_map.cpp" line="283"/>
         <source>Pen width</source>
         <translation>Strichstärke</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="280"/>
+        <location filename="../../map/form_map.cpp" line="284"/>
         <source>&amp;Centre</source>
         <translation>&amp;Zentrierung</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="281"/>
+        <location filename="../../map/form_map.cpp" line="285"/>
         <source>Longitude 0</source>
         <translation>Länge 0</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="282"/>
+        <location filename="../../map/form_map.cpp" line="286"/>
         <source>Longitude 180</source>
         <translation>Länge 180</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="283"/>
+        <location filename="../../map/form_map.cpp" line="287"/>
         <source>&amp;Zoom</source>
         <translation>&amp;Vergrößerung</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="284"/>
+        <location filename="../../map/form_map.cpp" line="288"/>
         <source>&amp;My Map</source>
         <translation>&amp;Meine Karte</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="285"/>
+        <location filename="../../map/form_map.cpp" line="289"/>
         <source>If centered on longitude 0</source>
         <translation>Wenn auf Länge 0 zentriert</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="286"/>
+        <location filename="../../map/form_map.cpp" line="290"/>
         <source>If centered on longitude 180</source>
         <translation>Wenn auf Länge 180 zentriert</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="290"/>
+        <location filename="../../map/form_map.cpp" line="294"/>
         <source>Stay on top</source>
         <translation>Immer im Vordergrund</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="292"/>
+        <location filename="../../map/form_map.cpp" line="296"/>
         <source>To see full coverage</source>
         <translation>Gesamte Ausleuchtzone anzeigen</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="293"/>
+        <location filename="../../map/form_map.cpp" line="297"/>
         <source>To Clear full coverage</source>
         <translation>Gesamte Ausleuchtzone löschen</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="294"/>
+        <location filename="../../map/form_map.cpp" line="298"/>
         <source>Fast motion until next visibility</source>
         <translation>Zeitraffer bis zur nächsten Sichtbarkeit</translation>
     </message>

@@ -92,127 +92,132 @@
         <translation>ORVANE MAPA</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="49"/>
+        <location filename="../../map/form_map.cpp" line="44"/>
+        <source>Show coverage area</source>
+        <translation>Mostrar la zona de cobertura</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_map.cpp" line="53"/>
         <source>BitMap image (*.bmp)</source>
         <translation>Imagen BitMap (*.bmp)</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="266"/>
+        <location filename="../../map/form_map.cpp" line="270"/>
         <source>&amp;Drawing</source>
         <translation>&amp;Dibujo</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="267"/>
+        <location filename="../../map/form_map.cpp" line="271"/>
         <source>Visibility pass + Footprint during visibilty (current or next if not visible)</source>
         <translation>Pase visible + traza durante la visibilidad (actual o siguiente si no es visible)</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="268"/>
+        <location filename="../../map/form_map.cpp" line="272"/>
         <source>Current coverage and next visibilty pass if not currently visible</source>
         <translation>Cobertura actual y próximo pase visible si no es visible ahora</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="269"/>
+        <location filename="../../map/form_map.cpp" line="273"/>
         <source>Current coverage only</source>
         <translation>Solo la cobertura actual</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="270"/>
+        <location filename="../../map/form_map.cpp" line="274"/>
         <source>Visibilty pass only (current or next if not currently visible)</source>
         <translation>Solo el pase visible (actual o siguiente si no es visible ahora)</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="271"/>
+        <location filename="../../map/form_map.cpp" line="275"/>
         <source>&amp;Sun</source>
         <translation>&amp;Sol</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="272"/>
+        <location filename="../../map/form_map.cpp" line="276"/>
         <source>Sun</source>
         <translation>Sol</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="273"/>
+        <location filename="../../map/form_map.cpp" line="277"/>
         <source>Sun + darkness</source>
         <translation>Sol + oscuridad</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="274"/>
+        <location filename="../../map/form_map.cpp" line="278"/>
         <source>&amp;Options</source>
         <translation>&amp;Opciones</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="275"/>
+        <location filename="../../map/form_map.cpp" line="279"/>
         <source>Grid</source>
         <translation>Cuadrícula</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="276"/>
+        <location filename="../../map/form_map.cpp" line="280"/>
         <source>Refresh</source>
         <translation>Refresco</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="278"/>
+        <location filename="../../map/form_map.cpp" line="282"/>
         <source>every %1 s</source>
         <translation>cada %1 s</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="279"/>
+        <location filename="../../map/form_map.cpp" line="283"/>
         <source>Pen width</source>
         <translation>Grosor del trazo</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="280"/>
+        <location filename="../../map/form_map.cpp" line="284"/>
         <source>&amp;Centre</source>
         <translation>&amp;Centrado</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="281"/>
+        <location filename="../../map/form_map.cpp" line="285"/>
         <source>Longitude 0</source>
         <translation>Longitud 0</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="282"/>
+        <location filename="../../map/form_map.cpp" line="286"/>
         <source>Longitude 180</source>
         <translation>Longitud 180</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="283"/>
+        <location filename="../../map/form_map.cpp" line="287"/>
         <source>&amp;Zoom</source>
         <translation>&amp;Ampliación</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="284"/>
+        <location filename="../../map/form_map.cpp" line="288"/>
         <source>&amp;My Map</source>
         <translation>&amp;Mi mapa</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="285"/>
+        <location filename="../../map/form_map.cpp" line="289"/>
         <source>If centered on longitude 0</source>
         <translation>Si está centrado en la longitud 0</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="286"/>
+        <location filename="../../map/form_map.cpp" line="290"/>
         <source>If centered on longitude 180</source>
         <translation>Si está centrado en la longitud 180</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="290"/>
+        <location filename="../../map/form_map.cpp" line="294"/>
         <source>Stay on top</source>
         <translation>Siempre encima</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="292"/>
+        <location filename="../../map/form_map.cpp" line="296"/>
         <source>To see full coverage</source>
         <translation>Para ver la cobertura completa</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="293"/>
+        <location filename="../../map/form_map.cpp" line="297"/>
         <source>To Clear full coverage</source>
         <translation>Para borrar la cobertura completa</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="294"/>
+        <location filename="../../map/form_map.cpp" line="298"/>
         <source>Fast motion until next visibility</source>
         <translation>Movimiento rápido hasta la próxima visibilidad</translation>
     </message>

@@ -92,127 +92,132 @@
         <translation>ORVANE CARTE</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="49"/>
+        <location filename="../../map/form_map.cpp" line="44"/>
+        <source>Show coverage area</source>
+        <translation>Afficher la zone de couverture</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_map.cpp" line="53"/>
         <source>BitMap image (*.bmp)</source>
         <translation>Image BitMap (*.bmp)</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="266"/>
+        <location filename="../../map/form_map.cpp" line="270"/>
         <source>&amp;Drawing</source>
         <translation>&amp;Dessin</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="267"/>
+        <location filename="../../map/form_map.cpp" line="271"/>
         <source>Visibility pass + Footprint during visibilty (current or next if not visible)</source>
         <translation>Passage visible + trace pendant la visibilité (actuel ou suivant si non visible)</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="268"/>
+        <location filename="../../map/form_map.cpp" line="272"/>
         <source>Current coverage and next visibilty pass if not currently visible</source>
         <translation>Couverture actuelle et prochain passage visible s&apos;il n&apos;est pas visible actuellement</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="269"/>
+        <location filename="../../map/form_map.cpp" line="273"/>
         <source>Current coverage only</source>
         <translation>Couverture actuelle seulement</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="270"/>
+        <location filename="../../map/form_map.cpp" line="274"/>
         <source>Visibilty pass only (current or next if not currently visible)</source>
         <translation>Passage visible seulement (actuel ou suivant s&apos;il n&apos;est pas visible actuellement)</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="271"/>
+        <location filename="../../map/form_map.cpp" line="275"/>
         <source>&amp;Sun</source>
         <translation>&amp;Soleil</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="272"/>
+        <location filename="../../map/form_map.cpp" line="276"/>
         <source>Sun</source>
         <translation>Soleil</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="273"/>
+        <location filename="../../map/form_map.cpp" line="277"/>
         <source>Sun + darkness</source>
         <translation>Soleil + obscurité</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="274"/>
+        <location filename="../../map/form_map.cpp" line="278"/>
         <source>&amp;Options</source>
         <translation>&amp;Options</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="275"/>
+        <location filename="../../map/form_map.cpp" line="279"/>
         <source>Grid</source>
         <translation>Grille</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="276"/>
+        <location filename="../../map/form_map.cpp" line="280"/>
         <source>Refresh</source>
         <translation>Rafraîchissement</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="278"/>
+        <location filename="../../map/form_map.cpp" line="282"/>
         <source>every %1 s</source>
         <translation>toutes les %1 s</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="279"/>
+        <location filename="../../map/form_map.cpp" line="283"/>
         <source>Pen width</source>
         <translation>Épaisseur du trait</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="280"/>
+        <location filename="../../map/form_map.cpp" line="284"/>
         <source>&amp;Centre</source>
         <translation>&amp;Centrage</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="281"/>
+        <location filename="../../map/form_map.cpp" line="285"/>
         <source>Longitude 0</source>
         <translation>Longitude 0°</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="282"/>
+        <location filename="../../map/form_map.cpp" line="286"/>
         <source>Longitude 180</source>
         <translation>Longitude 180°</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="283"/>
+        <location filename="../../map/form_map.cpp" line="287"/>
         <source>&amp;Zoom</source>
         <translation>&amp;Agrandissement</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="284"/>
+        <location filename="../../map/form_map.cpp" line="288"/>
         <source>&amp;My Map</source>
         <translation>&amp;Ma carte</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="285"/>
+        <location filename="../../map/form_map.cpp" line="289"/>
         <source>If centered on longitude 0</source>
         <translation>Si centrée sur la longitude 0</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="286"/>
+        <location filename="../../map/form_map.cpp" line="290"/>
         <source>If centered on longitude 180</source>
         <translation>Si centrée sur la longitude 180</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="290"/>
+        <location filename="../../map/form_map.cpp" line="294"/>
         <source>Stay on top</source>
         <translation>Toujours au premier plan</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="292"/>
+        <location filename="../../map/form_map.cpp" line="296"/>
         <source>To see full coverage</source>
         <translation>Pour voir la couverture complète</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="293"/>
+        <location filename="../../map/form_map.cpp" line="297"/>
         <source>To Clear full coverage</source>
         <translation>Pour effacer la couverture complète</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="294"/>
+        <location filename="../../map/form_map.cpp" line="298"/>
         <source>Fast motion until next visibility</source>
         <translation>Mouvement rapide jusqu&apos;à la prochaine visibilité</translation>
     </message>

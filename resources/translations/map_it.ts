@@ -92,127 +92,132 @@
         <translation>ORVANE MAPPA</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="49"/>
+        <location filename="../../map/form_map.cpp" line="44"/>
+        <source>Show coverage area</source>
+        <translation>Mostrare la zona di copertura</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_map.cpp" line="53"/>
         <source>BitMap image (*.bmp)</source>
         <translation>Immagine BitMap (*.bmp)</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="266"/>
+        <location filename="../../map/form_map.cpp" line="270"/>
         <source>&amp;Drawing</source>
         <translation>&amp;Disegno</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="267"/>
+        <location filename="../../map/form_map.cpp" line="271"/>
         <source>Visibility pass + Footprint during visibilty (current or next if not visible)</source>
         <translation>Passaggio visibile + traccia durante la visibilità (attuale o successivo se non visibile)</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="268"/>
+        <location filename="../../map/form_map.cpp" line="272"/>
         <source>Current coverage and next visibilty pass if not currently visible</source>
         <translation>Copertura attuale e prossimo passaggio visibile se ora non è visibile</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="269"/>
+        <location filename="../../map/form_map.cpp" line="273"/>
         <source>Current coverage only</source>
         <translation>Solo copertura attuale</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="270"/>
+        <location filename="../../map/form_map.cpp" line="274"/>
         <source>Visibilty pass only (current or next if not currently visible)</source>
         <translation>Solo passaggio visibile (attuale o successivo se ora non è visibile)</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="271"/>
+        <location filename="../../map/form_map.cpp" line="275"/>
         <source>&amp;Sun</source>
         <translation>&amp;Sole</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="272"/>
+        <location filename="../../map/form_map.cpp" line="276"/>
         <source>Sun</source>
         <translation>Sole</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="273"/>
+        <location filename="../../map/form_map.cpp" line="277"/>
         <source>Sun + darkness</source>
         <translation>Sole + oscurità</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="274"/>
+        <location filename="../../map/form_map.cpp" line="278"/>
         <source>&amp;Options</source>
         <translation>&amp;Opzioni</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="275"/>
+        <location filename="../../map/form_map.cpp" line="279"/>
         <source>Grid</source>
         <translation>Griglia</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="276"/>
+        <location filename="../../map/form_map.cpp" line="280"/>
         <source>Refresh</source>
         <translation>Aggiornamento</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="278"/>
+        <location filename="../../map/form_map.cpp" line="282"/>
         <source>every %1 s</source>
         <translation>ogni %1 s</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="279"/>
+        <location filename="../../map/form_map.cpp" line="283"/>
         <source>Pen width</source>
         <translation>Spessore del tratto</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="280"/>
+        <location filename="../../map/form_map.cpp" line="284"/>
         <source>&amp;Centre</source>
         <translation>&amp;Centratura</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="281"/>
+        <location filename="../../map/form_map.cpp" line="285"/>
         <source>Longitude 0</source>
         <translation>Longitudine 0</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="282"/>
+        <location filename="../../map/form_map.cpp" line="286"/>
         <source>Longitude 180</source>
         <translation>Longitudine 180</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="283"/>
+        <location filename="../../map/form_map.cpp" line="287"/>
         <source>&amp;Zoom</source>
         <translation>&amp;Ingrandimento</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="284"/>
+        <location filename="../../map/form_map.cpp" line="288"/>
         <source>&amp;My Map</source>
         <translation>&amp;La mia mappa</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="285"/>
+        <location filename="../../map/form_map.cpp" line="289"/>
         <source>If centered on longitude 0</source>
         <translation>Se centrata sulla longitudine 0</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="286"/>
+        <location filename="../../map/form_map.cpp" line="290"/>
         <source>If centered on longitude 180</source>
         <translation>Se centrata sulla longitudine 180</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="290"/>
+        <location filename="../../map/form_map.cpp" line="294"/>
         <source>Stay on top</source>
         <translation>Sempre in primo piano</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="292"/>
+        <location filename="../../map/form_map.cpp" line="296"/>
         <source>To see full coverage</source>
         <translation>Per vedere la copertura completa</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="293"/>
+        <location filename="../../map/form_map.cpp" line="297"/>
         <source>To Clear full coverage</source>
         <translation>Per cancellare la copertura completa</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="294"/>
+        <location filename="../../map/form_map.cpp" line="298"/>
         <source>Fast motion until next visibility</source>
         <translation>Movimento veloce fino alla prossima visibilità</translation>
     </message>
