@@ -1,5 +1,6 @@
 // The main window: construction, faces and the start-up sequence.
 #include "app/form1.h"
+#include "map/map_state.h"
 
 #include <QSignalBlocker>
 
