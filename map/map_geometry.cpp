@@ -1,6 +1,7 @@
 #include "map/map_geometry.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -37,19 +38,22 @@ std::string DegreesMinutes(Real value, int degreeDigits) {
   return text;
 }
 
+// Numbers of the DX texts, "." or "," as separator, whatever the C locale says.
 std::optional<Real> ParseNumber(std::string text) {
   std::replace(text.begin(), text.end(), ',', '.');
   if (text.empty()) return std::nullopt;
-  char* end = nullptr;
-  const double v = std::strtod(text.c_str(), &end);
-  if (end == text.c_str() || *end != '\0' || !std::isfinite(v)) return std::nullopt;
+  double v = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data() + (text[0] == '+' ? 1 : 0), end, v);
+  if (ec != std::errc() || ptr != end || !std::isfinite(v)) return std::nullopt;
   return static_cast<Real>(v);
 }
 
 std::string NumberText(Real value, char separator) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.2f", static_cast<double>(value));
-  std::string s = text;
+  const auto [ptr, ec] =
+      std::to_chars(text, text + sizeof text, static_cast<double>(value), std::chars_format::fixed, 2);
+  std::string s(text, ec == std::errc() ? ptr : text);
   std::replace(s.begin(), s.end(), '.', separator);
   return s;
 }

@@ -2,6 +2,7 @@
 // against the worked values of the map's rules and hand calculations.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 
 #include "map/map_geometry.h"
@@ -283,4 +284,15 @@ TEST(DxTexts, ParseAndFormat) {
   EXPECT_EQ(DxLatitudeText(48.854L, '.'), "N48.85");
   EXPECT_EQ(DxLongitudeText(-2.35L, '.'), "E2.35");
   EXPECT_EQ(DxLongitudeText(270, '.'), "E90.00");
+}
+
+TEST(DxTexts, IndependentOfTheCLocale) {
+  const char* old = std::setlocale(LC_NUMERIC, nullptr);
+  const std::string saved = old != nullptr ? old : "C";
+  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no German locale";
+  EXPECT_EQ(DxLatitudeText(60, '.'), "N60.00");
+  const auto p = ParseDxPosition("N48.85", "E2.35");
+  std::setlocale(LC_NUMERIC, saved.c_str());
+  ASSERT_TRUE(p);
+  EXPECT_NEAR(static_cast<double>(p->latitude), 48.85, 1e-12);
 }
