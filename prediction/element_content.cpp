@@ -1,5 +1,7 @@
 #include "prediction/element_content.h"
 
+#include <algorithm>
+
 #include "base/ansi_text.h"
 #include "prediction/omm_readers.h"
 
@@ -95,6 +97,13 @@ ElementRead ReadElementContentFile(const QString& path, bool checkChecksums) {
 bool LooksLikeElementContent(QByteArrayView bytes, bool checkChecksums) {
   const ElementRead read = ReadElementContent(bytes, checkChecksums);
   return read.status == orbit::ElementFileStatus::Ok && !read.sets.empty();
+}
+
+bool IsPageInsteadOfElements(QByteArrayView bytes) {
+  if (!bytes.first(std::min<qsizetype>(3, bytes.size())).contains('<')) return false;
+  if (DetectElementFormat(bytes) != ElementFormat::OmmXml) return true;
+  const ElementRead read = ReadOmm(bytes, ElementFormat::OmmXml);
+  return read.status != orbit::ElementFileStatus::Ok || read.sets.empty();
 }
 
 }  // namespace prediction

@@ -54,4 +54,9 @@ ElementRead ReadElementContentFile(const QString& path, bool checkChecksums);
 // is accepted as element content on this).
 bool LooksLikeElementContent(QByteArrayView bytes, bool checkChecksums = true);
 
+// The download's test for a web page delivered instead of elements: a "<" among the
+// first three bytes, unless the content is an OMM XML file with at least one record
+// (which begins with "<" too). A gzip stream is never a page; it is tested once unpacked.
+bool IsPageInsteadOfElements(QByteArrayView bytes);
+
 }  // namespace prediction

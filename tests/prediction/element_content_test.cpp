@@ -408,3 +408,29 @@ TEST(ElementContentEntry, WhatIsNoElementContent) {
 
 }  // namespace
 }  // namespace prediction
+
+namespace prediction {
+namespace {
+
+TEST(ElementContentEntry, APageInsteadOfElementsIsToldFromOmmXml) {
+  // Pages: a "<" among the first three bytes and no OMM record behind it.
+  EXPECT_TRUE(IsPageInsteadOfElements("<html><body>404 Not Found</body></html>"));
+  EXPECT_TRUE(IsPageInsteadOfElements("\r\n<!DOCTYPE html><html></html>"));
+  EXPECT_TRUE(IsPageInsteadOfElements("<?xml version=\"1.0\"?><ndm></ndm>"));
+  EXPECT_TRUE(IsPageInsteadOfElements("<?xml version=\"1.0\"?><ndm><omm><OBJECT_NAME>X"
+                                      "</OBJECT_NAME></omm></ndm>"));  // no usable record
+  // Elements: OMM XML with a record, and everything without a "<" up front.
+  EXPECT_FALSE(IsPageInsteadOfElements("<?xml version=\"1.0\"?><ndm>" + XmlRecord("ISS", 25544) +
+                                       "</ndm>"));
+  EXPECT_FALSE(IsPageInsteadOfElements(XmlRecord("ISS", 25544)));
+  EXPECT_FALSE(IsPageInsteadOfElements(QByteArray("ISS\n") + kIss1 + "\n" + kIss2 + "\n"));
+  EXPECT_FALSE(IsPageInsteadOfElements("[" + JsonRecord("ISS", 25544) + "]"));
+  EXPECT_FALSE(IsPageInsteadOfElements(QByteArray(kCsvHeader) + CsvRow("ISS", "25544")));
+  EXPECT_FALSE(IsPageInsteadOfElements(QByteArray("\x1f\x8b\x08\x00", 4)));
+  EXPECT_FALSE(IsPageInsteadOfElements(""));
+  // Only the first three bytes count, as before: a "<" further on is no page.
+  EXPECT_FALSE(IsPageInsteadOfElements("ISS <ZARYA>\n"));
+}
+
+}  // namespace
+}  // namespace prediction
