@@ -4,6 +4,7 @@
 #include <set>
 
 #include "base/ansi_text.h"
+#include "orbit/catalogue_number.h"
 #include "orbit/data_sections.h"
 #include "orbit/elements.h"
 
@@ -46,9 +47,19 @@ int CompareIgnoringCase(const QString& a, const QString& b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
+// A number typed in its Alpha-5 form ("A0000") stands for its digits ("100000").
+QString KeptNumber(const QString& text) {
+  const QString t = TrimmedBlanks(text);
+  std::string digits;
+  if (t.size() == 5 && t[0].isLetter() &&
+      orbit::CatalogueNumberFromField(t.toStdString(), &digits))
+    return QString::fromStdString(digits);
+  return t;
+}
+
 bool SameNumber(const QString& a, const QString& b) {
-  const QString x = TrimmedBlanks(a);
-  return !x.isEmpty() && x == TrimmedBlanks(b);
+  const QString x = KeptNumber(a);
+  return !x.isEmpty() && x == KeptNumber(b);
 }
 
 }  // namespace
@@ -235,6 +246,8 @@ QString DisplayNameOf(const QString& name, const QString& number, RenameTable& r
     decider = &p;
     // Later reads match by number, which survives a change of the published name.
     if (byName && !p.newSide.isEmpty()) p.oldSide = number;
+    // An Alpha-5 old side is kept as the digits every other place shows.
+    if (!byName && TrimmedBlanks(p.oldSide) != TrimmedBlanks(number)) p.oldSide = number;
   }
   if (decider == nullptr) return name;
   const QString clean = CleanDisplayName(decider->newSide);

@@ -111,5 +111,33 @@ TEST(CatalogueGroups, Alpha5LinesAndDamagedOmmRecords) {
                   .tooManyLines);
 }
 
+TEST(CatalogueGroups, NumbersTypedInTheirAlpha5FormStandForTheirDigits) {
+  Group group;
+  RenameTable renames;
+  renames[0] = {QStringLiteral("A0000"), QStringLiteral("ISS")};   // 100000
+  renames[1] = {QStringLiteral("a0000"), QStringLiteral("WRONG")};  // lower case: no number
+  Lines dat = {"[FUNCUBE-1 (AO-73)][Z9999]", "ALAT=5"};
+  Lines nfo;
+  group.SelectedNumbers[0] = "Z9999";   // 339999
+  group.SelectedNumbers[1] = " A0000";  // blanks around as the settings file may hold them
+  group.SelectedNumbers[2] = "O1234";   // no Alpha-5 number: dropped
+  const GroupFileResult r = ScanGroupFile(group, Sample("big_numbers.json"), renames, dat, nfo,
+                                          SelectionFormat::Numbers);
+  ASSERT_EQ(r.list.size(), 7u);
+  EXPECT_EQ(group.SelectedNames[0], "FUNCUBE-1 (AO-73)");
+  EXPECT_EQ(group.SelectedNumbers[0], "339999");
+  EXPECT_EQ(group.SelectedNames[1], "ISS");
+  EXPECT_EQ(group.SelectedNumbers[1], "100000");
+  EXPECT_TRUE(group.SelectedNames[2].isEmpty());
+  QStringList names;
+  for (const SatelliteListEntry& e : r.list) names.append(e.name);
+  EXPECT_TRUE(names.contains("ISS"));
+  EXPECT_FALSE(names.contains("WRONG"));
+  // The table and the data file now hold the digits.
+  EXPECT_EQ(renames[0].oldSide, "100000");
+  EXPECT_EQ(renames[1].oldSide, "a0000");
+  EXPECT_EQ(dat[0], "[FUNCUBE-1 (AO-73)][339999]");
+}
+
 }  // namespace
 }  // namespace app
