@@ -2,6 +2,8 @@
 // OMM file, six-digit numbers selected, tracked, saved at quit and restored at the next
 // start; damaged OMM files reported.
 #include <QFile>
+#include <QListWidget>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 
@@ -126,6 +128,84 @@ TEST_F(CatalogueUiTest, SixDigitGroupsAreTrackedSavedAndRestored) {
     Quit();
   }
   EXPECT_EQ(ReadAll(File(QStringLiteral("Orvane.ini"))), first);
+}
+
+// The user builds two groups in the settings panel: one from an OMM XML file, one from
+// Alpha-5 lines, by choosing entries in their lists; both come back at the next start.
+TEST_F(CatalogueUiTest, GroupsChosenByClicksInOmmAndAlpha5ListsAreKept) {
+  WriteFiles();
+  const QString xml = File(QStringLiteral("sample.xml"));
+  QFile::remove(xml);
+  ASSERT_TRUE(QFile::copy(QStringLiteral(ORVANE_TEST_DATA "/omm/sample.xml"), xml));
+  auto click = [](QListWidget* list, const QString& name) {
+    const QList<QListWidgetItem*> items = list->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1) << name.toStdString();
+    list->scrollToItem(items[0]);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualItemRect(items[0]).center());
+  };
+  auto build = [&](TForm1& f, int group, const QString& file, const QStringList& names) {
+    f.PageControlGroupe->setCurrentIndex(group - 1);
+    ASSERT_EQ(f.ActiveGroup(), group);
+    f.GroupFileEdit(group)->setText(file);
+    f.PageControlGroupeChange();
+    ASSERT_EQ(f.GroupList(group)->count(), 7);
+    for (const QString& name : names) click(f.GroupList(group), name);
+    f.BitBtn_OK_Location->click();
+    ASSERT_TRUE(f.CompactListShowing());
+  };
+  {
+    TForm1& f = Start();
+    f.TimerFinCreateTimer();
+    f.MenuInitialisation->trigger();
+    ASSERT_TRUE(f.SettingsPanelShowing());
+    build(f, 3, xml, {QStringLiteral("SL-16 R/B"), QStringLiteral("ISS (ZARYA)")});
+    ASSERT_TRUE(dialogs.warnings.isEmpty()) << dialogs.warnings.join(QLatin1Char('|')).toStdString();
+    // Slots in list order (sorted by name); numbers as the sample's element lines print them.
+    EXPECT_EQ(f.Slots()[0].name, "ISS (ZARYA)");
+    EXPECT_EQ(f.Slots()[0].set.catalogueNumber, "25544");
+    EXPECT_EQ(f.Slots()[1].name, "SL-16 R/B");
+    EXPECT_EQ(f.Slots()[1].set.catalogueNumber, "24298");
+    EXPECT_TRUE(f.Slots()[0].HasPass());
+
+    f.MenuInitialisation->trigger();
+    const QString alpha = File(QStringLiteral("alpha5.tle"));
+    f.PageControlGroupe->setCurrentIndex(3);
+    f.GroupFileEdit(4)->setText(alpha);
+    f.PageControlGroupeChange();
+    ASSERT_EQ(f.GroupList(4)->count(), 6);
+    click(f.GroupList(4), QStringLiteral("FUNCUBE-1 (AO-73)"));
+    click(f.GroupList(4), QStringLiteral("JAS-2 (FO-29)"));
+    f.BitBtn_OK_Location->click();
+    ASSERT_EQ(f.ActiveGroup(), 4);
+    // "Z9999" is 33 x 10000 + 9999, "P5000" 23 x 10000 + 5000 (I and O skipped before P).
+    EXPECT_EQ(f.Slots()[0].name, "FUNCUBE-1 (AO-73)");
+    EXPECT_EQ(f.Slots()[0].set.catalogueNumber, "339999");
+    EXPECT_EQ(f.Slots()[1].name, "JAS-2 (FO-29)");
+    EXPECT_EQ(f.Slots()[1].set.catalogueNumber, "235000");
+    EXPECT_TRUE(f.Slots()[1].HasPass());
+    Quit();
+  }
+  const QByteArray saved = ReadAll(File(QStringLiteral("Orvane.ini")));
+  EXPECT_TRUE(saved.contains("GROUP3=G3,25544,24298,,,,,,,,,,,,,\r\n")) << saved.toStdString();
+  EXPECT_TRUE(saved.contains("GROUP4=G4,339999,235000,,,,,,,,,,,,,\r\n"));
+  EXPECT_TRUE(saved.contains("PATHNAME_G3=" + xml.toUtf8() + "\r\n"));
+  EXPECT_TRUE(saved.contains("ACTIVE_GROUP=4\r\n"));
+  {
+    TForm1& f = Start();
+    f.TimerFinCreateTimer();
+    ASSERT_TRUE(f.CompactListShowing());
+    EXPECT_EQ(f.ActiveGroup(), 4);
+    EXPECT_EQ(f.Slots()[0].set.catalogueNumber, "339999");
+    EXPECT_EQ(f.Slots()[1].set.catalogueNumber, "235000");
+    f.MenuGroupeN[2]->trigger();
+    f.TimerFinCreateTimer();
+    ASSERT_EQ(f.ActiveGroup(), 3);
+    EXPECT_EQ(f.Slots()[0].name, "ISS (ZARYA)");
+    EXPECT_EQ(f.Slots()[1].name, "SL-16 R/B");
+    EXPECT_TRUE(f.Slots()[1].HasPass());
+    Quit();
+  }
 }
 
 TEST_F(CatalogueUiTest, DamagedOmmRecordsAreSkippedWithTheDamagedSetMessage) {
