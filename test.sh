@@ -18,3 +18,5 @@ echo "== tests (default locale) =="
 dbus-run-session -- ctest --test-dir "$build" --output-on-failure
 echo "== tests (LC_ALL=de_DE.UTF-8) =="
 LC_ALL=de_DE.UTF-8 dbus-run-session -- ctest --test-dir "$build" --output-on-failure
+echo "== installation and Debian package =="
+./scripts/check-package.sh "$build"

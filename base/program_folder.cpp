@@ -42,9 +42,17 @@ bool IsWritableDir(const QString& dir) {
 
 }  // namespace
 
+bool IsInstalledLayout(const QString& executableDir) {
+  if (executableDir.isEmpty()) return false;
+  return QFileInfo(executableDir + QStringLiteral("/../share/orvane")).isDir();
+}
+
 QString ChooseProgramFolder(const QString& executableDir, const QString& xdgDataHome,
                             const QString& home) {
-  if (IsWritableDir(executableDir)) return QDir::cleanPath(QDir(executableDir).absolutePath());
+  // An installed program (its shared files in ../share/orvane) never writes beside itself:
+  // run as root, /usr/bin would pass the writable test and collect everyone's settings.
+  if (IsWritableDir(executableDir) && !IsInstalledLayout(executableDir))
+    return QDir::cleanPath(QDir(executableDir).absolutePath());
   // XDG says a relative $XDG_DATA_HOME is invalid and must be ignored.
   QString base = xdgDataHome;
   if (base.isEmpty() || QDir::isRelativePath(base)) {

@@ -12,7 +12,7 @@ packages=(
   dbus locales
   xvfb xauth imagemagick xdotool faketime socat poppler-utils
   openssl python3-pyftpdlib libhamlib-utils python3-ephem python3-geographiclib
-  desktop-file-utils appstream librsvg2-bin dpkg-dev
+  desktop-file-utils appstream librsvg2-bin dpkg-dev groff-base
   hamradio-files
   fonts-dejavu-core
 )

@@ -819,6 +819,14 @@ TEST(ProgramFolder, ExecutableDirElseDataFolder) {
             dir.path() + "/.local/share/Orvane");
   EXPECT_TRUE(QFileInfo(dir.path() + "/.local/share/Orvane").isDir());
 
+  // Installed under a prefix: bin/ is writable (as for root) but the data folder is used.
+  QDir(dir.path()).mkpath("usr/bin");
+  QDir(dir.path()).mkpath("usr/share/orvane");
+  EXPECT_TRUE(base::IsInstalledLayout(dir.path() + "/usr/bin"));
+  EXPECT_FALSE(base::IsInstalledLayout(dir.path()));
+  EXPECT_EQ(base::ChooseProgramFolder(dir.path() + "/usr/bin", dir.path() + "/home/.data", ""),
+            dir.path() + "/home/.data/Orvane");
+
   base::SetProgramFolderOverride(dir.path() + "/");
   EXPECT_EQ(base::ProgramFolder(), dir.path());
   EXPECT_EQ(base::ProgramFilePath("Orvane.ini"), dir.path() + "/Orvane.ini");
