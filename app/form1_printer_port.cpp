@@ -13,13 +13,9 @@ void TForm1::BuildPrinterPorts() {
     ownPortIo_ = std::make_unique<tracking::LinuxPortIo>();
     io = ownPortIo_.get();
   }
-  printerPorts_ = std::make_unique<tracking::PrinterPortBank>(*io);
+  printerPorts_ = std::make_unique<tracking::PrinterPortBank>(*io, *antennaSetup_);
   if (!env_.seams.releasePrinterPort) {
-    env_.seams.releasePrinterPort = [this] {
-      const auto selected = antennaSetup_->selected;
-      const bool card = selected && tracking::IsPrinterPort(*selected);
-      printerPorts_->Release(card ? &antennaSetup_->Printer(*selected) : nullptr);
-    };
+    env_.seams.releasePrinterPort = [this] { printerPorts_->Release(); };
   }
 }
 

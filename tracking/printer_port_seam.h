@@ -26,10 +26,10 @@ class PrinterPortSenders {
                                   const RotatorOptions& options) = 0;
   virtual SendOutcome SendFODTrack(CommandState& state, const PrinterPortConfig& config,
                                    const RotatorOptions& options) = 0;
-  // Access to the card's chosen port, granted while tracking and around a Test command
-  // (systems that restrict port access).
-  virtual void EnablePortRange(const PrinterPortConfig& config) = 0;
-  virtual void DisablePortRange(const PrinterPortConfig& config) = 0;
+  // Access to the chosen port of POURSAT (`pourSat`) or FODTrack, granted while tracking
+  // and around a Test command (systems that restrict port access).
+  virtual void EnablePortRange(bool pourSat) = 0;
+  virtual void DisablePortRange(bool pourSat) = 0;
 };
 
 // For tests of the controller that leave the cards alone: every call is counted and does
@@ -45,8 +45,8 @@ class NoPrinterPortSenders : public PrinterPortSenders {
     ++fodTrackCalls;
     return {};
   }
-  void EnablePortRange(const PrinterPortConfig&) override { ++enables; }
-  void DisablePortRange(const PrinterPortConfig&) override { ++disables; }
+  void EnablePortRange(bool) override { ++enables; }
+  void DisablePortRange(bool) override { ++disables; }
   int pourSatCalls = 0;  // what the tests look at
   int fodTrackCalls = 0;
   int enables = 0;

@@ -31,7 +31,8 @@ Delivery PrinterPortTransport::Deliver(const RotatorCommand& command, const Rota
   return delivery;
 }
 
-PrinterPortBank::PrinterPortBank(PortIo& io) : io_(io), transport_(io) {}
+PrinterPortBank::PrinterPortBank(PortIo& io, const AntennaSetup& setup)
+    : io_(io), setup_(setup), transport_(io) {}
 
 void PrinterPortBank::StartUp() {
   driverInstalled_ = io_.CheckPortDriver();
@@ -120,12 +121,16 @@ void PrinterPortBank::Disable(int base) {
   io_.DisablePorts(static_cast<std::uint16_t>(base), static_cast<std::uint16_t>(base));
 }
 
-void PrinterPortBank::EnablePortRange(const PrinterPortConfig& config) {
-  if (kRestrictedPortAccess) Enable(BaseAddress(config));
+void PrinterPortBank::EnablePortRange(bool pourSat) {
+  if (kRestrictedPortAccess) {
+    Enable(BaseAddress(setup_.Printer(pourSat ? Interface::PourSat : Interface::FodTrack)));
+  }
 }
 
-void PrinterPortBank::DisablePortRange(const PrinterPortConfig& config) {
-  if (kRestrictedPortAccess) Disable(BaseAddress(config));
+void PrinterPortBank::DisablePortRange(bool pourSat) {
+  if (kRestrictedPortAccess) {
+    Disable(BaseAddress(setup_.Printer(pourSat ? Interface::PourSat : Interface::FodTrack)));
+  }
 }
 
 PortChoice PrinterPortBank::ChoosePort(int entry, const QString& lptxText) {
@@ -165,9 +170,11 @@ PortChoice PrinterPortBank::ChoosePort(int entry, const QString& lptxText) {
   return choice;
 }
 
-void PrinterPortBank::Release(const PrinterPortConfig* selectedCard) {
+void PrinterPortBank::Release() {
   if (!kRestrictedPortAccess) return;
-  const int chosen = selectedCard != nullptr ? BaseAddress(*selectedCard) : 0;
+  const std::optional<Interface> selected = setup_.selected;
+  const int chosen =
+      selected && IsPrinterPort(*selected) ? BaseAddress(setup_.Printer(*selected)) : 0;
   Disable(chosen);
   if (enabledLptx_ != 0 && enabledLptx_ != chosen) Disable(enabledLptx_);
   enabledLptx_ = 0;

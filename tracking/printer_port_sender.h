@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "tracking/antenna_setup.h"
 #include "tracking/port_io.h"
 #include "tracking/printer_port_seam.h"
 #include "tracking/printer_ports.h"
@@ -41,8 +42,9 @@ struct PortChoice {
 
 class PrinterPortBank final : public PrinterPortSenders {
  public:
-  // Writes and the pauses of the sequences go through `io`.
-  explicit PrinterPortBank(PortIo& io);
+  // Writes and the pauses of the sequences go through `io`; the cards' chosen ports are
+  // read from `setup` (the panel's record).
+  PrinterPortBank(PortIo& io, const AntennaSetup& setup);
 
   // Start-up: the access check, then the discovery of LPT1..LPT3.
   void StartUp();
@@ -62,15 +64,15 @@ class PrinterPortBank final : public PrinterPortSenders {
                           const RotatorOptions& options) override;
   SendOutcome SendFODTrack(CommandState& state, const PrinterPortConfig& config,
                            const RotatorOptions& options) override;
-  void EnablePortRange(const PrinterPortConfig& config) override;
-  void DisablePortRange(const PrinterPortConfig& config) override;
+  void EnablePortRange(bool pourSat) override;
+  void DisablePortRange(bool pourSat) override;
 
   // RadioGroupHNVLPTClick / RadioGroupFODLPTClick: `entry` 0..3 (LPT1, LPT2, LPT3, LPTx),
   // -1 none; `lptxText` the card's LPTx edit.
   PortChoice ChoosePort(int entry, const QString& lptxText);
 
   // Quit: access to the selected card's port, and to an LPTx a choice opened, is revoked.
-  void Release(const PrinterPortConfig* selectedCard);
+  void Release();
 
  private:
   SendOutcome Send(Interface card, CommandState& state, const PrinterPortConfig& config,
@@ -79,6 +81,7 @@ class PrinterPortBank final : public PrinterPortSenders {
   void Disable(int base);
 
   PortIo& io_;
+  const AntennaSetup& setup_;
   PrinterPortTransport transport_;
   DetectedPrinterPorts detected_;
   bool driverInstalled_ = false;

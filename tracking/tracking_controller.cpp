@@ -49,7 +49,7 @@ void TrackingController::SwitchOn(const PassContext& pass) {
   TrackingActive = true;
   if (host_.stopOtherSources) host_.stopOtherSources();  // one source drives the rotator
   if (host_.trackButtonDown) host_.trackButtonDown(true);
-  if (IsPrinterPort(selected)) printer_.EnablePortRange(setup_.Printer(selected));
+  if (IsPrinterPort(selected)) printer_.EnablePortRange(selected == Interface::PourSat);
 
   const RotatorConfig& config = setup_.Config(selected);
   const bool havePass = pass.rows != nullptr && !pass.rows->empty();
@@ -84,7 +84,7 @@ void TrackingController::SwitchOff() {
   if (host_.trackButtonDown) host_.trackButtonDown(false);
   if (host_.azimuthRed) host_.azimuthRed(false);
   if (setup_.selected && IsPrinterPort(*setup_.selected)) {
-    printer_.DisablePortRange(setup_.Printer(*setup_.selected));
+    printer_.DisablePortRange(*setup_.selected == Interface::PourSat);
   }
   bank_.StopAllRotators(setup_.selected, true);
   OverTheTop = false;
@@ -143,9 +143,10 @@ void TrackingController::Test(Interface i) {
     const RotatorConfig& config = setup_.Config(i);
     state_.TargetAz = config.testAzimuth;
     state_.TargetEl = config.testElevation;
-    printer_.EnablePortRange(setup_.Printer(i));
+    const bool pourSat = i == Interface::PourSat;
+    printer_.EnablePortRange(pourSat);
     const SendOutcome o = Dispatch(i);
-    printer_.DisablePortRange(setup_.Printer(i));
+    printer_.DisablePortRange(pourSat);
     Handle(o);
     return;
   }

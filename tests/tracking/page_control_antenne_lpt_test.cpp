@@ -38,7 +38,7 @@ struct LptPanel {
 
   testing::ControllerFixture f;
   RecordingPortIo io;
-  PrinterPortBank printer{io};
+  PrinterPortBank printer{io, f.setup};
   std::unique_ptr<TrackingOptions> options;
   std::unique_ptr<PageControlAntenne> panel;
 };

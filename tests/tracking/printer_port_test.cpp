@@ -53,7 +53,8 @@ struct PortFixture {
                                       : bank.SendFODTrack(state, c, options);
   }
   RecordingPortIo io;
-  PrinterPortBank bank{io};
+  AntennaSetup setup;
+  PrinterPortBank bank{io, setup};
   CommandState state;
   RotatorOptions options;
 };
@@ -224,7 +225,9 @@ class InterruptingPort : public RecordingPortIo {
 TEST(PrinterPortSequence, EventsDuringThePausesNeitherInterleaveNorTakeThePort) {
   InterruptingPort io;
   io.devices = {{0, 0x378, QStringLiteral("/dev/parport0")}};
-  PrinterPortBank bank(io);
+  AntennaSetup setup;
+  setup.fodTrack = FodTrack();
+  PrinterPortBank bank(io, setup);
   bank.StartUp();
   CommandState state;
   CommandState other;
@@ -233,7 +236,7 @@ TEST(PrinterPortSequence, EventsDuringThePausesNeitherInterleaveNorTakeThePort) 
   SendOutcome nested;
   io.during = [&] {
     nested = bank.SendFODTrack(other, FodTrack(), {});
-    bank.DisablePortRange(FodTrack());
+    bank.DisablePortRange(false);
   };
   state.TargetAz = 180;
   state.TargetEl = 45;
@@ -281,7 +284,7 @@ TEST(PrinterPortChoice, UnusableLptxWarnsWithTheDetectedPorts) {
   }
   EXPECT_EQ(f.io.Count(PortEvent::Enable), 0);
   RecordingPortIo none;
-  PrinterPortBank empty(none);
+  PrinterPortBank empty(none, f.setup);
   empty.StartUp();
   EXPECT_TRUE(empty.ChoosePort(3, QStringLiteral("ZZZ")).warning.endsWith(
       QStringLiteral("Detected LPT ports:\r\nNONE")));
@@ -298,7 +301,7 @@ TEST(PrinterPortChoice, PortsNotFoundAndMissingAccessAreRefused) {
   RecordingPortIo locked;
   locked.driverInstalled = false;
   locked.devices = f.io.devices;
-  PrinterPortBank bank(locked);
+  PrinterPortBank bank(locked, f.setup);
   bank.StartUp();
   EXPECT_FALSE(bank.Usable());
   const PortChoice c = bank.ChoosePort(0, {});
@@ -334,9 +337,9 @@ struct ControllerWithPort {
   RecordingLauncher launcher;
   std::unique_ptr<RotatorBank> bank;
   RecordingPortIo io;
-  PrinterPortBank printer{io};
   CommandState state;
   AntennaSetup setup;
+  PrinterPortBank printer{io, setup};
   base::RecordingSounds sounds;
   std::unique_ptr<TrackingController> controller;
 };
@@ -376,8 +379,9 @@ TEST(PrinterPortAccess, QuitReleasesTheChosenPortAndTheLptx) {
   PortFixture f;
   f.bank.ChoosePort(3, QStringLiteral("278"));
   f.io.events.clear();
-  PrinterPortConfig chosen = PourSat();
-  f.bank.Release(&chosen);
+  f.setup.pourSat = PourSat();  // LPT1
+  f.setup.selected = Interface::PourSat;
+  f.bank.Release();
   EXPECT_EQ(f.io.events, (std::vector<PortEvent>{{PortEvent::Disable, 0x378, 0x378},
                                                  {PortEvent::Disable, 0x278, 0x278}}));
   EXPECT_EQ(f.bank.EnabledLptx(), 0);
