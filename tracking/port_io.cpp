@@ -8,7 +8,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <memory>
+#include <mutex>
+#include <system_error>
+#include <thread>
 
 #include <fcntl.h>
 #include <linux/ppdev.h>
@@ -41,6 +47,58 @@ int RawAccess(int base, bool on) {
 #endif
 }
 
+// A claim shared with another driver waits while that driver is in the middle of a job on
+// the port; the window must not. It runs on a helper thread and is given up after this
+// long; the helper then releases and closes the device when its claim ends.
+constexpr auto kSharedClaimWait = std::chrono::milliseconds(20);
+
+struct PendingClaim {
+  std::mutex mutex;
+  std::condition_variable done;
+  bool finished = false;
+  bool abandoned = false;
+  int fd = -1;
+  int error = 0;
+};
+
+int ClaimShared(const QByteArray& path) {
+  auto pending = std::make_shared<PendingClaim>();
+  try {
+    std::thread([pending, path] {
+      int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
+      int error = fd < 0 ? errno : 0;
+      if (fd >= 0 && ::ioctl(fd, PPCLAIM) != 0) {
+        error = errno;
+        ::close(fd);
+        fd = -1;
+      }
+      std::lock_guard<std::mutex> lock(pending->mutex);
+      if (pending->abandoned) {
+        if (fd >= 0) {
+          ::ioctl(fd, PPRELEASE);
+          ::close(fd);
+        }
+        return;
+      }
+      pending->fd = fd;
+      pending->error = error;
+      pending->finished = true;
+      pending->done.notify_one();
+    }).detach();
+  } catch (const std::system_error& e) {
+    errno = e.code().value();
+    return -1;
+  }
+  std::unique_lock<std::mutex> lock(pending->mutex);
+  if (!pending->done.wait_for(lock, kSharedClaimWait, [&] { return pending->finished; })) {
+    pending->abandoned = true;
+    errno = EBUSY;
+    return -1;
+  }
+  errno = pending->error;
+  return pending->fd;
+}
+
 // Opens and claims a ppdev device, exclusively when no other driver shares the port (then
 // the claim cannot wait on anybody), else shared with it. -1 and errno on failure.
 int ClaimDevice(const QString& device) {
@@ -49,15 +107,7 @@ int ClaimDevice(const QString& device) {
   if (fd < 0) return -1;
   if (::ioctl(fd, PPEXCL) == 0 && ::ioctl(fd, PPCLAIM) == 0) return fd;
   ::close(fd);
-  // Another driver (lp) has the port registered: share it. The claim waits only while
-  // that driver is in the middle of a job on this very port.
-  fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
-  if (fd < 0) return -1;
-  if (::ioctl(fd, PPCLAIM) == 0) return fd;
-  const int error = errno;
-  ::close(fd);
-  errno = error;
-  return -1;
+  return ClaimShared(path);
 }
 
 }  // namespace

@@ -122,15 +122,24 @@ void PrinterPortBank::Disable(int base) {
 }
 
 void PrinterPortBank::EnablePortRange(bool pourSat) {
-  if (kRestrictedPortAccess) {
-    Enable(BaseAddress(setup_.Printer(pourSat ? Interface::PourSat : Interface::FodTrack)));
-  }
+  if (!kRestrictedPortAccess) return;
+  int& open = openFor_[pourSat ? 0 : 1];
+  const int base = BaseAddress(setup_.Printer(pourSat ? Interface::PourSat : Interface::FodTrack));
+  // A port chosen anew since the last opening: the old one is not left open behind it.
+  if (open != 0 && open != base) Disable(open);
+  Enable(base);
+  open = base;
 }
 
 void PrinterPortBank::DisablePortRange(bool pourSat) {
-  if (kRestrictedPortAccess) {
-    Disable(BaseAddress(setup_.Printer(pourSat ? Interface::PourSat : Interface::FodTrack)));
-  }
+  if (!kRestrictedPortAccess) return;
+  int& open = openFor_[pourSat ? 0 : 1];
+  // What was opened is closed, even when the choice changed in between.
+  const int base =
+      open != 0 ? open
+                : BaseAddress(setup_.Printer(pourSat ? Interface::PourSat : Interface::FodTrack));
+  Disable(base);
+  open = 0;
 }
 
 PortChoice PrinterPortBank::ChoosePort(int entry, const QString& lptxText) {
@@ -175,8 +184,13 @@ void PrinterPortBank::Release() {
   const std::optional<Interface> selected = setup_.selected;
   const int chosen =
       selected && IsPrinterPort(*selected) ? BaseAddress(setup_.Printer(*selected)) : 0;
-  Disable(chosen);
-  if (enabledLptx_ != 0 && enabledLptx_ != chosen) Disable(enabledLptx_);
+  std::vector<int> closed;
+  for (int base : {chosen, openFor_[0], openFor_[1], enabledLptx_}) {
+    if (base == 0 || std::find(closed.begin(), closed.end(), base) != closed.end()) continue;
+    Disable(base);
+    closed.push_back(base);
+  }
+  openFor_ = {0, 0};
   enabledLptx_ = 0;
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <vector>
 
 #include "tracking/antenna_setup.h"
@@ -86,6 +87,8 @@ class PrinterPortBank final : public PrinterPortSenders {
   DetectedPrinterPorts detected_;
   bool driverInstalled_ = false;
   int enabledLptx_ = 0;
+  // The address EnablePortRange opened for POURSAT [0] and FODTrack [1], 0 = none.
+  std::array<int, 2> openFor_{};
   // A sequence is being clocked out; its pauses let window events run, which must neither
   // start a second sequence on the same wires nor take the port away under it.
   bool busy_ = false;

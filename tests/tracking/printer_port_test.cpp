@@ -375,6 +375,25 @@ TEST(PrinterPortAccess, WriteErrorStopsTracking) {
   EXPECT_EQ(c.io.events.back(), (PortEvent{PortEvent::Disable, 0x378, 0x378}));
 }
 
+TEST(PrinterPortAccess, ANewChoiceWhileTrackingStillClosesTheOpenedPort) {
+  ControllerWithPort c;
+  c.io.devices.push_back({2, 0x3BC, QStringLiteral("/dev/parport2")});
+  c.printer.StartUp();
+  c.controller->SpeedButtonTrackClick({nullptr, true, 0, -1});
+  c.setup.pourSat.lptEntry = 2;  // LPT3 chosen during the pass
+  c.controller->SpeedButtonTrackClick({});
+  EXPECT_EQ(c.io.events, (std::vector<PortEvent>{{PortEvent::Enable, 0x378, 0x378},
+                                                 {PortEvent::Disable, 0x378, 0x378}}));
+  // The card unselected during the pass: quit still closes what tracking opened.
+  c.io.events.clear();
+  c.setup.pourSat.lptEntry = 0;
+  c.controller->SpeedButtonTrackClick({nullptr, true, 0, -1});
+  c.setup.selected = Interface::Gs232;
+  c.printer.Release();
+  EXPECT_EQ(c.io.events, (std::vector<PortEvent>{{PortEvent::Enable, 0x378, 0x378},
+                                                 {PortEvent::Disable, 0x378, 0x378}}));
+}
+
 TEST(PrinterPortAccess, QuitReleasesTheChosenPortAndTheLptx) {
   PortFixture f;
   f.bank.ChoosePort(3, QStringLiteral("278"));
