@@ -110,6 +110,9 @@ void PrinterPortBank::Enable(int base) {
       std::remove(disableAfterSequence_.begin(), disableAfterSequence_.end(), base),
       disableAfterSequence_.end());
   io_.EnablePorts(static_cast<std::uint16_t>(base), static_cast<std::uint16_t>(base));
+  // The check after a sequence is about its writes; an opening that failed shows there as
+  // writes that failed. Inside a running sequence its own errors must stay.
+  if (!busy_) io_.GetLastState();
 }
 
 void PrinterPortBank::Disable(int base) {
@@ -119,6 +122,7 @@ void PrinterPortBank::Disable(int base) {
     return;
   }
   io_.DisablePorts(static_cast<std::uint16_t>(base), static_cast<std::uint16_t>(base));
+  io_.GetLastState();
 }
 
 void PrinterPortBank::EnablePortRange(bool pourSat) {

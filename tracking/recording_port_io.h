@@ -27,6 +27,7 @@ class RecordingPortIo : public PortIo {
   }
   void EnablePorts(std::uint16_t first, std::uint16_t last) override {
     events.push_back({PortEvent::Enable, first, last});
+    if (failEnables) state = 1;  // EPERM
   }
   void DisablePorts(std::uint16_t first, std::uint16_t last) override {
     events.push_back({PortEvent::Disable, first, last});
@@ -68,7 +69,8 @@ class RecordingPortIo : public PortIo {
   std::vector<PrinterPortDevice> devices;           // what ListPrinterPorts answers
   std::uint16_t lptAddresses[3] = {0, 0, 0};        // what GetLPTPortAddress answers
   bool driverInstalled = true;
-  bool failWrites = false;  // every write sets the error state
+  bool failWrites = false;   // every write sets the error state
+  bool failEnables = false;  // every opening of access sets it
   int state = 0;
   int stateReads = 0;
 };

@@ -197,6 +197,31 @@ TEST(PrinterPortSequence, WriteErrorBeepsStopsAndDoesNotCountAsSent) {
   EXPECT_EQ(f.io.Count(PortEvent::Write), 8);
 }
 
+TEST(PrinterPortSequence, OnlyTheSequencesOwnErrorsCount) {
+  PortFixture f;
+  // An LPTx whose opening the system refused, then LPT1 chosen: its sends go out fine.
+  f.io.failEnables = true;
+  f.bank.ChoosePort(3, QStringLiteral("2F8"));
+  f.io.failEnables = false;
+  EXPECT_EQ(f.Send(Interface::PourSat, 180, 45, PourSat()).status, SendStatus::Sent);
+  // A write that fails early in the sequence is still seen after the last one.
+  class FailFirst : public RecordingPortIo {
+   public:
+    void Outport(std::uint16_t a, std::uint16_t v) override {
+      RecordingPortIo::Outport(a, v);
+      if (Count(PortEvent::Write) == 1) state = 5;
+    }
+  } io;
+  io.devices = f.io.devices;
+  PrinterPortBank bank(io, f.setup);
+  bank.StartUp();
+  CommandState state;
+  state.TargetAz = 180;
+  state.TargetEl = 45;
+  EXPECT_EQ(bank.SendFODTrack(state, FodTrack(), {}).status, SendStatus::PortError);
+  EXPECT_EQ(io.Count(PortEvent::Write), 10);
+}
+
 TEST(PrinterPortSequence, NoAddressWritesNothing) {
   PortFixture f;
   PrinterPortConfig c = PourSat();
