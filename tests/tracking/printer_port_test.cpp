@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -501,6 +503,17 @@ TEST_F(Discovery, AnOpenableDeviceMeansAccess) {
   Write(QStringLiteral("dev/parport0"), "");
   LinuxPortIo io(Paths());
   EXPECT_TRUE(io.CheckPortDriver());
+}
+
+TEST_F(Discovery, PausesKeepTheWindowRunningAndLastTheirTime) {
+  LinuxPortIo io(Paths());
+  bool ran = false;
+  QTimer::singleShot(0, [&] { ran = true; });
+  QElapsedTimer clock;
+  clock.start();
+  io.Pause(10);
+  EXPECT_TRUE(ran);  // an event queued before the pause ran inside it
+  EXPECT_GE(clock.elapsed(), 10);
 }
 
 TEST_F(Discovery, LinuxPortRefusesPortsItWasNotGiven) {
