@@ -13,7 +13,7 @@
 #include "sharing/tcp_server.h"
 #include "tracking/antenna_setup.h"
 #include "tracking/form_alarm.h"
-#include "tracking/printer_port_seam.h"
+#include "tracking/printer_port_sender.h"
 #include "tracking/rotator_sender.h"
 #include "tracking/tick_steps.h"
 #include "tracking/tracking_controller.h"
@@ -127,8 +127,9 @@ void TForm1::InstallSampleElementFile() {
 }
 
 void TForm1::FormCreate() {
-  // Steps 1-4 (port-I/O driver, hints, serial and printer ports) belong to the antenna
-  // interfaces; they run in restoreAntennaInterface below once those exist.
+  // 1, 4. Printer-port access and discovery (the serial ports are listed by the antenna
+  // panel when it is built).
+  PrinterPortStartUp();
   InstallSampleElementFile();
 
   // 8. Scale factor: the pass list's built width against its design width.
@@ -163,8 +164,9 @@ void TForm1::FormCreate() {
 
   // 12. The settings file.
   if (settingsFileExisted_) {
-    ReadSettingsFromFile(ProgramFile(QString::fromLatin1(kSettingsFileName)), &settings_,
-                         CurrentReadContext(env_.sounds, &translatingDialogs_));
+    ReadContext context = CurrentReadContext(env_.sounds, &translatingDialogs_);
+    context.portIoUsable = PrinterPortsUsable();
+    ReadSettingsFromFile(ProgramFile(QString::fromLatin1(kSettingsFileName)), &settings_, context);
   }
   ApplySettingsToControls();
 

@@ -43,7 +43,8 @@ class QKeyEvent;
 
 namespace tracking {
 class PageControlAntenne;
-class PrinterPortSenders;
+class PortIo;
+class PrinterPortBank;
 class ReportSink;
 class RotatorBank;
 class TFormAlarm;
@@ -93,12 +94,12 @@ struct Form1Environment {
   QString programFolder;            // absolute, without a trailing separator
   std::function<void()> terminate;  // ends the process after a completed quit
   Form1Seams seams;                 // subsystems that later windows provide
-  // Rotator transports, port list, printer-port senders and the report's listeners;
-  // nullptr (or nothing) means the real ones: serial ports, the detected list, no
-  // printer-port access and nobody listening.
+  // Rotator transports, port list, printer-port I/O and the report's listeners;
+  // nullptr (or nothing) means the real ones: serial ports, the detected list, the
+  // system's printer ports and nobody listening.
   tracking::RotatorBank* rotatorBank = nullptr;
   std::optional<QStringList> serialPorts;
-  tracking::PrinterPortSenders* printerPorts = nullptr;
+  tracking::PortIo* portIo = nullptr;
   tracking::ReportSink* reportSink = nullptr;
 };
 
@@ -386,6 +387,10 @@ class TForm1 : public QMainWindow {
   QWidget* BuildDopplerBox();
   void RetranslateTracking();
   void RestoreAntennaInterface();
+  // form1_printer_port.cpp
+  void BuildPrinterPorts();
+  void PrinterPortStartUp();
+  bool PrinterPortsUsable() const;
   void StoreAntennaSettings();
   void TrackingTick(bool shownSlotRecomputed);
   void BeforeExplorerRebuild();
@@ -439,7 +444,8 @@ class TForm1 : public QMainWindow {
   tracking::RotatorBank* bank_ = nullptr;
   std::unique_ptr<tracking::CommandState> commandState_;
   std::unique_ptr<tracking::AntennaSetup> antennaSetup_;
-  std::unique_ptr<tracking::PrinterPortSenders> noPrinterPorts_;
+  std::unique_ptr<tracking::PortIo> ownPortIo_;
+  std::unique_ptr<tracking::PrinterPortBank> printerPorts_;
   std::unique_ptr<tracking::TrackingController> tracking_;
   tracking::TFormAlarm* formAlarm_ = nullptr;
   std::unique_ptr<sharing::TcpServer> tcpServer_;

@@ -25,7 +25,7 @@
 #include "tracking/form_alarm.h"
 #include "tracking/movenow_launcher.h"
 #include "tracking/page_control_antenne.h"
-#include "tracking/printer_port_seam.h"
+#include "tracking/printer_port_sender.h"
 #include "tracking/rotator_sender.h"
 #include "tracking/tick_steps.h"
 #include "tracking/tracking_controller.h"
@@ -47,11 +47,6 @@ QLineEdit* ReadOnlyDisplay(const QString& name, int width) {
   return edit;
 }
 
-// Until the printer-port issue brings discovery, no port has an address.
-QStringList UndetectedPrinterPorts() {
-  return {QStringLiteral(" [0000h]"), QStringLiteral(" [0000h]"), QStringLiteral(" [0000h]")};
-}
-
 }  // namespace
 
 void TForm1::BuildTracking() {
@@ -63,9 +58,7 @@ void TForm1::BuildTracking() {
     ownBank_ = std::make_unique<tracking::RotatorBank>();
     bank_ = ownBank_.get();
   }
-  noPrinterPorts_ = std::make_unique<tracking::NoPrinterPortSenders>();
-  tracking::PrinterPortSenders* printer =
-      env_.printerPorts != nullptr ? env_.printerPorts : noPrinterPorts_.get();
+  BuildPrinterPorts();
 
   QWidget* side = BuildTrackBox();
   explorer_->AddSideWidget(side);
@@ -90,7 +83,7 @@ void TForm1::BuildTracking() {
   host.settingsViewShowing = [this] { return SettingsPanelShowing(); };
   ConnectMapToTick(host);
   tracking_ = std::make_unique<tracking::TrackingController>(*bank_, *commandState_,
-                                                             *antennaSetup_, *printer, host);
+                                                             *antennaSetup_, *printerPorts_, host);
 
   TrackingOptionsBox = new tracking::TrackingOptions(*antennaSetup_, tracking_.get());
   GroupBoxTrack->layout()->addWidget(TrackingOptionsBox);
@@ -99,6 +92,7 @@ void TForm1::BuildTracking() {
   panel.sounds = env_.sounds;
   panel.dialogs = &translatingDialogs_;
   panel.bank = bank_;
+  panel.printerPorts = printerPorts_.get();
   panel.state = commandState_.get();
   panel.setup = antennaSetup_.get();
   panel.controller = tracking_.get();
@@ -116,9 +110,8 @@ void TForm1::BuildTracking() {
     GroupBoxAntenna->hide();
     GroupBoxSatellite->show();
   });
-  connect(PageControlAntenne, &QTabWidget::currentChanged, this, [this] {
-    PageControlAntenne->RefreshPrinterPorts(UndetectedPrinterPorts(), false);
-  });
+  connect(PageControlAntenne, &QTabWidget::currentChanged, this,
+          [this] { PageControlAntenne->RefreshPrinterPorts(); });
   connect(BitBtnAntenne, &QPushButton::clicked, this, &TForm1::BitBtnAntenneClick);
 
   formAlarm_ = new tracking::TFormAlarm(this);
@@ -206,6 +199,7 @@ void TForm1::RetranslateTracking() {
 // Start-up step 15.
 void TForm1::RestoreAntennaInterface() {
   PageControlAntenne->Load(ToPanelValues(settings_));
+  PageControlAntenne->CheckPrinterPortChoices();
   if (PageControlAntenne->Selected() == tracking::Interface::Kct &&
       !tracking::MovenowExists(settings_.kctMoveNowFolder)) {
     env_.dialogs->Warning(tracking::MovenowMissingMessage());
@@ -220,7 +214,7 @@ void TForm1::StoreAntennaSettings() {
 }
 
 void TForm1::BitBtnAntenneClick() {
-  PageControlAntenne->RefreshPrinterPorts(UndetectedPrinterPorts(), false);
+  PageControlAntenne->RefreshPrinterPorts();
   if (const auto selected = PageControlAntenne->Selected())
     PageControlAntenne->setCurrentIndex(tracking::IndexOf(*selected));
   GroupBoxSatellite->hide();

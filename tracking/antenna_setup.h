@@ -28,6 +28,10 @@ struct AntennaSetup {
   // Stop, elevation range, step and test position of any interface.
   const RotatorConfig& Config(Interface i) const;
   RotatorConfig& Config(Interface i);
+  // POURSAT or FODTrack's own record (FODTrack's for any other interface).
+  const PrinterPortConfig& Printer(Interface card) const {
+    return card == Interface::PourSat ? pourSat : fodTrack;
+  }
 };
 
 // Builds the setup. Stored ports become listed names ("USB0" -> "ttyUSB0"); a selected

@@ -129,8 +129,12 @@ void PageControlAntenne::Unselected(Interface i) {
 
 void PageControlAntenne::PortGroupClick(Interface i) {
   Tab& t = Controls(i);
+  if (IsPrinterPort(i)) {
+    PrinterPortClick(i);
+    return;
+  }
   if (!HasSerialPort(i) || env_.bank == nullptr || env_.setup == nullptr) {
-    Sync();  // printer ports: the chosen base address is read when tracking starts
+    Sync();
     return;
   }
   RotatorConfig config = env_.setup->configs[i];

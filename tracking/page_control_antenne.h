@@ -28,6 +28,7 @@ class Dialogs;
 
 namespace tracking {
 
+class PrinterPortBank;
 class RadioGroup;
 class RotatorBank;
 class TrackingController;
@@ -44,6 +45,7 @@ class PageControlAntenne : public QTabWidget {
     base::Sounds* sounds = nullptr;
     base::Dialogs* dialogs = nullptr;
     RotatorBank* bank = nullptr;
+    PrinterPortBank* printerPorts = nullptr;   // LPT choices; without it they are kept as clicked
     CommandState* state = nullptr;
     AntennaSetup* setup = nullptr;
     TrackingController* controller = nullptr;  // Test buttons
@@ -94,6 +96,11 @@ class PageControlAntenne : public QTabWidget {
   // BitBtnAntenneClick / PageControlAntenneChange: the printer-port items ("LPT1 [0378h]")
   // and whether the printer ports can be used at all.
   void RefreshPrinterPorts(const QStringList& firstThreeItems, bool usable);
+  // The same with the detected ports and the access check of the printer-port bank.
+  void RefreshPrinterPorts();
+  // Start-up: a card without a port, or whose stored port was not found, loses its choice
+  // and its selection.
+  void CheckPrinterPortChoices();
 
   // ----- Settings file.
   void Load(const AntennaPanelValues& values);
@@ -121,6 +128,7 @@ class PageControlAntenne : public QTabWidget {
   void SetOverlapEnabled(bool enabled);
   void SetOverlapCaption(bool stopSouth, bool spaced);
   void Unselected(Interface i);
+  void PrinterPortClick(Interface card);
   HintInputs Hint(Interface i, bool atStartUp) const;
 
   Environment env_;

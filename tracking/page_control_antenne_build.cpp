@@ -182,18 +182,25 @@ void PageControlAntenne::BuildTab(Interface i) {
     t.range450->setObjectName(hnv ? QStringLiteral("RadioButtonHNV450")
                                   : QStringLiteral("RadioButtonFOD450"));
     t.range360->setChecked(true);
-    grid->addWidget(t.port, 0, 2, 3, 1);
-    grid->addWidget(t.lptAddress, 3, 2);
+    // Port, LPTx address and range beside the common settings; the calibration under
+    // them, where the edits have room for their seven decimals.
+    auto* calibration = new QGridLayout;
     const char* captions[3] = {"Bit/°Az = ", "Bit/°El  = ", "Zero/°Az= "};
     QLineEdit* edits[3] = {t.calAz, t.calEl, t.zero};
     for (int k = 0; k < 3; ++k) {
-      grid->addWidget(new QLabel(QString::fromUtf8(captions[k]), t.sheet), 4 + k, 2);
-      grid->addWidget(edits[k], 4 + k, 3);
+      calibration->addWidget(new QLabel(QString::fromUtf8(captions[k]), t.sheet), k, 0);
+      calibration->addWidget(edits[k], k, 1);
     }
+    grid->addLayout(calibration, row++, 0, 1, 2);
+    auto* side = new QVBoxLayout;
+    side->addWidget(t.port);
+    side->addWidget(t.lptAddress);
     auto* range = new QHBoxLayout;
     range->addWidget(t.range360);
     range->addWidget(t.range450);
-    grid->addLayout(range, 7, 2, 1, 2);
+    side->addLayout(range);
+    side->addStretch();
+    grid->addLayout(side, 0, 2, row, 1);
   } else if (HasSerialPort(i)) {
     t.port = new RadioGroup(QString(), t.sheet);
     t.port->setObjectName(QString::fromLatin1(n.port));

@@ -1,8 +1,7 @@
 #pragma once
 
-// The POURSAT and FODTrack cards on the printer port. Their byte encoder and port driver
-// come later; until then the tabs exist and the senders are called through this seam,
-// whose default does nothing.
+// The POURSAT and FODTrack cards on the printer port, as the tracking controller calls
+// them. PrinterPortBank (printer_port_sender.h) is the real one.
 
 #include "tracking/rotator_sender.h"
 #include "tracking/rotator_types.h"
@@ -27,12 +26,14 @@ class PrinterPortSenders {
                                   const RotatorOptions& options) = 0;
   virtual SendOutcome SendFODTrack(CommandState& state, const PrinterPortConfig& config,
                                    const RotatorOptions& options) = 0;
-  // Port range granted while tracking (systems that restrict port access).
+  // Access to the chosen port of POURSAT (`pourSat`) or FODTrack, granted while tracking
+  // and around a Test command (systems that restrict port access).
   virtual void EnablePortRange(bool pourSat) = 0;
   virtual void DisablePortRange(bool pourSat) = 0;
 };
 
-// Not built yet: every call is accepted and does nothing (status SkippedSmall, no effect).
+// For tests of the controller that leave the cards alone: every call is counted and does
+// nothing else (status SkippedSmall).
 class NoPrinterPortSenders : public PrinterPortSenders {
  public:
   SendOutcome SendPourSat(CommandState&, const PrinterPortConfig&, const RotatorOptions&) override {
@@ -44,10 +45,12 @@ class NoPrinterPortSenders : public PrinterPortSenders {
     ++fodTrackCalls;
     return {};
   }
-  void EnablePortRange(bool) override {}
-  void DisablePortRange(bool) override {}
+  void EnablePortRange(bool) override { ++enables; }
+  void DisablePortRange(bool) override { ++disables; }
   int pourSatCalls = 0;  // what the tests look at
   int fodTrackCalls = 0;
+  int enables = 0;
+  int disables = 0;
 };
 
 }  // namespace tracking

@@ -116,11 +116,20 @@ struct ArswinPost {
   bool operator==(const ArswinPost&) const = default;
 };
 
+// One byte written to an I/O port of the printer port and the pause that follows it.
+struct PortWrite {
+  int address = 0;  // data register (base) or control register (base + 2)
+  int value = 0;    // 0..255
+  int delayAfterMs = 0;
+  bool operator==(const PortWrite&) const = default;
+};
+
 // One command in the form its road carries; a road ignores the parts that are not its own.
 struct RotatorCommand {
   WriteList writes;               // serial: each string, then its pause
   std::vector<ArswinPost> posts;  // ARSWIN: azimuth, then elevation
   std::string arguments;          // Movenow: "PA AAA PB EEE"
+  std::vector<PortWrite> portWrites;  // printer port: register writes, then their pauses
 };
 
 }  // namespace tracking

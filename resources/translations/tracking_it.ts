@@ -2,6 +2,43 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>PrinterPort</name>
+    <message>
+        <location filename="../../tracking/printer_ports.cpp" line="69"/>
+        <source>Printer port access is not granted.<byte value="xd"/>
+It is mandatory when controling an LPT port.<byte value="xd"/>
+Please allow your user to open /dev/parport0 (group lp)<byte value="xd"/>
+and restart ORVANE.</source>
+        <translation>L&apos;accesso alla porta stampante non è concesso.<byte value="xd"/>
+È indispensabile per controllare una porta LPT.<byte value="xd"/>
+Consentire al proprio utente di aprire /dev/parport0 (gruppo lp)<byte value="xd"/>
+e riavviare ORVANE.</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/printer_ports.cpp" line="76"/>
+        <source>Enter a VALID address as a 4 hexadecimal character string.<byte value="xd"/>
+This address must be associated to an existing LPT port.<byte value="xd"/>
+A non-valid address may generate a system error!<byte value="xd"/>
+</source>
+        <translation>Inserire un indirizzo VALIDO di 4 caratteri esadecimali.<byte value="xd"/>
+Questo indirizzo deve corrispondere a una porta LPT esistente.<byte value="xd"/>
+Un indirizzo non valido può causare un errore di sistema!<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/printer_ports.cpp" line="81"/>
+        <source>Detected LPT ports:<byte value="xd"/>
+</source>
+        <translation>Porte LPT rilevate:<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/printer_ports.cpp" line="88"/>
+        <source>NONE</source>
+        <translation>NESSUNA</translation>
+    </message>
+</context>
+<context>
     <name>Rotator</name>
     <message>
         <location filename="../../tracking/rotator_sender.cpp" line="43"/>
@@ -17,27 +54,27 @@
 <context>
     <name>Tracking</name>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="103"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="68"/>
         <source>Start tracking</source>
         <translation>Avvia monitoraggio</translation>
     </message>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="108"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="73"/>
         <source>Overlap 180 - 270°</source>
         <translation>Sovrapposizione 180 - 270°</translation>
     </message>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="109"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="74"/>
         <source>Overlap 360 - 450°</source>
         <translation>Sovrapposizione 360 - 450°</translation>
     </message>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="111"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="76"/>
         <source>Overlap 180-270°</source>
         <translation>Sovrapposizione 180-270°</translation>
     </message>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="112"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="77"/>
         <source>Overlap 360-450°</source>
         <translation>Sovrapposizione 360-450°</translation>
     </message>
@@ -65,62 +102,62 @@
         <translation>Movenow.com non trovato nella cartella indicata. Controllare il percorso.</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="231"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="238"/>
         <source>Stop</source>
         <translation>Fermo</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="232"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="239"/>
         <source>Elevation</source>
         <translation>Elevazione</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="234"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="241"/>
         <source>x0.1° Min step</source>
         <translation>x0.1° Passo min</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="236"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="243"/>
         <source>x0.01° Min step</source>
         <translation>x0.01° Passo min</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="238"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="245"/>
         <source>Min step</source>
         <translation>Passo min</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="242"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="249"/>
         <source>Azimuth offset</source>
         <translation>Scostamento azimut</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="244"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="251"/>
         <source>Elevation offset</source>
         <translation>Scostamento elevazione</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="246"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="253"/>
         <source>Parking position</source>
         <translation>Posizione di parcheggio</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="248"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="255"/>
         <source>Use %1</source>
         <translation>Usa %1</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="249"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="256"/>
         <source>Printer</source>
         <translation>Stampante</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="250"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="257"/>
         <source>Port</source>
         <translation>Porta</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="252"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="259"/>
         <source>Check to quit in Host mode</source>
         <translation>Selezionare per uscire in modo Host</translation>
     </message>

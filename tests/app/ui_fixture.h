@@ -25,6 +25,7 @@
 #include "base/clock.h"
 #include "base/sounds.h"
 #include "tracking/recording_links.h"
+#include "tracking/recording_port_io.h"
 #include "tracking/rotator_sender.h"
 #include "tracking/tick_steps.h"
 
@@ -100,6 +101,7 @@ class UiTest : public ::testing::Test {
     }
     environment.rotatorBank = bank.get();
     environment.serialPorts = QStringList{QStringLiteral("ttyS0"), QStringLiteral("ttyUSB0")};
+    environment.portIo = &portIo;
     environment.reportSink = realReports ? nullptr : &reports;
     form = std::make_unique<TForm1>(std::move(environment));
     form->WindowsReady = true;
@@ -133,6 +135,7 @@ class UiTest : public ::testing::Test {
   tracking::RecordingArswin arswin;
   tracking::RecordingLauncher launcher;
   std::unique_ptr<tracking::RotatorBank> bank;
+  tracking::RecordingPortIo portIo;  // the printer port: no port found, access granted
   tracking::RecordingReportSink reports;
   bool realReports = false;  // true: the report goes to the window's own servers
   std::unique_ptr<TForm1> form;
