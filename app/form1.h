@@ -405,6 +405,7 @@ class TForm1 : public QMainWindow {
   void BuildMap();
   void ApplyMapSettings();
   void SaveMapSettings();
+  void EndMapUpload();  // quit: a running map upload ends and its thread is joined
   void ConnectMapToTick(tracking::TrackingHost& host);
   map::MapFeed MapFeedNow() const;
   // form1_server.cpp

@@ -170,6 +170,10 @@ void TForm1::SaveMapSettings() {
   if (mapSettings_) StoreMapSettings(*mapSettings_, &settings_);
 }
 
+void TForm1::EndMapUpload() {
+  if (formMap_ != nullptr) formMap_->EndUpload();
+}
+
 void TForm1::SpeedButtonMapClick(bool down) {
   if (formMap_ == nullptr) return;
   if (down) {

@@ -57,6 +57,7 @@ void TForm1::MenuQuitterClick() {
   }
   // 6-9. Servers, timer, ports and rotators.
   if (env_.seams.stopTcpServer) env_.seams.stopTcpServer();
+  EndMapUpload();
   Timerseconde->stop();
   quitting_ = true;
   if (env_.seams.releasePrinterPort) env_.seams.releasePrinterPort();

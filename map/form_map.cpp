@@ -19,6 +19,7 @@
 #include "base/clock.h"
 #include "base/help_button.h"
 #include "map/form_help_map.h"
+#include "map/form_html.h"
 #include "map/map_view.h"
 
 namespace map {
@@ -74,6 +75,7 @@ TFormMap::TFormMap(MapEnvironment environment, QWidget* parent)
   fastEnd_->setSingleShot(true);
   fastEnd_->setInterval(2000);
   connect(fastEnd_, &QTimer::timeout, this, [this] { StopFastMotion(true); });
+  BuildExport();
 
   // Creation: design size of 100 %, settings' position and size, base map, user maps, grid.
   adjustSize();
@@ -231,9 +233,9 @@ void TFormMap::BuildMenus() {
 
   MenuHTML = MenuBar->addAction(QString());
   MenuHTML->setObjectName(QStringLiteral("MenuHTML"));
-  MenuHTML->setVisible(static_cast<bool>(env_.openHtmlSettings));
   connect(MenuHTML, &QAction::triggered, this, [this] {
-    if (env_.openHtmlSettings) env_.openHtmlSettings();
+    html_->show();
+    html_->raise();
   });
   MenuLegende = MenuBar->addAction(QStringLiteral("?"));
   MenuLegende->setObjectName(QStringLiteral("MenuLegende"));
@@ -359,7 +361,7 @@ void TFormMap::hideEvent(QHideEvent* event) {
   setUpDone_ = false;
   orbitIndex_ = -1;
   legend_->hide();
-  if (env_.hideHtmlSettings) env_.hideHtmlSettings();
+  html_->hide();
   if (env_.nextPassButtonEnabled) env_.nextPassButtonEnabled(true);
   if (env_.hidden) env_.hidden();
 }

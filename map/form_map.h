@@ -9,6 +9,8 @@
 #include <array>
 #include <optional>
 
+#include "map/ftp_upload.h"
+#include "map/html_page.h"
 #include "map/map_environment.h"
 #include "map/map_picture.h"
 #include "map/map_state.h"
@@ -25,6 +27,7 @@ class QTimer;
 namespace map {
 
 class MapView;
+class TFormHTML;
 class TFormHelpMap;
 
 class TFormMap : public QWidget {
@@ -80,6 +83,19 @@ class TFormMap : public QWidget {
   QString HintAt(int x, int y) const;
   void ApplyLanguage();
 
+  // ----- The published page and its upload (form_map_export.cpp).
+  // Writes the picture and the page; false (and a message) when a file cannot be written.
+  bool MenuSaveImage();
+  // Starts an upload of both files; false when one is running (the request is ignored).
+  bool MenuUploadFTP();
+  bool UploadRunning() const { return uploader_.Running(); }
+  void TimerThreadTimer();
+  // Quit: a running upload ends now and its thread is joined.
+  void EndUpload();
+  // What the page says of the satellite's position now; none when the map shows none.
+  std::optional<PagePosition> PagePositionNow() const;
+  TFormHTML* HtmlSettings() const { return html_; }
+
   // ----- The whole map as shown (display size, markers included); the HTML picture.
   QImage Compose() const;
   const QImage& ShownPicture() const { return picture_; }
@@ -127,6 +143,7 @@ class TFormMap : public QWidget {
   QTimer* TimerSeconde = nullptr;
   QTimer* TimerRefresh = nullptr;
   QTimer* TimerFast = nullptr;  // fast-motion steps, 50 ms
+  QTimer* TimerThread = nullptr;  // 60 s: an upload that has not ended by then has failed
   TFormHelpMap* Legend() const { return legend_; }
 
  protected:
@@ -155,6 +172,11 @@ class TFormMap : public QWidget {
   void ComputeOrbitTrack();
   WatchSnapshot Snapshot(const MapFeed& feed) const;
   void Repaint();  // composes once and asks the view to blit
+  // form_map_export.cpp
+  void BuildExport();
+  void ExportOnMinute();
+  bool WritePage(bool askedByUser);
+  void UploadEnded(const FtpResult& result);
   // form_map_draw.cpp
   void SetPanelNoir(const QString& text);
   void HideOrbitMarkers();
@@ -193,6 +215,11 @@ class TFormMap : public QWidget {
   int fastIndex_ = 0;  // 0 = fast motion not running
   bool fastEnding_ = false;
   QTimer* fastEnd_ = nullptr;
+  // The published page.
+  TFormHTML* html_ = nullptr;
+  FtpUploader uploader_;
+  long long lastExportMinute_ = -1;  // local minute of the last page written each minute
+  bool writeFailureShown_ = false;   // the minute's write failure is told once, not each minute
 };
 
 // The map title of the window caption ("ORVANE MAP") in the current language.

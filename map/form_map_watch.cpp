@@ -109,6 +109,7 @@ void TFormMap::TimerRefreshTimer() {
     redraw = true;
   }
   if (redraw) Repaint();
+  ExportOnMinute();
   if (isVisible()) TimerRefresh->start();
 }
 

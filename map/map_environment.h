@@ -53,7 +53,7 @@ struct MapEnvironment {
   base::Sounds* sounds = nullptr;
   base::Dialogs* dialogs = nullptr;
   MapSettings* settings = nullptr;  // kept current by the window
-  QString programFolder;            // user maps are copied here
+  QString programFolder;            // user maps are copied here; the page goes to "html"
   std::function<MapFeed()> feed;
   std::function<DxStation()> dxStation;
   // A right click chose a new DX station (texts and locator already made).
@@ -64,9 +64,9 @@ struct MapEnvironment {
   std::function<void()> firstPass;
   // The window was hidden: the main window releases its map button.
   std::function<void()> hidden;
-  // The HTML settings window; an empty hook hides the "HTML" menu.
-  std::function<void()> openHtmlSettings;
-  std::function<void()> hideHtmlSettings;
+  // Time-outs of the page's FTP upload: connecting, and the whole upload.
+  int uploadConnectTimeoutMs = 20000;
+  int uploadTotalTimeoutMs = 55000;
   // The file dialog of the user maps (proposed name "original.bmp"); empty = cancelled.
   std::function<QString(const QString& proposed)> chooseImageFile;
   char decimalSeparator = '.';

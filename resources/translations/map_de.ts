@@ -2,84 +2,177 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>map::TFormHTML</name>
+    <message>
+        <location filename="../../map/form_html.cpp" line="180"/>
+        <source>HTML disabled</source>
+        <translation>HTML deaktiviert</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="186"/>
+        <source>Update:</source>
+        <translation>Aktualisiert:</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="191"/>
+        <source>Upload disabled</source>
+        <translation>Hochladen deaktiviert</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="197"/>
+        <source>Upload process</source>
+        <translation>Hochladen läuft</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="200"/>
+        <source>Upload success</source>
+        <translation>Hochladen erfolgreich</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="203"/>
+        <source>Upload failure</source>
+        <translation>Hochladen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="211"/>
+        <source>The HTML page and relevant image are saved in the &quot;html&quot; directory of Orvane. If upload on ftp server is enabled, give authorization to the firewall.</source>
+        <translation>Die HTML-Seite und das zugehörige Bild werden im Ordner &quot;html&quot; von Orvane gespeichert. Wenn das Hochladen auf den FTP-Server aktiviert ist, muss die Firewall es erlauben.</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="213"/>
+        <source>Check to enable the HTML creation each minute</source>
+        <translation>Ankreuzen, um die HTML-Seite jede Minute zu erstellen</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="214"/>
+        <source>Check to upload on ftp server each minute</source>
+        <translation>Ankreuzen, um jede Minute auf den FTP-Server hochzuladen</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="215"/>
+        <source>Picture size in the page</source>
+        <translation>Bildgröße auf der Seite</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="216"/>
+        <source>Original</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="217"/>
+        <source>Refresh period of the browser (sec)</source>
+        <translation>Aktualisierungsintervall des Browsers (s)</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="218"/>
+        <source>host: ftp.</source>
+        <translation>Server: ftp.</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="219"/>
+        <source>host dir:</source>
+        <translation>Verzeichnis:</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="220"/>
+        <source>user:</source>
+        <translation>Benutzer:</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="221"/>
+        <source>pw:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="222"/>
+        <source>TEST HTML</source>
+        <translation>HTML TESTEN</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="223"/>
+        <source>TEST Upload</source>
+        <translation>Hochladen TESTEN</translation>
+    </message>
+</context>
+<context>
     <name>map::TFormHelpMap</name>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="27"/>
+        <location filename="../../map/form_help_map.cpp" line="28"/>
         <source>Local station location</source>
         <translation>Standort der eigenen Station</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="29"/>
+        <location filename="../../map/form_help_map.cpp" line="30"/>
         <source>DX station location (click right to change location)</source>
         <translation>Standort der DX-Station (Rechtsklick zum Ändern)</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="31"/>
+        <location filename="../../map/form_help_map.cpp" line="32"/>
         <source>Current satellite location when visible (*). Refreshed as menu</source>
         <translation>Aktuelle Satellitenposition, wenn sichtbar (*). Aktualisiert wie im Menü</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="33"/>
+        <location filename="../../map/form_help_map.cpp" line="34"/>
         <source>Same as above but satellite in eclipse</source>
         <translation>Wie oben, aber Satellit im Erdschatten</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="35"/>
+        <location filename="../../map/form_help_map.cpp" line="36"/>
         <source>Current satellite location if NOT visible. Refreshed every min</source>
         <translation>Aktuelle Satellitenposition, wenn NICHT sichtbar. Jede Minute aktualisiert</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="37"/>
+        <location filename="../../map/form_help_map.cpp" line="38"/>
         <source>Future satellite location when visible on DD/MM/YY HH:MM (*)</source>
         <translation>Künftige Satellitenposition, wenn sichtbar am TT/MM/JJ HH:MM (*)</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="39"/>
+        <location filename="../../map/form_help_map.cpp" line="40"/>
         <source>Current sun location. Refreshed every 2 min</source>
         <translation>Aktuelle Sonnenposition. Alle 2 Min. aktualisiert</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="41"/>
+        <location filename="../../map/form_help_map.cpp" line="42"/>
         <source>Current coverage if satellite is visible. Refreshed as menu</source>
         <translation>Aktuelle Ausleuchtzone, wenn der Satellit sichtbar ist. Aktualisiert wie im Menü</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="43"/>
+        <location filename="../../map/form_help_map.cpp" line="44"/>
         <source>Current coverage of satellite if NOT visible. Refreshed every min</source>
         <translation>Aktuelle Ausleuchtzone des Satelliten, wenn NICHT sichtbar. Jede Minute aktualisiert</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="45"/>
+        <location filename="../../map/form_help_map.cpp" line="46"/>
         <source>Future coverage when satellte will be visible on DD/MM/YY HH:MM</source>
         <translation>Künftige Ausleuchtzone, wenn der Satellit am TT/MM/JJ HH:MM sichtbar ist</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="47"/>
+        <location filename="../../map/form_help_map.cpp" line="48"/>
         <source>Future or current orbit until next visibility</source>
         <translation>Künftige oder aktuelle Bahn bis zur nächsten Sichtbarkeit</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="49"/>
+        <location filename="../../map/form_help_map.cpp" line="50"/>
         <source>Footprint during current or future visibility</source>
         <translation>Bodenspur während der aktuellen oder künftigen Sichtbarkeit</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="51"/>
+        <location filename="../../map/form_help_map.cpp" line="52"/>
         <source>Day/night transition (Sun). Refreshed every 2 minutes</source>
         <translation>Tag-Nacht-Grenze (Sonne). Alle 2 Minuten aktualisiert</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="52"/>
+        <location filename="../../map/form_help_map.cpp" line="53"/>
         <source>* : asterisk = satellite in eclipse</source>
         <translation>* : Sternchen = Satellit im Erdschatten</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="54"/>
+        <location filename="../../map/form_help_map.cpp" line="55"/>
         <source>Move the mouse on an element to know more about it</source>
         <translation>Bewegen Sie die Maus auf ein Element, um mehr darüber zu erfahren</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="94"/>
+        <location filename="../../map/form_help_map.cpp" line="96"/>
         <source>MAP KEY</source>
         <translation>KARTENLEGENDE</translation>
     </message>
@@ -87,137 +180,137 @@
 <context>
     <name>map::TFormMap</name>
     <message>
-        <location filename="../../map/form_map.cpp" line="40"/>
+        <location filename="../../map/form_map.cpp" line="42"/>
         <source>ORVANE MAP</source>
         <translation>ORVANE KARTE</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="44"/>
+        <location filename="../../map/form_map.cpp" line="46"/>
         <source>Show coverage area</source>
         <translation>Ausleuchtzone anzeigen</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="53"/>
+        <location filename="../../map/form_map.cpp" line="55"/>
         <source>BitMap image (*.bmp)</source>
         <translation>BitMap-Bild (*.bmp)</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="270"/>
+        <location filename="../../map/form_map.cpp" line="274"/>
         <source>&amp;Drawing</source>
         <translation>&amp;Zeichnung</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="271"/>
+        <location filename="../../map/form_map.cpp" line="275"/>
         <source>Visibility pass + Footprint during visibilty (current or next if not visible)</source>
         <translation>Sichtbarer Überflug + Bodenspur während der Sichtbarkeit (aktuell oder nächster, wenn nicht sichtbar)</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="272"/>
+        <location filename="../../map/form_map.cpp" line="276"/>
         <source>Current coverage and next visibilty pass if not currently visible</source>
         <translation>Aktuelle Ausleuchtzone und nächster sichtbarer Überflug, wenn jetzt nicht sichtbar</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="273"/>
+        <location filename="../../map/form_map.cpp" line="277"/>
         <source>Current coverage only</source>
         <translation>Nur aktuelle Ausleuchtzone</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="274"/>
+        <location filename="../../map/form_map.cpp" line="278"/>
         <source>Visibilty pass only (current or next if not currently visible)</source>
         <translation>Nur sichtbarer Überflug (aktuell oder nächster, wenn jetzt nicht sichtbar)</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="275"/>
+        <location filename="../../map/form_map.cpp" line="279"/>
         <source>&amp;Sun</source>
         <translation>&amp;Sonne</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="276"/>
+        <location filename="../../map/form_map.cpp" line="280"/>
         <source>Sun</source>
         <translation>Sonne</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="277"/>
+        <location filename="../../map/form_map.cpp" line="281"/>
         <source>Sun + darkness</source>
         <translation>Sonne + Dunkelheit</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="278"/>
+        <location filename="../../map/form_map.cpp" line="282"/>
         <source>&amp;Options</source>
         <translation>&amp;Optionen</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="279"/>
+        <location filename="../../map/form_map.cpp" line="283"/>
         <source>Grid</source>
         <translation>Gitter</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="280"/>
+        <location filename="../../map/form_map.cpp" line="284"/>
         <source>Refresh</source>
         <translation>Aktualisierung</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="282"/>
+        <location filename="../../map/form_map.cpp" line="286"/>
         <source>every %1 s</source>
         <translation>alle %1 s</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="283"/>
+        <location filename="../../map/form_map.cpp" line="287"/>
         <source>Pen width</source>
         <translation>Strichstärke</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="284"/>
+        <location filename="../../map/form_map.cpp" line="288"/>
         <source>&amp;Centre</source>
         <translation>&amp;Zentrierung</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="285"/>
+        <location filename="../../map/form_map.cpp" line="289"/>
         <source>Longitude 0</source>
         <translation>Länge 0</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="286"/>
+        <location filename="../../map/form_map.cpp" line="290"/>
         <source>Longitude 180</source>
         <translation>Länge 180</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="287"/>
+        <location filename="../../map/form_map.cpp" line="291"/>
         <source>&amp;Zoom</source>
         <translation>&amp;Vergrößerung</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="288"/>
+        <location filename="../../map/form_map.cpp" line="292"/>
         <source>&amp;My Map</source>
         <translation>&amp;Meine Karte</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="289"/>
+        <location filename="../../map/form_map.cpp" line="293"/>
         <source>If centered on longitude 0</source>
         <translation>Wenn auf Länge 0 zentriert</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="290"/>
+        <location filename="../../map/form_map.cpp" line="294"/>
         <source>If centered on longitude 180</source>
         <translation>Wenn auf Länge 180 zentriert</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="294"/>
+        <location filename="../../map/form_map.cpp" line="298"/>
         <source>Stay on top</source>
         <translation>Immer im Vordergrund</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="296"/>
+        <location filename="../../map/form_map.cpp" line="300"/>
         <source>To see full coverage</source>
         <translation>Gesamte Ausleuchtzone anzeigen</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="297"/>
+        <location filename="../../map/form_map.cpp" line="301"/>
         <source>To Clear full coverage</source>
         <translation>Gesamte Ausleuchtzone löschen</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="298"/>
+        <location filename="../../map/form_map.cpp" line="302"/>
         <source>Fast motion until next visibility</source>
         <translation>Zeitraffer bis zur nächsten Sichtbarkeit</translation>
     </message>
@@ -228,7 +321,7 @@
     </message>
     <message>
         <location filename="../../map/form_map_draw.cpp" line="139"/>
-        <location filename="../../map/form_map_watch.cpp" line="177"/>
+        <location filename="../../map/form_map_watch.cpp" line="178"/>
         <source>Violet: Current coverage; Satellite not visible</source>
         <translation>Violett: aktuelle Ausleuchtzone; Satellit nicht sichtbar</translation>
     </message>
@@ -238,22 +331,22 @@
         <translation>Schwarz: nächster sichtbarer Überflug am</translation>
     </message>
     <message>
-        <location filename="../../map/form_map_watch.cpp" line="127"/>
+        <location filename="../../map/form_map_watch.cpp" line="128"/>
         <source>Black: Full coverage</source>
         <translation>Schwarz: gesamte Ausleuchtzone</translation>
     </message>
     <message>
-        <location filename="../../map/form_map_watch.cpp" line="222"/>
+        <location filename="../../map/form_map_watch.cpp" line="223"/>
         <source>SUN</source>
         <translation>SONNE</translation>
     </message>
     <message>
-        <location filename="../../map/form_map_watch.cpp" line="231"/>
+        <location filename="../../map/form_map_watch.cpp" line="232"/>
         <source>next visibility</source>
         <translation>nächste Sichtbarkeit</translation>
     </message>
     <message>
-        <location filename="../../map/form_map_watch.cpp" line="235"/>
+        <location filename="../../map/form_map_watch.cpp" line="236"/>
         <source>current position</source>
         <translation>aktuelle Position</translation>
     </message>
@@ -311,6 +404,11 @@
         <location filename="../../map/form_map_user.cpp" line="94"/>
         <source>Bitmap error</source>
         <translation>Bitmap-Fehler</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_map_export.cpp" line="71"/>
+        <source>Can&apos;t create %1</source>
+        <translation>%1 kann nicht erstellt werden</translation>
     </message>
 </context>
 </TS>

@@ -2,84 +2,177 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>map::TFormHTML</name>
+    <message>
+        <location filename="../../map/form_html.cpp" line="180"/>
+        <source>HTML disabled</source>
+        <translation>HTML désactivé</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="186"/>
+        <source>Update:</source>
+        <translation>Mise à jour :</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="191"/>
+        <source>Upload disabled</source>
+        <translation>Envoi désactivé</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="197"/>
+        <source>Upload process</source>
+        <translation>Envoi en cours</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="200"/>
+        <source>Upload success</source>
+        <translation>Envoi réussi</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="203"/>
+        <source>Upload failure</source>
+        <translation>Échec de l&apos;envoi</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="211"/>
+        <source>The HTML page and relevant image are saved in the &quot;html&quot; directory of Orvane. If upload on ftp server is enabled, give authorization to the firewall.</source>
+        <translation>La page HTML et l&apos;image correspondante sont enregistrées dans le dossier &quot;html&quot; d&apos;Orvane. Si l&apos;envoi sur le serveur ftp est activé, autorisez-le dans le pare-feu.</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="213"/>
+        <source>Check to enable the HTML creation each minute</source>
+        <translation>Cocher pour créer la page HTML chaque minute</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="214"/>
+        <source>Check to upload on ftp server each minute</source>
+        <translation>Cocher pour envoyer sur le serveur ftp chaque minute</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="215"/>
+        <source>Picture size in the page</source>
+        <translation>Taille de l&apos;image dans la page</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="216"/>
+        <source>Original</source>
+        <translation>Taille d&apos;origine</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="217"/>
+        <source>Refresh period of the browser (sec)</source>
+        <translation>Période de rafraîchissement du navigateur (s)</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="218"/>
+        <source>host: ftp.</source>
+        <translation>hôte : ftp.</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="219"/>
+        <source>host dir:</source>
+        <translation>dossier :</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="220"/>
+        <source>user:</source>
+        <translation>utilisateur :</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="221"/>
+        <source>pw:</source>
+        <translation>mot de passe :</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="222"/>
+        <source>TEST HTML</source>
+        <translation>TESTER HTML</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_html.cpp" line="223"/>
+        <source>TEST Upload</source>
+        <translation>TESTER l&apos;envoi</translation>
+    </message>
+</context>
+<context>
     <name>map::TFormHelpMap</name>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="27"/>
+        <location filename="../../map/form_help_map.cpp" line="28"/>
         <source>Local station location</source>
         <translation>Position de la station locale</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="29"/>
+        <location filename="../../map/form_help_map.cpp" line="30"/>
         <source>DX station location (click right to change location)</source>
         <translation>Position de la station DX (clic droit pour la changer)</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="31"/>
+        <location filename="../../map/form_help_map.cpp" line="32"/>
         <source>Current satellite location when visible (*). Refreshed as menu</source>
         <translation>Position actuelle du satellite quand il est visible (*). Rafraîchie selon le menu</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="33"/>
+        <location filename="../../map/form_help_map.cpp" line="34"/>
         <source>Same as above but satellite in eclipse</source>
         <translation>Comme ci-dessus mais satellite en éclipse</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="35"/>
+        <location filename="../../map/form_help_map.cpp" line="36"/>
         <source>Current satellite location if NOT visible. Refreshed every min</source>
         <translation>Position actuelle du satellite s&apos;il n&apos;est PAS visible. Rafraîchie chaque minute</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="37"/>
+        <location filename="../../map/form_help_map.cpp" line="38"/>
         <source>Future satellite location when visible on DD/MM/YY HH:MM (*)</source>
         <translation>Position future du satellite quand il sera visible le JJ/MM/AA HH:MM (*)</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="39"/>
+        <location filename="../../map/form_help_map.cpp" line="40"/>
         <source>Current sun location. Refreshed every 2 min</source>
         <translation>Position actuelle du soleil. Rafraîchie toutes les 2 min</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="41"/>
+        <location filename="../../map/form_help_map.cpp" line="42"/>
         <source>Current coverage if satellite is visible. Refreshed as menu</source>
         <translation>Couverture actuelle si le satellite est visible. Rafraîchie selon le menu</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="43"/>
+        <location filename="../../map/form_help_map.cpp" line="44"/>
         <source>Current coverage of satellite if NOT visible. Refreshed every min</source>
         <translation>Couverture actuelle du satellite s&apos;il n&apos;est PAS visible. Rafraîchie chaque minute</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="45"/>
+        <location filename="../../map/form_help_map.cpp" line="46"/>
         <source>Future coverage when satellte will be visible on DD/MM/YY HH:MM</source>
         <translation>Couverture future quand le satellite sera visible le JJ/MM/AA HH:MM</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="47"/>
+        <location filename="../../map/form_help_map.cpp" line="48"/>
         <source>Future or current orbit until next visibility</source>
         <translation>Orbite future ou actuelle jusqu&apos;à la prochaine visibilité</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="49"/>
+        <location filename="../../map/form_help_map.cpp" line="50"/>
         <source>Footprint during current or future visibility</source>
         <translation>Trace au sol pendant la visibilité actuelle ou future</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="51"/>
+        <location filename="../../map/form_help_map.cpp" line="52"/>
         <source>Day/night transition (Sun). Refreshed every 2 minutes</source>
         <translation>Limite jour/nuit (Soleil). Rafraîchie toutes les 2 minutes</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="52"/>
+        <location filename="../../map/form_help_map.cpp" line="53"/>
         <source>* : asterisk = satellite in eclipse</source>
         <translation>* : astérisque = satellite en éclipse</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="54"/>
+        <location filename="../../map/form_help_map.cpp" line="55"/>
         <source>Move the mouse on an element to know more about it</source>
         <translation>Placez la souris sur un élément pour en savoir plus</translation>
     </message>
     <message>
-        <location filename="../../map/form_help_map.cpp" line="94"/>
+        <location filename="../../map/form_help_map.cpp" line="96"/>
         <source>MAP KEY</source>
         <translation>LÉGENDE DE LA CARTE</translation>
     </message>
@@ -87,137 +180,137 @@
 <context>
     <name>map::TFormMap</name>
     <message>
-        <location filename="../../map/form_map.cpp" line="40"/>
+        <location filename="../../map/form_map.cpp" line="42"/>
         <source>ORVANE MAP</source>
         <translation>ORVANE CARTE</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="44"/>
+        <location filename="../../map/form_map.cpp" line="46"/>
         <source>Show coverage area</source>
         <translation>Afficher la zone de couverture</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="53"/>
+        <location filename="../../map/form_map.cpp" line="55"/>
         <source>BitMap image (*.bmp)</source>
         <translation>Image BitMap (*.bmp)</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="270"/>
+        <location filename="../../map/form_map.cpp" line="274"/>
         <source>&amp;Drawing</source>
         <translation>&amp;Dessin</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="271"/>
+        <location filename="../../map/form_map.cpp" line="275"/>
         <source>Visibility pass + Footprint during visibilty (current or next if not visible)</source>
         <translation>Passage visible + trace pendant la visibilité (actuel ou suivant si non visible)</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="272"/>
+        <location filename="../../map/form_map.cpp" line="276"/>
         <source>Current coverage and next visibilty pass if not currently visible</source>
         <translation>Couverture actuelle et prochain passage visible s&apos;il n&apos;est pas visible actuellement</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="273"/>
+        <location filename="../../map/form_map.cpp" line="277"/>
         <source>Current coverage only</source>
         <translation>Couverture actuelle seulement</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="274"/>
+        <location filename="../../map/form_map.cpp" line="278"/>
         <source>Visibilty pass only (current or next if not currently visible)</source>
         <translation>Passage visible seulement (actuel ou suivant s&apos;il n&apos;est pas visible actuellement)</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="275"/>
+        <location filename="../../map/form_map.cpp" line="279"/>
         <source>&amp;Sun</source>
         <translation>&amp;Soleil</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="276"/>
+        <location filename="../../map/form_map.cpp" line="280"/>
         <source>Sun</source>
         <translation>Soleil</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="277"/>
+        <location filename="../../map/form_map.cpp" line="281"/>
         <source>Sun + darkness</source>
         <translation>Soleil + obscurité</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="278"/>
+        <location filename="../../map/form_map.cpp" line="282"/>
         <source>&amp;Options</source>
         <translation>&amp;Options</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="279"/>
+        <location filename="../../map/form_map.cpp" line="283"/>
         <source>Grid</source>
         <translation>Grille</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="280"/>
+        <location filename="../../map/form_map.cpp" line="284"/>
         <source>Refresh</source>
         <translation>Rafraîchissement</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="282"/>
+        <location filename="../../map/form_map.cpp" line="286"/>
         <source>every %1 s</source>
         <translation>toutes les %1 s</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="283"/>
+        <location filename="../../map/form_map.cpp" line="287"/>
         <source>Pen width</source>
         <translation>Épaisseur du trait</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="284"/>
+        <location filename="../../map/form_map.cpp" line="288"/>
         <source>&amp;Centre</source>
         <translation>&amp;Centrage</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="285"/>
+        <location filename="../../map/form_map.cpp" line="289"/>
         <source>Longitude 0</source>
         <translation>Longitude 0°</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="286"/>
+        <location filename="../../map/form_map.cpp" line="290"/>
         <source>Longitude 180</source>
         <translation>Longitude 180°</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="287"/>
+        <location filename="../../map/form_map.cpp" line="291"/>
         <source>&amp;Zoom</source>
         <translation>&amp;Agrandissement</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="288"/>
+        <location filename="../../map/form_map.cpp" line="292"/>
         <source>&amp;My Map</source>
         <translation>&amp;Ma carte</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="289"/>
+        <location filename="../../map/form_map.cpp" line="293"/>
         <source>If centered on longitude 0</source>
         <translation>Si centrée sur la longitude 0</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="290"/>
+        <location filename="../../map/form_map.cpp" line="294"/>
         <source>If centered on longitude 180</source>
         <translation>Si centrée sur la longitude 180</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="294"/>
+        <location filename="../../map/form_map.cpp" line="298"/>
         <source>Stay on top</source>
         <translation>Toujours au premier plan</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="296"/>
+        <location filename="../../map/form_map.cpp" line="300"/>
         <source>To see full coverage</source>
         <translation>Pour voir la couverture complète</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="297"/>
+        <location filename="../../map/form_map.cpp" line="301"/>
         <source>To Clear full coverage</source>
         <translation>Pour effacer la couverture complète</translation>
     </message>
     <message>
-        <location filename="../../map/form_map.cpp" line="298"/>
+        <location filename="../../map/form_map.cpp" line="302"/>
         <source>Fast motion until next visibility</source>
         <translation>Mouvement rapide jusqu&apos;à la prochaine visibilité</translation>
     </message>
@@ -228,7 +321,7 @@
     </message>
     <message>
         <location filename="../../map/form_map_draw.cpp" line="139"/>
-        <location filename="../../map/form_map_watch.cpp" line="177"/>
+        <location filename="../../map/form_map_watch.cpp" line="178"/>
         <source>Violet: Current coverage; Satellite not visible</source>
         <translation>Violet : couverture actuelle ; satellite non visible</translation>
     </message>
@@ -238,22 +331,22 @@
         <translation>Noir : prochain passage visible le</translation>
     </message>
     <message>
-        <location filename="../../map/form_map_watch.cpp" line="127"/>
+        <location filename="../../map/form_map_watch.cpp" line="128"/>
         <source>Black: Full coverage</source>
         <translation>Noir : couverture complète</translation>
     </message>
     <message>
-        <location filename="../../map/form_map_watch.cpp" line="222"/>
+        <location filename="../../map/form_map_watch.cpp" line="223"/>
         <source>SUN</source>
         <translation>SOLEIL</translation>
     </message>
     <message>
-        <location filename="../../map/form_map_watch.cpp" line="231"/>
+        <location filename="../../map/form_map_watch.cpp" line="232"/>
         <source>next visibility</source>
         <translation>prochaine visibilité</translation>
     </message>
     <message>
-        <location filename="../../map/form_map_watch.cpp" line="235"/>
+        <location filename="../../map/form_map_watch.cpp" line="236"/>
         <source>current position</source>
         <translation>position actuelle</translation>
     </message>
@@ -311,6 +404,11 @@
         <location filename="../../map/form_map_user.cpp" line="94"/>
         <source>Bitmap error</source>
         <translation>Erreur de bitmap</translation>
+    </message>
+    <message>
+        <location filename="../../map/form_map_export.cpp" line="71"/>
+        <source>Can&apos;t create %1</source>
+        <translation>Impossible de créer %1</translation>
     </message>
 </context>
 </TS>
