@@ -37,9 +37,10 @@ std::optional<double> Signed(const QString& text, QChar positive, QChar negative
   if (t.size() < 2) return std::nullopt;
   const QChar letter = t.back().toUpper();
   if (letter != positive && letter != negative) return std::nullopt;
+  const std::string number = t.left(t.size() - 1).toStdString();
+  const char separator = number.find(',') != std::string::npos ? ',' : '.';
   long double value = 0;
-  if (!orbit::ParseDecimal(t.left(t.size() - 1).toStdString(), ',', &value))
-    return std::nullopt;
+  if (!orbit::ParseDecimal(number, separator, &value)) return std::nullopt;
   return letter == negative ? -static_cast<double>(value) : static_cast<double>(value);
 }
 

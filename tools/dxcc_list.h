@@ -31,7 +31,7 @@ std::vector<DxccEntry> ReadDxccList(const QString& path = QString::fromLatin1(kD
 QString DxccEntryText(const DxccEntry& entry, QChar separator = QLatin1Char('\t'));
 
 // Latitude (north positive) of "35,83N" / "12,5S", longitude (east positive) of "14,58E" /
-// "120,5W", read with the comma as decimal separator. Nothing for any other text.
+// "120.5W", the decimal separator "," or ".". Nothing for any other text.
 std::optional<double> PlaceLatitude(const QString& text);
 std::optional<double> PlaceLongitude(const QString& text);
 

@@ -1,6 +1,7 @@
 // The sun and moon models against PyEphem (tests/tools/data/make_ephem_reference.py).
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -20,6 +21,13 @@ struct Reference {
   double lat = 0, lon = 0, azimuth = 0, elevation = 0, distance = 0, rate = 0;
 };
 
+// The file's numbers have a period whatever the locale.
+double Number(const std::string& text) {
+  double v = 0;
+  std::from_chars(text.data(), text.data() + text.size(), v);
+  return v;
+}
+
 std::vector<Reference> LoadReference() {
   std::ifstream in(std::string(ORVANE_TOOLS_TEST_DATA) + "/ephem_reference.csv");
   std::vector<Reference> out;
@@ -34,12 +42,12 @@ std::vector<Reference> LoadReference() {
     int y, mo, d, h, mi, sec;
     std::sscanf(f[1].c_str(), "%d/%d/%d %d:%d:%d", &y, &mo, &d, &h, &mi, &sec);
     r.utc = orbit::EncodeDateTimeValue(y, mo, d, h, mi, sec);
-    r.lat = std::stod(f[2]);
-    r.lon = std::stod(f[3]);
-    r.azimuth = std::stod(f[4]);
-    r.elevation = std::stod(f[5]);
-    r.distance = std::stod(f[6]);
-    r.rate = std::stod(f[7]);
+    r.lat = Number(f[2]);
+    r.lon = Number(f[3]);
+    r.azimuth = Number(f[4]);
+    r.elevation = Number(f[5]);
+    r.distance = Number(f[6]);
+    r.rate = Number(f[7]);
     out.push_back(r);
   }
   return out;
