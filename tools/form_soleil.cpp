@@ -54,6 +54,7 @@ void TFormSoleil::showEvent(QShowEvent* event) {
   SpeedButtonTrackSoleil->setEnabled(env_.mainTrackEnabled && env_.mainTrackEnabled());
   if (env_.station) station_ = env_.station();
   Update();
+  RefreshHint();
   QWidget::showEvent(event);
 }
 
