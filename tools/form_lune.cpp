@@ -16,6 +16,7 @@
 #include <QToolButton>
 
 #include "base/clock.h"
+#include "base/help_button.h"
 #include "base/locale_number.h"
 #include "prediction/ephemeris_row.h"
 #include "tools/sun_view.h"
@@ -60,6 +61,7 @@ TFormLune::TFormLune(MoonWindowEnvironment environment, QWidget* parent)
   connect(MenuAide, &QAction::triggered, this, &TFormLune::MenuAideClick);
   connect(ButtonOKFDoppler, &QPushButton::clicked, this, &TFormLune::ButtonOKFDopplerClick);
   connect(ComboBoxListDX, &QComboBox::activated, this, &TFormLune::ComboBoxListDXChange);
+  base::InstallHelpKey(this, base::kHelpTopicMoon);
   LoadSettings(settings_);
   ApplyLanguage();
 }
@@ -440,7 +442,7 @@ void TFormLune::ComboBoxListDXChange(int index) {
 }
 
 void TFormLune::MenuAideClick() {
-  emit HelpRequested(14);
+  base::ShowTopic(base::kHelpTopicMoon);
 }
 
 void TFormLune::ToggleCoverageButton() {

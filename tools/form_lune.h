@@ -155,8 +155,6 @@ class TFormLune : public QWidget {
   void Closed(const QPoint& position);
   // The EME settings were changed by the panel.
   void SettingsChanged(const MoonSettings& settings);
-  // "?" of the menu: the help topic of the window.
-  void HelpRequested(int topic);
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "base/help_button.h"
 #include "base/locale_number.h"
 #include "tools/tool_widgets.h"
 #include "tracking/antenna_sources.h"
@@ -31,6 +32,7 @@ TFormSoleil::TFormSoleil(ToolWindowEnvironment environment, QWidget* parent)
   grid->addWidget(EditAzSoleil, 1, 0);
   grid->addWidget(EditElSoleil, 1, 1);
   grid->addWidget(SpeedButtonTrackSoleil, 2, 0, 1, 2, Qt::AlignHCenter);
+  grid->addWidget(base::InstallHelp(this, base::kHelpTopicTools), 2, 1, Qt::AlignRight);
   TimerSoleil = new QTimer(this);
   TimerSoleil->setObjectName(QStringLiteral("TimerSoleil"));
   TimerSoleil->setInterval(1000);

@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include "base/catalogue_translator.h"
+#include "base/help_request.h"
 #include "base/locale_number.h"
 #include "orbit/moon.h"
 #include "tool_fixture.h"
@@ -341,6 +342,14 @@ TEST(FormLune, CloseStopsTimersAndTrackingAndDisablesTheButton) {
   EXPECT_FALSE(w.TimerSeconde->isActive());
   EXPECT_FALSE(w.TimerEME->isActive());
   EXPECT_EQ(f.Gs232().back(), "S\r");
+}
+
+TEST(FormLune, HelpTopicFourteenFromTheMenuAndF1) {
+  MoonFixture f;
+  base::RecordingHelp help;
+  TFormLune w(f.Moon());
+  w.MenuAide->trigger();
+  EXPECT_EQ(help.requests, std::vector<QString>{QStringLiteral("topic 14")});
 }
 
 TEST(FormLune, OtherLanguages) {

@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "base/catalogue_translator.h"
+#include "base/help_button.h"
 #include "base/locale_number.h"
 #include "orbit/sun.h"
 #include "tool_fixture.h"
@@ -119,6 +120,16 @@ TEST(FormSoleil, CloseStopsTrackingAndHandsItsPositionBack) {
   EXPECT_FALSE(w.Tracking());
   EXPECT_FALSE(w.TimerSoleil->isActive());
   EXPECT_EQ(f.Gs232().back(), "S\r");
+}
+
+TEST(FormSoleil, HelpButtonAsksForTopicThree) {
+  ToolFixture f;
+  base::RecordingHelp help;
+  TFormSoleil w(f.Environment());
+  auto* button = w.findChild<base::HelpButton*>(QStringLiteral("ButtonHelp"));
+  ASSERT_NE(button, nullptr);
+  button->click();
+  EXPECT_EQ(help.requests, std::vector<QString>{QStringLiteral("topic 3")});
 }
 
 TEST(FormSoleil, OtherLanguages) {
