@@ -157,4 +157,25 @@ QString MoonRowText(const QString& base, Real ownRate, Real dxRate, const EmeFre
   return text;
 }
 
+MutualWindow NextMutualWindow(Real nowUtc, const MoonSite& station,
+                              const std::optional<MoonSite>& dx, Real minimumElevation) {
+  MutualWindow w;
+  const Real start = std::floor(nowUtc * 1440 + 1e-7L) / 1440;
+  for (int k = 0; k <= kMoonSearchMinutes; ++k) {
+    const Real t = start + k * kMinute;
+    const orbit::MoonPosition m = MoonAt(t, station);
+    bool up = m.elevation >= minimumElevation;
+    if (up && dx) up = DxRangeAt(t, m, *dx, minimumElevation) != 0;
+    if (!w.found && up) {
+      w.found = true;
+      w.startUtc = t;
+    } else if (w.found && !up) {
+      w.endFound = true;
+      w.endUtc = t;
+      break;
+    }
+  }
+  return w;
+}
+
 }  // namespace tools

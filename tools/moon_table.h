@@ -91,4 +91,16 @@ QString MoonRowText(const QString& base, Real ownRate, Real dxRate, const EmeFre
 // Doppler of the path to the DX station at Fx: the mean of the two ends, rounded.
 long long PathDoppler(Real ownRate, Real dxRate, const EmeFrequencies& f);
 
+// The next stretch of whole minutes, from the minute of `nowUtc` on and within 48 hours,
+// when the moon stands at or above the minimum elevation at the station and (when given)
+// at the DX station. `endFound` is false when it lasts past the 48 hours.
+struct MutualWindow {
+  bool found = false;
+  Real startUtc = 0;
+  bool endFound = false;
+  Real endUtc = 0;  // the first minute when one of them has lost the moon
+};
+MutualWindow NextMutualWindow(Real nowUtc, const MoonSite& station,
+                              const std::optional<MoonSite>& dx, Real minimumElevation);
+
 }  // namespace tools

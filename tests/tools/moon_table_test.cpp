@@ -185,3 +185,34 @@ TEST(MoonRowText, DopplerOfNineCharactersShowsNotAvailable) {
 
 }  // namespace
 }  // namespace tools
+
+namespace tools {
+namespace {
+
+TEST(NextMutualWindow, BothStationsSeeTheMoonFromStartToEnd) {
+  const Real from = orbit::EncodeDateTimeValue(2023, 1, 15, 0, 0, 0);
+  const MoonSite moscow{55.75L, 37.62L, 0};
+  const MutualWindow w = NextMutualWindow(from, kParis, moscow, 0);
+  ASSERT_TRUE(w.found);
+  ASSERT_TRUE(w.endFound);
+  EXPECT_LT(w.startUtc, w.endUtc);
+  auto both = [&](Real t) {
+    const orbit::MoonPosition m = MoonAt(t, kParis);
+    return m.elevation >= 0 && DxRangeAt(t, m, moscow, 0) != 0;
+  };
+  EXPECT_TRUE(both(w.startUtc));
+  EXPECT_FALSE(both(w.startUtc - kMinute));
+  EXPECT_TRUE(both(w.endUtc - kMinute));
+  EXPECT_FALSE(both(w.endUtc));
+  // Alone, Paris sees it longer than together with Moscow.
+  const MutualWindow alone = NextMutualWindow(from, kParis, std::nullopt, 0);
+  EXPECT_LE(alone.startUtc, w.startUtc);
+  EXPECT_GE(alone.endUtc, w.endUtc);
+  // The polar night: nothing within 48 hours.
+  EXPECT_FALSE(NextMutualWindow(orbit::EncodeDateTimeValue(2025, 1, 24, 0, 0, 0), kNorthPole,
+                                std::nullopt, 0)
+                   .found);
+}
+
+}  // namespace
+}  // namespace tools
