@@ -41,7 +41,14 @@ class QWidget;
 class QHBoxLayout;
 class QKeyEvent;
 
+namespace tools {
+class TFormLune;
+class TFormSoleil;
+struct ToolStation;
+}  // namespace tools
+
 namespace tracking {
+class AntennaSources;
 class PageControlAntenne;
 class PrinterPortSenders;
 class ReportSink;
@@ -221,6 +228,13 @@ class TForm1 : public QMainWindow {
   void BitBtnAntenneClick();
   void ComboBoxModeClick(int index);
 
+  // ----- Sun and moon windows (form1_tools.cpp).
+  tools::TFormSoleil* SunWindow() const { return formSoleil_; }
+  tools::TFormLune* MoonWindow() const { return formLune_; }
+  tracking::AntennaSources& Sources() { return *antennaSources_; }
+  void MenuSoleilClick();
+  void MenuLuneClick();
+
   QMenu* MenuFichier = nullptr;
   QAction* MenuRename = nullptr;
   QAction* MenuSaveEph = nullptr;
@@ -363,6 +377,12 @@ class TForm1 : public QMainWindow {
   void SelectModeLetter(char letter);
   QString MemoFirstLine() const;
   tracking::PassContext CurrentPassContext() const;
+  // form1_tools.cpp
+  void BuildTools();
+  tools::ToolStation ToolStationRecord() const;
+  bool ToolStationReady();
+  void HideToolWindows();
+  void ReopenMoonWindow();
   // form1_quit.cpp
   void RecordCompactPosition(bool withExtraSize);
   void RecordSettingsGeometry();
@@ -397,6 +417,9 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<tracking::ReportSink> silentSink_;
   std::unique_ptr<tracking::TrackingController> tracking_;
   tracking::TFormAlarm* formAlarm_ = nullptr;
+  std::unique_ptr<tracking::AntennaSources> antennaSources_;
+  tools::TFormSoleil* formSoleil_ = nullptr;  // own top-level windows, deleted with TForm1
+  tools::TFormLune* formLune_ = nullptr;
   QString memoBeforeRebuild_;
   Real displayedAzimuth_ = 0;  // what EditAzimut shows, in degrees  // first memo line when the explorer is rebuilt
 
