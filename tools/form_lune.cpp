@@ -149,7 +149,10 @@ void TFormLune::ShowDateTime(Real nowUtc) {
   if (env_.display24h && env_.display24h()) {
     time = t.time().toString(QStringLiteral("HH:mm:ss"));
   } else {
-    time = locale.toString(t.time(), QLocale::LongFormat);
+    // The long time format without its zone name: the value carries no zone.
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QLatin1Char('t'));
+    time = t.time().toString(format.trimmed());
   }
   StaticTextDateTime->setText(locale.toString(t.date(), QLocale::ShortFormat) +
                               QLatin1Char(' ') + time +
@@ -431,8 +434,8 @@ void TFormLune::ButtonOKFDopplerClick() {
 
 void TFormLune::ComboBoxListDXChange(int index) {
   if (index < 0) return;
-  const QString entry = ComboBoxListDX->itemText(index);
-  ComboBoxListDX->setToolTip(entry);
+  const QString entry = ComboBoxListDX->itemData(index).toString();
+  ComboBoxListDX->setToolTip(ComboBoxListDX->itemText(index));
   const auto locator = EntryLocator(entry, listSeparator_);
   if (!locator) {
     if (env_.tools.sounds) env_.tools.sounds->Beep();

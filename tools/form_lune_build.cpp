@@ -236,7 +236,13 @@ void TFormLune::FillDxList() {
   const QSignalBlocker quiet(ComboBoxListDX);
   const int current = ComboBoxListDX->currentIndex();
   ComboBoxListDX->clear();
-  for (const DxccEntry& e : dxcc_) ComboBoxListDX->addItem(DxccEntryText(e, listSeparator_));
+  // A TAB would open a wide gap in the list: it shows as blanks, the entry keeps it.
+  for (const DxccEntry& e : dxcc_) {
+    const QString entry = DxccEntryText(e, listSeparator_);
+    QString shown = entry;
+    shown.replace(QLatin1Char('\t'), QStringLiteral("   "));
+    ComboBoxListDX->addItem(shown, entry);
+  }
   ComboBoxListDX->setCurrentIndex(current < ComboBoxListDX->count() ? current : -1);
 }
 

@@ -52,12 +52,13 @@ struct MoonFixture : ToolFixture {
       utc = u;
       ++utcClicks;
     };
-    env.display24h = [] { return true; };
+    env.display24h = [this] { return h24; };
     env.world = world;
     return env;
   }
   tracking::RecordingReportSink sink;
   bool utc = true;
+  bool h24 = true;
   int utcClicks = 0;
   QImage world;
 };
@@ -230,6 +231,9 @@ TEST(FormLune, DxccChoiceFillsTheDxLocator) {
   w.ComboBoxListDXChange(malta);
   EXPECT_EQ(w.EditLocatorDX->text(), QStringLiteral("JM75FV"));
   EXPECT_EQ(w.ComboBoxListDX->toolTip(), w.ComboBoxListDX->itemText(malta));
+  EXPECT_EQ(w.ComboBoxListDX->itemText(malta), QStringLiteral("9H   Malta (Eu)   35,88N   14,42E   UTC+1"));
+  EXPECT_EQ(w.ComboBoxListDX->itemData(malta).toString(),
+            QStringLiteral("9H\tMalta (Eu)\t35,88N\t14,42E\tUTC+1"));
   // Another separator, the same place.
   w.SetListSeparator(QLatin1Char('/'));
   EXPECT_TRUE(w.ComboBoxListDX->itemText(malta).startsWith(QStringLiteral("9H/Malta (Eu)/")));
@@ -325,6 +329,11 @@ TEST(FormLune, TimeModeIsTheMainWindowsAndChangesTheRows) {
   w.SetUtcDisplay(false);
   EXPECT_TRUE(w.StaticTextDateTime->text().endsWith(QStringLiteral(" LOC")));
   EXPECT_EQ(f.utcClicks, 1);
+  // The locale's own time: no zone name of its own before " LOC".
+  f.h24 = false;
+  w.TimerSecondeTimer();
+  EXPECT_FALSE(w.StaticTextDateTime->text().contains(QStringLiteral("UTC")))
+      << w.StaticTextDateTime->text().toStdString();
 }
 
 TEST(FormLune, CloseStopsTimersAndTrackingAndDisablesTheButton) {
