@@ -61,7 +61,6 @@ TForm1::TForm1(Form1Environment environment, QWidget* parent)
   // Unit start: what existed before this run touches anything.
   settingsFileExisted_ = QFileInfo::exists(ProgramFile(QString::fromLatin1(kSettingsFileName)));
   radioDataExisted_ = QFileInfo::exists(ProgramFile(QStringLiteral("Orvane.dat")));
-  groups_ = std::make_unique<GroupModel>(env_.programFolder);
   search_.clock = env_.clock;
   search_.rememberedTickTime = &previousTickTime_;
   BuildWidgets();

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/form1_countdown.h"
-#include "app/form1_group_model.h"
+#include "app/countdown_slot.h"
+#include "app/groups.h"
 #include "app/form1_seams.h"
 #include "app/languages.h"
 #include "app/settings.h"
@@ -137,7 +137,8 @@ class TForm1 : public QMainWindow {
   TFormRename* RenameWindow() const { return formRename_; }
   QListWidget* GroupList(int group) const;  // group 1..10
   QLineEdit* GroupFileEdit(int group) const;
-  GroupModel& Groups() { return *groups_; }
+  const GroupTable& Groups() const { return settings_.groups; }
+  const RenameTable& Renames() const { return settings_.renames; }
   QString SelectedName(int group, int slot) const;
   QString HelpFile() const { return helpFile_; }
   bool MinuteChanged() const { return minuteChanged_; }
@@ -329,6 +330,7 @@ class TForm1 : public QMainWindow {
   // form1_groups.cpp
   void ConnectGroups();
   void FillGroupList(int group, const GroupFileResult& file);
+  Group& GroupRecord(int group);
   void ListBoxSatellitesMouseUp(int group, Qt::MouseButton button, const QPoint& position);
   void ButtonParcourirFichier2lignesClick(int group);
   void EditFichier2LignesChange(int group);
@@ -340,7 +342,7 @@ class TForm1 : public QMainWindow {
   void SetGroupMenuEntry(int group, bool enabled, bool checked);
   bool SameSelection(int a, int b) const;
   void SortRenames();
-  void RenameAccepted(const RenameRows& rows);
+  void RenameAccepted(const RenameTable& rows);
   void OpenRenameWindow(const QString& pendingName, const QString& pendingNumber);
   void WriteDataFile(const QString& name, const std::vector<std::string>& lines, bool readOnly);
   // form1_passes.cpp
@@ -392,7 +394,6 @@ class TForm1 : public QMainWindow {
   Settings settings_;
   StationRecord station_;
   TranslatingDialogs translatingDialogs_;
-  std::unique_ptr<GroupModel> groups_;
   QStringList keys_;  // `SatelliteKeys` of the active group's list
   QString currentElementFile_;
   QString helpFile_;

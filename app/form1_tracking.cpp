@@ -360,9 +360,7 @@ void TForm1::StopTrackingForSettings() {
   if (tracking_->TrackingActive) {
     SpeedButtonTrackClick();
   } else {
-    std::optional<tracking::Dialect> dialect;
-    if (antennaSetup_->selected) dialect = tracking::DialectOf(*antennaSetup_->selected);
-    bank_->StopAllRotators(dialect, false);
+    bank_->StopAllRotators(antennaSetup_->selected, false);
   }
   if (const auto selected = PageControlAntenne->Selected())
     PageControlAntenne->setCurrentIndex(tracking::IndexOf(*selected));
@@ -372,9 +370,7 @@ void TForm1::StopTrackingForSettings() {
 // host-mode choice. No tick runs after this.
 void TForm1::ParkAndStopRotatorsForQuit() {
   tracking_->Quitting = true;
-  std::optional<tracking::Dialect> dialect;
-  if (antennaSetup_->selected) dialect = tracking::DialectOf(*antennaSetup_->selected);
-  bank_->Quit(dialect, antennaSetup_->configs);
+  bank_->Quit(antennaSetup_->selected, antennaSetup_->configs);
 }
 
 }  // namespace app

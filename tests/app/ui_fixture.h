@@ -128,7 +128,7 @@ class UiTest : public ::testing::Test {
   base::RecordingSounds sounds;
   base::RecordingDialogs dialogs;
   Form1Seams seams;
-  // Rotator transports in the order of tracking::kSerialDialects (GS-232 first).
+  // Rotator transports in the order of tracking::kSerialInterfaces (GS-232 first).
   std::array<tracking::RecordingSerialLink, 6> serial;
   tracking::RecordingArswin arswin;
   tracking::RecordingLauncher launcher;
