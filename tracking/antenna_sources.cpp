@@ -42,13 +42,9 @@ void AntennaSources::Start(AntennaSource source) {
 }
 
 void AntennaSources::Stop(AntennaSource) {
-  std::optional<Dialect> dialect;
-  if (setup_.selected) {
-    if (IsPrinterPort(*setup_.selected))
-      printer_.DisablePortRange(*setup_.selected == Interface::PourSat);
-    dialect = DialectOf(*setup_.selected);
-  }
-  bank_.StopAllRotators(dialect, true);
+  if (setup_.selected && IsPrinterPort(*setup_.selected))
+    printer_.DisablePortRange(*setup_.selected == Interface::PourSat);
+  bank_.StopAllRotators(setup_.selected, true);
   state_.Reset();
 }
 

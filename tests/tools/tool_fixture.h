@@ -38,7 +38,7 @@ struct ToolFixture : tracking::testing::ControllerFixture {
     env.mainTrackHint = [] { return QStringLiteral("Tracking with GS232"); };
     return env;
   }
-  std::vector<std::string>& Gs232() { return Link(tracking::Dialect::GS232).writes; }
+  std::vector<std::string>& Gs232() { return Link(tracking::Interface::Gs232).writes; }
 
   base::TestClock clock;
   ToolStation station;

@@ -48,7 +48,7 @@ struct SourcesFixture : ControllerFixture {
     sources->Start(s);
     ToolOf(s).on = true;
   }
-  std::vector<std::string>& Gs232() { return Link(Dialect::GS232).writes; }
+  std::vector<std::string>& Gs232() { return Link(Interface::Gs232).writes; }
 
   Tool sun, moon;
   int loopResumes = 0;
@@ -69,7 +69,7 @@ TEST(AntennaSources, StartingOneReleasesTheOtherWhoseStopForgetsThePosition) {
   // The same position is sent again for the new source: nothing was remembered.
   EXPECT_TRUE(f.sources->Send(AntennaSource::Sun, 100, 20));
   EXPECT_EQ(f.Gs232(), (std::vector<std::string>{"W100 020\r", "S\r", "W100 020\r"}));
-  const std::vector<std::string>& events = f.Link(Dialect::GS232).events;
+  const std::vector<std::string>& events = f.Link(Interface::Gs232).events;
   const auto stop = std::find(events.begin(), events.end(), "write S\r");
   ASSERT_NE(stop, events.end());
   ASSERT_NE(stop + 1, events.end());
@@ -95,7 +95,7 @@ TEST(AntennaSources, ToolWindowAndTrackingLoopExcludeEachOther) {
 
 TEST(AntennaSources, PortThatDoesNotOpenReleasesTheSourceWithTheMessage) {
   SourcesFixture f;
-  f.Link(Dialect::GS232).openable = false;
+  f.Link(Interface::Gs232).openable = false;
   f.StartTool(AntennaSource::Moon);
   EXPECT_FALSE(f.sources->Send(AntennaSource::Moon, 10, 10));
   EXPECT_FALSE(f.moon.on);
