@@ -10,6 +10,9 @@
 #include "prediction/form_date.h"
 #include "prediction/form_print.h"
 #include "prediction/panel_explorer.h"
+#include "sharing/dde_server.h"
+#include "sharing/report_sink.h"
+#include "sharing/tcp_server.h"
 #include "tracking/antenna_setup.h"
 #include "tracking/form_alarm.h"
 #include "tracking/printer_port_seam.h"
@@ -67,6 +70,7 @@ TForm1::TForm1(Form1Environment environment, QWidget* parent)
   BuildMenus();
   ConnectExplorer();
   BuildTracking();
+  BuildServers();
   // The faces set their own sizes; the compact list may be smaller than the settings panel.
   layout()->setSizeConstraint(QLayout::SetNoConstraint);
   ConnectStation();

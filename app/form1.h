@@ -61,6 +61,13 @@ struct CommandState;
 struct PassContext;
 }  // namespace tracking
 
+namespace sharing {
+class DdeServer;
+class GroupBoxServer;
+class SharingReportSink;
+class TcpServer;
+}  // namespace sharing
+
 namespace prediction {
 class PanelExplorer;
 class TFormDate;
@@ -235,6 +242,14 @@ class TForm1 : public QMainWindow {
   tracking::AntennaSources& Sources() { return *antennaSources_; }
   void MenuSoleilClick();
   void MenuLuneClick();
+  // ----- Data sharing: the server group of the settings panel and the report road that
+  // the tick and the moon window publish through (the DDE item and the TCP clients).
+  QPushButton* BitBtnServer = nullptr;
+  sharing::GroupBoxServer* GroupBoxServer = nullptr;
+  sharing::TcpServer& TcpServer() { return *tcpServer_; }
+  sharing::DdeServer& DdeServer() { return *ddeServer_; }
+  tracking::ReportSink& Reports();
+  void BitBtnServerClick();
 
   QMenu* MenuFichier = nullptr;
   QAction* MenuRename = nullptr;
@@ -385,6 +400,11 @@ class TForm1 : public QMainWindow {
   bool ToolStationReady();
   void HideToolWindows();
   void ReopenMoonWindow();
+  // form1_server.cpp
+  void BuildServers();
+  void RetranslateServer();
+  void ApplyServerSettings();
+  void CollectServerSettings();
   // form1_quit.cpp
   void RecordCompactPosition(bool withExtraSize);
   void RecordSettingsGeometry();
@@ -415,12 +435,14 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<tracking::CommandState> commandState_;
   std::unique_ptr<tracking::AntennaSetup> antennaSetup_;
   std::unique_ptr<tracking::PrinterPortSenders> noPrinterPorts_;
-  std::unique_ptr<tracking::ReportSink> silentSink_;
   std::unique_ptr<tracking::TrackingController> tracking_;
   tracking::TFormAlarm* formAlarm_ = nullptr;
   std::unique_ptr<tracking::AntennaSources> antennaSources_;
   tools::TFormSoleil* formSoleil_ = nullptr;  // own top-level windows, deleted with TForm1
   tools::TFormLune* formLune_ = nullptr;
+  std::unique_ptr<sharing::TcpServer> tcpServer_;
+  std::unique_ptr<sharing::DdeServer> ddeServer_;
+  std::unique_ptr<sharing::SharingReportSink> sharingSink_;
   QString memoBeforeRebuild_;
   Real displayedAzimuth_ = 0;  // what EditAzimut shows, in degrees  // first memo line when the explorer is rebuilt
 

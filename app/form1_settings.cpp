@@ -54,6 +54,7 @@ void TForm1::ApplySettingsToControls() {
     GroupFileEdit(g)->setText(group.elementFile);
   }
   activeGroup_ = std::clamp(s.activeGroup, 1, kGroupCount);
+  ApplyServerSettings();
 }
 
 void TForm1::ApplyGroupMenuFromSettings() {
@@ -91,6 +92,7 @@ void TForm1::CaptureGeometryForSave() {
 void TForm1::CollectSettingsFromControls() {
   SaveExplorerSettings();
   StoreAntennaSettings();
+  CollectServerSettings();
   Settings& s = settings_;
   Language language = languages_.Current();
   if (MenuEspagnol->isChecked())

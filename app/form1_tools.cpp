@@ -69,9 +69,7 @@ void TForm1::BuildTools() {
 
   tools::MoonWindowEnvironment moon;
   moon.tools = env;
-  moon.reportSink = [this]() -> tracking::ReportSink* {
-    return env_.reportSink != nullptr ? env_.reportSink : silentSink_.get();
-  };
+  moon.reportSink = [this]() -> tracking::ReportSink* { return &Reports(); };
   moon.utcDisplay = [this] { return MenuTU->isChecked(); };
   moon.setUtcDisplay = [this](bool utc) {
     if (MenuTU->isChecked() != utc) MenuTU->trigger();
