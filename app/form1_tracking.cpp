@@ -92,6 +92,7 @@ void TForm1::BuildTracking() {
   host.stopOtherSources = [this] {  // sun and moon windows let go of the rotator
     if (antennaSources_) antennaSources_->Start(tracking::AntennaSource::TrackingLoop);
   };
+  ConnectMapToTick(host);
   tracking_ = std::make_unique<tracking::TrackingController>(*bank_, *commandState_,
                                                              *antennaSetup_, *printer, host);
 
