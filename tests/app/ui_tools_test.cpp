@@ -3,12 +3,16 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
+#include <QHostAddress>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTcpServer>
 #include <QTest>
 #include <QToolButton>
 
+#include "sharing/tcp_server.h"
 #include "tests/app/ui_fixture.h"
+#include "tests/sharing/net_fixture.h"
 #include "tools/form_lune.h"
 #include "tools/form_soleil.h"
 #include "tracking/form_alarm.h"
@@ -158,6 +162,37 @@ TEST_F(ToolsUiTest, SettingsPanelPutsTheToolWindowsAway) {
   // EXPLORE computes again; the moon window that was open comes back.
   f.BitBtn_OK_Location->click();
   EXPECT_TRUE(f.MoonWindow()->isVisible());
+}
+
+// The moon's line takes the program's own road to a real TCP client, next to the tick's.
+TEST_F(ToolsUiTest, MoonLineReachesATcpClientOfTheProgramsServer) {
+  realReports = true;
+  QTcpServer probe;
+  ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+  const quint16 port = probe.serverPort();
+  probe.close();
+  TForm1& f = StartComputed({QStringLiteral("TCPIP_PORT=%1").arg(port),
+                             QStringLiteral("IP_CHECKED=127.0.0.1")});
+  ASSERT_TRUE(f.TcpServer().Running());
+  sharing::test::LineClient client(port);
+  ASSERT_TRUE(client.WaitLines(1));  // the greeting
+  ASSERT_TRUE(sharing::test::WaitUntil([&] { return f.Reports().TcpClientConnected(); }));
+  f.MenuLune->trigger();
+  tools::TFormLune& moon = *f.MoonWindow();
+  ASSERT_TRUE(moon.LastSecond().visible);
+  moon.TimerSecondeTimer();
+  auto moonLines = [&] {
+    QList<QByteArray> found;
+    for (const QByteArray& line : client.lines_)
+      if (line.startsWith("MOON AZ:")) found.append(line);
+    return found;
+  };
+  ASSERT_TRUE(sharing::test::WaitUntil([&] { return !moonLines().isEmpty(); }));
+  const QByteArray line = moonLines().back();
+  EXPECT_TRUE(line.endsWith(" AH:Y\r\n")) << line.toStdString();
+  // The azimuth of the line is the one the window shows, with a period.
+  const QString az = moon.EditAzLune->text().replace(QLatin1Char(','), QLatin1Char('.'));
+  EXPECT_TRUE(line.startsWith(("MOON AZ:" + az + " EL:").toLatin1())) << line.toStdString();
 }
 
 TEST_F(ToolsUiTest, LanguageOfTheMainWindowReachesTheToolWindows) {
