@@ -233,9 +233,11 @@ void TFormLune::ShowTableTexts() {
 void TFormLune::ShowDopplerTexts(const MoonSecond* second) {
   const QString ft = base::FormatUserFixed(ownGhz_, 3);
   const QString fx = base::FormatUserFixed(dxGhz_, 3);
-  const QString dx = dxLocator_.isEmpty() ? QStringLiteral("None") : dxLocator_;
+  const QString dx = dxLocator_.isEmpty() ? tr("None") : dxLocator_;
+  // The star refers to the self-Doppler column of the table header.
+  const QString selfPrefix = tr("*SELF-DOPPLER @Ft=");
   if (second == nullptr) {
-    StaticTextDoppler->setText(QStringLiteral("*SELF-DOPPLER @Ft=") + ft + QStringLiteral("GHz"));
+    StaticTextDoppler->setText(selfPrefix + ft + QStringLiteral("GHz"));
     StaticTextDopplerDX->setText(QStringLiteral("*DX-DOPPLER @Fx=") + fx +
                                  QStringLiteral("GHz  DX=") + dx);
     return;
@@ -243,7 +245,7 @@ void TFormLune::ShowDopplerTexts(const MoonSecond* second) {
   const QString na = QStringLiteral("N/A");
   const QString self = second->selfDoppler ? QString::number(*second->selfDoppler) : na;
   const QString path = second->dxDoppler ? QString::number(*second->dxDoppler) : na;
-  StaticTextDoppler->setText(QStringLiteral("*SELF-DOPPLER @Ft=") + ft + QStringLiteral("GHz.  ") +
+  StaticTextDoppler->setText(selfPrefix + ft + QStringLiteral("GHz.  ") +
                              tr("Current value = ") + self +
                              (second->selfDoppler ? QStringLiteral("Hz") : QString()));
   StaticTextDopplerDX->setText(QStringLiteral("*DX-DOPPLER @Fx=") + fx + QStringLiteral("GHz  DX=") +

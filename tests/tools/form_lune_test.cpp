@@ -369,7 +369,7 @@ TEST(FormLune, OtherLanguages) {
   TFormLune w(f.Moon());
   w.show();
   base::CatalogueTranslator tools(QStringLiteral("tools"));
-  for (const char* code : {"es", "fr", "de", "it"}) {
+  for (const char* code : {"es", "fr", "it", "de"}) {
     ASSERT_TRUE(tools.Apply(QLatin1String(code)));
     QCoreApplication::processEvents();
     EXPECT_TRUE(w.windowTitle().endsWith(QStringLiteral("@JQ00AA"))) << code;
@@ -377,6 +377,10 @@ TEST(FormLune, OtherLanguages) {
     EXPECT_NE(w.LabelWarning->text(), QStringLiteral("Warning: No moonrise in the next 48 hours!"));
     EXPECT_NE(w.LabelEphemerids->text(), QStringLiteral("NEXT VISIBILITY PERIOD"));
   }
+  // German last: the starred line names the column the header calls EIGEN-DOP*.
+  EXPECT_TRUE(w.StaticTextDoppler->text().startsWith(QStringLiteral("*EIGEN-DOPPLER @Ft=")))
+      << w.StaticTextDoppler->text().toStdString();
+  EXPECT_TRUE(w.LabelPositions->text().contains(QStringLiteral("EIGN-DOP*")));
   tools.Apply(QString());
   QCoreApplication::processEvents();
   EXPECT_EQ(w.LabelEphemerids->text(), QStringLiteral("NEXT VISIBILITY PERIOD"));
