@@ -5,6 +5,9 @@
 #include <QSignalBlocker>
 
 #include "prediction/form_24h.h"
+#include "tools/form_lune.h"
+#include "tools/form_soleil.h"
+#include "tracking/antenna_sources.h"
 #include "prediction/form_date.h"
 #include "prediction/form_print.h"
 #include "prediction/panel_explorer.h"
@@ -86,9 +89,13 @@ TForm1::TForm1(Form1Environment environment, QWidget* parent)
   });
   ConnectHelp();
   FormCreate();
+  BuildTools();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  delete formLune_;  // top-level windows without a parent
+  delete formSoleil_;
+}
 
 QString TForm1::ProgramFile(const QString& name) const {
   return env_.programFolder + QLatin1Char('/') + name;

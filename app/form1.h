@@ -41,7 +41,14 @@ class QWidget;
 class QHBoxLayout;
 class QKeyEvent;
 
+namespace tools {
+class TFormLune;
+class TFormSoleil;
+struct ToolStation;
+}  // namespace tools
+
 namespace tracking {
+class AntennaSources;
 class PageControlAntenne;
 class PortIo;
 class PrinterPortBank;
@@ -243,6 +250,12 @@ class TForm1 : public QMainWindow {
   void BitBtnAntenneClick();
   void ComboBoxModeClick(int index);
 
+  // ----- Sun and moon windows (form1_tools.cpp).
+  tools::TFormSoleil* SunWindow() const { return formSoleil_; }
+  tools::TFormLune* MoonWindow() const { return formLune_; }
+  tracking::AntennaSources& Sources() { return *antennaSources_; }
+  void MenuSoleilClick();
+  void MenuLuneClick();
   // ----- Data sharing: the server group of the settings panel and the report road that
   // the tick and the moon window publish through (the DDE item and the TCP clients).
   QPushButton* BitBtnServer = nullptr;
@@ -401,6 +414,12 @@ class TForm1 : public QMainWindow {
   void SelectModeLetter(char letter);
   QString MemoFirstLine() const;
   tracking::PassContext CurrentPassContext() const;
+  // form1_tools.cpp
+  void BuildTools();
+  tools::ToolStation ToolStationRecord() const;
+  bool ToolStationReady();
+  void HideToolWindows();
+  void ReopenMoonWindow();
   // form1_map.cpp
   void BuildMap();
   void ApplyMapSettings();
@@ -449,6 +468,9 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<tracking::PrinterPortBank> printerPorts_;
   std::unique_ptr<tracking::TrackingController> tracking_;
   tracking::TFormAlarm* formAlarm_ = nullptr;
+  std::unique_ptr<tracking::AntennaSources> antennaSources_;
+  tools::TFormSoleil* formSoleil_ = nullptr;  // own top-level windows, deleted with TForm1
+  tools::TFormLune* formLune_ = nullptr;
   std::unique_ptr<sharing::TcpServer> tcpServer_;
   std::unique_ptr<sharing::DdeServer> ddeServer_;
   std::unique_ptr<sharing::SharingReportSink> sharingSink_;

@@ -22,6 +22,7 @@
 #include "app/named_widget.h"
 #include "prediction/panel_explorer.h"
 #include "tracking/antenna_setup.h"
+#include "tracking/antenna_sources.h"
 #include "tracking/form_alarm.h"
 #include "tracking/movenow_launcher.h"
 #include "tracking/page_control_antenne.h"
@@ -81,6 +82,9 @@ void TForm1::BuildTracking() {
     formAlarm_->raise();
   };
   host.settingsViewShowing = [this] { return SettingsPanelShowing(); };
+  host.stopOtherSources = [this] {  // sun and moon windows let go of the rotator
+    if (antennaSources_) antennaSources_->Start(tracking::AntennaSource::TrackingLoop);
+  };
   ConnectMapToTick(host);
   tracking_ = std::make_unique<tracking::TrackingController>(*bank_, *commandState_,
                                                              *antennaSetup_, *printerPorts_, host);

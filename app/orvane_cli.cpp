@@ -17,6 +17,7 @@
 #include "prediction/ephemeris_row.h"
 #include "prediction/pass_search.h"
 #include "prediction/slot_text.h"
+#include "tools/moon_session.h"
 
 namespace {
 
@@ -28,7 +29,8 @@ const char* kUsage =
     "                    [--offset HOURS] [--start \"YYYY-MM-DD HH:MM\"] [--min-elevation DEG]\n"
     "                    [--count N] [--utc]\n"
     "  orvane-cli sun  --lat DEG --lon DEG [--at \"YYYY-MM-DD HH:MM:SS\"]\n"
-    "  orvane-cli moon --lat DEG --lon DEG [--at \"YYYY-MM-DD HH:MM:SS\"]\n"
+    "  orvane-cli moon --lat DEG --lon DEG [--at \"YYYY-MM-DD HH:MM:SS\"] [--alt M]\n"
+    "                  [--freq MHZ] [--dx-lat DEG --dx-lon DEG] [--window] [--min-elevation DEG]\n"
     "  orvane-cli list --elements FILE\n"
     "\n"
     "passes  prints, for each of N successive passes above the minimum elevation (default 0),\n"
@@ -36,7 +38,11 @@ const char* kUsage =
     "        (date, eclipse mark *, EL, AZ, RANGE km, ALTIT km, LAT, LONG, PHAse, SQUint,\n"
     "        RX Doppler). Without --name it does so for every valid set of the file.\n"
     "sun     sub-solar point and the sun's azimuth and elevation at the station.\n"
-    "moon    the moon's position and its azimuth, elevation and range at the station.\n"
+    "moon    the moon's position and its azimuth, elevation and range at the station;\n"
+    "        --freq: the EME Doppler of the station's own echoes (with --dx-lat/--dx-lon also\n"
+    "        of the DX station's and of the path), as the moon window shows it;\n"
+    "        --window: the next period (UTC) with the moon above the minimum elevation at\n"
+    "        the station and, when given, at the DX station.\n"
     "list    name, catalogue number and service state of every valid set.\n"
     "\n"
     "--elements FILE holds three-line sets or OMM records (CSV, XML or JSON), told apart\n"
@@ -68,6 +74,8 @@ bool ParseArgs(int argc, char** argv, Args* args, std::string* error) {
       args->help = true;
     } else if (a == "--utc") {
       args->utc = true;
+    } else if (a == "--window") {
+      args->values["window"] = "1";
     } else if (a.rfind("--", 0) == 0) {
       if (i + 1 >= argc) {
         *error = "missing value for " + a;
@@ -235,12 +243,84 @@ int Sun(const Args& args) {
   return 0;
 }
 
+// The moon window's EME options, checked before anything is printed.
+struct EmeOptions {
+  tools::MoonSite station;
+  std::optional<tools::MoonSite> dx;
+  Real minimumElevation = 0;
+  Real mhz = 0;  // 0: no Doppler asked for
+  bool window = false;
+};
+
+bool ReadEmeOptions(const Args& args, Real lat, Real lon, EmeOptions* o, std::string* error) {
+  Real alt = 0, dxLat = 0, dxLon = 0;
+  const bool dxGiven = args.values.count("dx-lat") || args.values.count("dx-lon");
+  if (!Number(args, "alt", &alt, false, 0, error) ||
+      !Number(args, "min-elevation", &o->minimumElevation, false, 0, error) ||
+      !Number(args, "dx-lat", &dxLat, dxGiven, 0, error) ||
+      !Number(args, "dx-lon", &dxLon, dxGiven, 0, error) ||
+      !Number(args, "freq", &o->mhz, false, 0, error))
+    return false;
+  *error = dxGiven && (dxLat < -90 || dxLat > 90 || dxLon < -180 || dxLon > 180)
+               ? "DX station out of range"
+           : o->minimumElevation < -5 || o->minimumElevation > 20
+               ? "--min-elevation must lie in -5..20"
+           : args.values.count("freq") && (!(o->mhz > 0) || o->mhz > tools::kMaxEmeFrequencyGhz * 1000)
+               ? "--freq must lie above 0 and at most 12000 MHz"
+               : "";
+  o->station = tools::MoonSite{lat, lon, alt};
+  if (dxGiven) o->dx = tools::MoonSite{dxLat, dxLon, 0};
+  o->window = args.values.count("window") > 0;
+  return error->empty();
+}
+
+std::string HzText(const std::optional<long long>& v) {
+  return v ? std::to_string(*v) + " Hz" : std::string("N/A");
+}
+
+std::string RateText(bool known, Real rate) {
+  return known ? std::to_string(static_cast<double>(rate)) + " m/s" : std::string("N/A");
+}
+
+// The moon window's EME numbers for one instant: Doppler now and the next common period.
+void PrintEme(const EmeOptions& o, Real at) {
+  if (o.mhz > 0) {
+    const tools::EmeFrequencies f{o.mhz / 1000, o.mhz / 1000, 0};
+    const tools::MoonInputs in{o.station, o.dx, o.minimumElevation, f};
+    tools::MoonSession session;
+    session.Recompute(at, in);
+    const tools::MoonSecond s = session.Second(at, in);
+    std::printf("EME Doppler at %.3f MHz\n", static_cast<double>(o.mhz));
+    std::printf("station %s  range rate %s\n", HzText(s.selfDoppler).c_str(),
+                RateText(s.selfDoppler.has_value(), s.ownRate).c_str());
+    if (o.dx) {
+      const bool dxKnown = s.selfDoppler && s.dxRate != tools::kNoDxRate;
+      std::optional<long long> dxOwn;
+      if (dxKnown) dxOwn = tools::EmeDoppler(s.dxRate, f.dxGhz, 0);
+      std::printf("dx %s  range rate %s\n", HzText(dxOwn).c_str(),
+                  RateText(dxKnown, s.dxRate).c_str());
+      std::printf("path %s\n", HzText(s.dxDoppler).c_str());
+    }
+  }
+  if (o.window) {
+    const tools::MutualWindow w = tools::NextMutualWindow(at, o.station, o.dx, o.minimumElevation);
+    if (!w.found) {
+      std::printf("window none within 48 hours\n");
+    } else {
+      std::printf("window %s -> %s UTC\n", Stamp(w.startUtc).c_str(),
+                  w.endFound ? Stamp(w.endUtc).c_str() : "beyond 48 hours");
+    }
+  }
+}
+
 int Moon(const Args& args) {
   std::string error;
   Real lat = 0, lon = 0, at = 0;
   if (!Number(args, "lat", &lat, true, 0, &error) || !Number(args, "lon", &lon, true, 0, &error) ||
       !Instant(args, "at", &at, &error))
     return Fail(error);
+  EmeOptions eme;
+  if (!ReadEmeOptions(args, lat, lon, &eme, &error)) return Fail(error);
   const orbit::MoonPosition m = orbit::ComputeMoonPosition(orbit::MoonDayNumber(at), lat, lon);
   std::printf("UTC %s\n", Stamp(at).c_str());
   std::printf("right ascension %.3f  declination %.3f  distance %.3f Earth radii\n",
@@ -252,6 +332,7 @@ int Moon(const Args& args) {
   std::printf("azimuth %.2f  elevation %.2f  range %.3f Earth radii\n",
               static_cast<double>(m.azimuth), static_cast<double>(m.elevation),
               static_cast<double>(m.range));
+  PrintEme(eme, at);
   return 0;
 }
 

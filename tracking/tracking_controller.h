@@ -123,12 +123,15 @@ class TrackingController {
   // Carries out a sender's outcome (beep, sound, box, stop, alarm, colour, command text).
   void Handle(const SendOutcome& outcome);
 
+  // The sender of interface `i` on the current target, its outcome returned untouched
+  // (the sun, moon and HF beam windows decide about their own tracking).
+  SendOutcome Dispatch(Interface i);
+
   const AntennaSetup& Setup() const { return setup_; }
 
  private:
   void SwitchOn(const PassContext& pass);
   void SwitchOff();
-  SendOutcome Dispatch(Interface i);
 
   RotatorBank& bank_;
   CommandState& state_;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -82,6 +83,34 @@ TEST(Cli, ListSunAndMoon) {
   const CliRun moon = Cli("moon --lat 48.854 --lon 2.292 --at '2018-01-21 00:00:00'");
   ASSERT_EQ(moon.status, 0);
   EXPECT_NE(moon.out.find("azimuth"), std::string::npos);
+}
+
+// The moon window's EME numbers for scripts. PyEphem has the Paris-moon distance shrinking
+// by 39.5 m/s at 2023-01-15 06:10 UTC: the echo at 1296 MHz rises by 2 * 39.5 * 1296e6 / c
+// = 341 Hz.
+TEST(Cli, MoonEmeDopplerAndCommonWindow) {
+  const CliRun eme = Cli("moon --lat 48.85 --lon 2.35 --at '2023-01-15 06:10:00' --freq 1296"
+                         " --dx-lat 55.75 --dx-lon 37.62 --window");
+  ASSERT_EQ(eme.status, 0) << eme.out;
+  long self = 0, dx = 0, path = 0;
+  const auto at = [&](const char* key) { return eme.out.find(key); };
+  ASSERT_NE(at("\nstation "), std::string::npos) << eme.out;
+  ASSERT_EQ(std::sscanf(eme.out.c_str() + at("\nstation "), "\nstation %ld Hz", &self), 1);
+  ASSERT_EQ(std::sscanf(eme.out.c_str() + at("\ndx "), "\ndx %ld Hz", &dx), 1);
+  ASSERT_EQ(std::sscanf(eme.out.c_str() + at("\npath "), "\npath %ld Hz", &path), 1);
+  EXPECT_NEAR(self, 341, 45);
+  EXPECT_EQ(path, std::lround((self + dx) / 2.0));
+  EXPECT_NE(eme.out.find("window 15 JAN 2023  06:10 -> 15 JAN 2023  0"), std::string::npos)
+      << eme.out;
+  // Below the horizon there is no Doppler to give.
+  const CliRun down = Cli("moon --lat 48.85 --lon 2.35 --at '2023-01-15 22:00:00' --freq 1296");
+  ASSERT_EQ(down.status, 0);
+  EXPECT_NE(down.out.find("station N/A"), std::string::npos) << down.out;
+  for (const char* bad : {"--freq 0", "--freq -1296", "--freq 12000.5", "--dx-lat 95 --dx-lon 0"}) {
+    const CliRun refused = Cli(std::string("moon --lat 48.85 --lon 2.35 ") + bad);
+    EXPECT_NE(refused.status, 0) << bad;
+    EXPECT_EQ(refused.out.find("azimuth"), std::string::npos) << bad;  // nothing half-printed
+  }
 }
 
 TEST(Cli, ErrorsGoToStderrWithNonZeroStatus) {
