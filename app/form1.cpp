@@ -1,5 +1,6 @@
 // The main window: construction, faces and the start-up sequence.
 #include "app/form1.h"
+#include "map/map_state.h"
 
 #include <QSignalBlocker>
 
@@ -69,6 +70,7 @@ TForm1::TForm1(Form1Environment environment, QWidget* parent)
   ConnectExplorer();
   BuildTracking();
   BuildServers();
+  BuildMap();
   BuildDownloads();
   // The faces set their own sizes; the compact list may be smaller than the settings panel.
   layout()->setSizeConstraint(QLayout::SetNoConstraint);

@@ -54,6 +54,16 @@ struct CommandState;
 struct PassContext;
 }  // namespace tracking
 
+namespace map {
+class TFormMap;
+struct MapFeed;
+struct MapSettings;
+}  // namespace map
+
+namespace tracking {
+struct TrackingHost;
+}  // namespace tracking
+
 namespace sharing {
 class DdeServer;
 class GroupBoxServer;
@@ -205,6 +215,9 @@ class TForm1 : public QMainWindow {
   prediction::TForm24H* Chart24Window() const { return form24h_; }
   prediction::TFormDate* DateWindow() const { return formDate_; }
   prediction::TFormPRINT* PrintWindow() const { return formPrint_; }
+  map::TFormMap* MapWindow() const { return formMap_; }
+  QToolButton* SpeedButtonMap = nullptr;
+  void SpeedButtonMapClick(bool down);
 
   // ----- Tracking (explorer face) and the antenna settings (settings panel).
   QPushButton* BitBtnAntenne = nullptr;
@@ -341,6 +354,8 @@ class TForm1 : public QMainWindow {
   // form1_groups.cpp
   void ConnectGroups();
   void FillGroupList(int group, const GroupFileResult& file);
+  // The warning for OMM records skipped as damaged and for a file unreadable past a line.
+  static QString DamagedElementsText(const GroupFileResult& file, const QString& fileName);
   Group& GroupRecord(int group);
   void ListBoxSatellitesMouseUp(int group, Qt::MouseButton button, const QPoint& position);
   void ButtonParcourirFichier2lignesClick(int group);
@@ -390,6 +405,12 @@ class TForm1 : public QMainWindow {
   void SelectModeLetter(char letter);
   QString MemoFirstLine() const;
   tracking::PassContext CurrentPassContext() const;
+  // form1_map.cpp
+  void BuildMap();
+  void ApplyMapSettings();
+  void SaveMapSettings();
+  void ConnectMapToTick(tracking::TrackingHost& host);
+  map::MapFeed MapFeedNow() const;
   // form1_server.cpp
   void BuildServers();
   void RetranslateServer();
@@ -412,7 +433,7 @@ class TForm1 : public QMainWindow {
   QString helpFile_;
   prediction::SlotTable slots_;
   prediction::SearchContext search_;
-  std::vector<std::string> elementContent_;  // kept text of the active group's file
+  orbit::ElementContent elementContent_;     // kept content of the active group's file
   std::vector<std::string> radioDataLines_;  // "Orvane.dat"
   std::vector<std::string> notesLines_;      // "Orvane.nfo"
   LanguageSwitcher languages_;
@@ -422,6 +443,9 @@ class TForm1 : public QMainWindow {
   prediction::TFormDate* formDate_ = nullptr;
   prediction::TFormPRINT* formPrint_ = nullptr;
   prediction::TForm24H* form24h_ = nullptr;
+  map::TFormMap* formMap_ = nullptr;
+  std::unique_ptr<map::MapSettings> mapSettings_;
+  bool mapRowWaiting_ = false;  // a clicked row for the map's next second
   QHBoxLayout* PassListClockRow = nullptr;
   std::unique_ptr<tracking::RotatorBank> ownBank_;
   tracking::RotatorBank* bank_ = nullptr;

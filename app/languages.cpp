@@ -88,7 +88,8 @@ QString TranslationResource(Language language) {
 
 QStringList CatalogueNames() {
   return {QStringLiteral("orvane"), QStringLiteral("prediction"), QStringLiteral("tracking"),
-          QStringLiteral("help"), QStringLiteral("sharing"), QStringLiteral("download")};
+          QStringLiteral("help"), QStringLiteral("sharing"), QStringLiteral("map"),
+          QStringLiteral("download")};
 }
 
 LanguageSwitcher::LanguageSwitcher(QStringList catalogues) : catalogues_(std::move(catalogues)) {}
