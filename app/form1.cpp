@@ -11,6 +11,7 @@
 #include "prediction/form_date.h"
 #include "prediction/form_print.h"
 #include "prediction/panel_explorer.h"
+#include "app/download/download_desk.h"
 #include "sharing/dde_server.h"
 #include "sharing/report_sink.h"
 #include "sharing/tcp_server.h"
@@ -73,6 +74,7 @@ TForm1::TForm1(Form1Environment environment, QWidget* parent)
   BuildTracking();
   BuildServers();
   BuildMap();
+  BuildDownloads();
   // The faces set their own sizes; the compact list may be smaller than the settings panel.
   layout()->setSizeConstraint(QLayout::SetNoConstraint);
   ConnectStation();
@@ -321,6 +323,7 @@ void TForm1::ShowSettingsPanel() {
     MenuDateCalcul->setEnabled(false);
   }
   if (form24h_ && form24h_->isVisible()) form24h_->close();
+  downloads_->HideAgeAlarm();
   PanelExplorer->hide();
   PanelImage->hide();
   setWindowTitle(VersionCaption());
@@ -394,6 +397,7 @@ void TForm1::BitBtn_OK_LocationClick() {
     MenuGroupeN[g - 1]->setChecked(SameSelection(g, activeGroup_));
   SetGroupMenuEntry(activeGroup_, true, true);
   ClearSlotResults();
+  downloads_->CloseDownloadWindow();
   EnterCompactFace();
   LoadAllSlots();
 }

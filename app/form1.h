@@ -79,6 +79,10 @@ class SharingReportSink;
 class TcpServer;
 }  // namespace sharing
 
+namespace app::download {
+class DownloadDesk;
+}  // namespace app::download
+
 namespace prediction {
 class PanelExplorer;
 class TFormDate;
@@ -265,6 +269,11 @@ class TForm1 : public QMainWindow {
   tracking::ReportSink& Reports();
   void BitBtnServerClick();
 
+  // ----- Element download, age alarm, release check and about window.
+  QPushButton* BitBtnWEB = nullptr;
+  download::DownloadDesk& Downloads() { return *downloads_; }
+  void BitBtnWEBClick();
+
   QMenu* MenuFichier = nullptr;
   QAction* MenuRename = nullptr;
   QAction* MenuSaveEph = nullptr;
@@ -432,6 +441,9 @@ class TForm1 : public QMainWindow {
   void RetranslateServer();
   void ApplyServerSettings();
   void CollectServerSettings();
+  // form1_download.cpp
+  void BuildDownloads();
+  void RetranslateDownloads();
   // form1_quit.cpp
   void RecordCompactPosition(bool withExtraSize);
   void RecordSettingsGeometry();
@@ -474,6 +486,7 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<sharing::TcpServer> tcpServer_;
   std::unique_ptr<sharing::DdeServer> ddeServer_;
   std::unique_ptr<sharing::SharingReportSink> sharingSink_;
+  std::unique_ptr<download::DownloadDesk> downloads_;
   QString memoBeforeRebuild_;
   Real displayedAzimuth_ = 0;  // what EditAzimut shows, in degrees  // first memo line when the explorer is rebuilt
 

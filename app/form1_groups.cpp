@@ -22,6 +22,7 @@
 #include "app/form1.h"
 #include "app/satellite_list_widget.h"
 #include "app/form_rename.h"
+#include "app/download/download_desk.h"
 #include "app/groups.h"
 #include "base/ansi_text.h"
 #include "prediction/element_content.h"
@@ -85,6 +86,7 @@ void TForm1::SetGroupMenuEntry(int group, bool enabled, bool checked) {
 }
 
 void TForm1::PageControlGroupeChange() {
+  downloads_->GroupChanging(activeGroup_);
   activeGroup_ = PageControlGroupe->currentIndex() + 1;
   if (activeGroup_ < 1) activeGroup_ = 1;
   QLineEdit* fileEdit = GroupFileEdit(activeGroup_);
@@ -103,6 +105,7 @@ void TForm1::PageControlGroupeChange() {
     EditNomGroupe->setFocus();
   }
   RefreshPassListTitle();
+  downloads_->GroupChanged();
 }
 
 void TForm1::WriteDataFile(const QString& name, const std::vector<std::string>& lines,
@@ -124,9 +127,11 @@ void TForm1::LoadGroupFile() {
   fileEdit->setCursorPosition(static_cast<int>(currentElementFile_.size()));
   GroupRecord(g).elementFile = currentElementFile_;
   if (!QFileInfo::exists(currentElementFile_)) {
+    downloads_->HideAgeAlarm();
     ShowSettingsPanel();
     return;
   }
+  downloads_->CheckAge(currentElementFile_);
   // Radio data and notes are read again: they may have been edited meanwhile.
   if (QFileInfo::exists(ProgramFile(QStringLiteral("Orvane.dat"))))
     base::ReadRawLines(ProgramFile(QStringLiteral("Orvane.dat")), &radioDataLines_);
@@ -145,6 +150,7 @@ void TForm1::LoadGroupFile() {
   GroupFileResult file = ScanGroupFile(GroupRecord(g), std::move(read), settings_.renames,
                                        radioDataLines_, notesLines_, settings_.groupFormat);
   if (file.tooManyLines) {
+    downloads_->HideAgeAlarm();
     env_.dialogs->Warning(msg::TooManyLines());
     ShowSettingsPanel();
     return;

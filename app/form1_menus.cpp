@@ -123,7 +123,6 @@ void TForm1::BuildMenus() {
   MenuAide->setShortcut(Qt::Key_F1);
   MenuAPropos = Item(MenuInformation, QStringLiteral("MenuAPropos"));
   MenuAPropos->setShortcut(Qt::Key_F2);
-  MenuAPropos->setEnabled(false);  // the about window comes later
   MenuInformation->addSeparator();
   MenuInfoVersion = Item(MenuInformation, QStringLiteral("MenuInfoVersion"), true);
 
@@ -227,6 +226,7 @@ void TForm1::Retranslate() {
   EditTime->setToolTip(tr("Time"));
   RetranslateTracking();
   RetranslateServer();
+  RetranslateDownloads();
   RefreshPassListTitle();
 }
 

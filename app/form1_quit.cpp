@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "app/download/download_desk.h"
 #include "app/form1.h"
 #include "app/form_dialog.h"
 #include "app/form_rename.h"
@@ -48,6 +49,7 @@ void TForm1::MenuQuitterClick() {
     RecordCompactPosition(true);
   if (env_.seams.hideSecondaryWindows) env_.seams.hideSecondaryWindows();
   if (formRename_->isVisible()) formRename_->hide();
+  downloads_->CloseDownloadWindow();  // its fields go back into the groups
   // 4. Antennas to their parking position.
   SpeedButtonParkClick();
   // 5. An open DDE conversation keeps the program running.

@@ -100,6 +100,8 @@ struct Settings {
   bool tleAgeAlarm = true;
   int tleAgeDays = 3;
   bool autoDownload = false;
+  // LAST_FETCH=: local time (ISO) + "," + address of each recent element-file fetch.
+  QStringList fetchLog;
   WindowGeometry geometry;
   QString dxccSeparator = QStringLiteral("\t");
   int mapZoom = 100;                        // percent: 100, 125, 150, 175, 200

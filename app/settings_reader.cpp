@@ -49,6 +49,7 @@ using settings_keys::S;
 
 constexpr const char* kLanguages[] = {"ENGLISH", "SPANISH", "FRENCH", "DEUTSCH", "ITALIAN"};
 constexpr int kZooms[] = {100, 125, 150, 175, 200};
+constexpr qsizetype kFetchLogLines = 20;  // as many as the download remembers
 
 bool ToInt(const QString& text, int* out) {
   long long v = 0;
@@ -390,6 +391,10 @@ void AddGeneralHandlers(QHash<QString, Handler>& h) {
   });
   h.insert("DELAY_TLE=", IntOrUnchanged(&Settings::tleAgeDays));
   h.insert("AUTODWN=", Flag(&Settings::autoDownload, "1", true));
+  h.insert("LAST_FETCH=", [](Reader& r, const QString& v) {
+    // Kept as text; the download reads it. A bounded number of lines, like the writer's.
+    if (!v.isEmpty() && r.s.fetchLog.size() < kFetchLogLines) r.s.fetchLog.append(v);
+  });
   h.insert("SEPDXCC=", TextWhenNotEmpty(&Settings::dxccSeparator));
   h.insert("ZOOM_MAP=", [](Reader& r, const QString& v) {
     for (int zoom : kZooms) {

@@ -207,6 +207,7 @@ QStringList BuildSettingsLines(const Settings& s) {
   w.OneZero("ALARM_TLE=", s.tleAgeAlarm);
   w.Add("DELAY_TLE=", s.tleAgeDays);
   w.OneZero("AUTODWN=", s.autoDownload);
+  for (const QString& fetch : s.fetchLog) w.Add("LAST_FETCH=", fetch);
   WriteGeometry(s.geometry, w);
   w.AddIf(s.dxccSeparator != u"\t", "SEPDXCC=", s.dxccSeparator);
   w.Add("ZOOM_MAP=", s.mapZoom);
