@@ -4,6 +4,7 @@
 
 #include "app/download/gunzip.h"
 #include "orbit/elements.h"
+#include "prediction/element_content.h"
 
 namespace app::download {
 
@@ -12,7 +13,9 @@ bool IsElementContent(QByteArrayView bytes, bool checkChecksums) {
   // No line limit here: a file too long for a group is still an element file, and the
   // group loader tells the user so.
   std::vector<std::string> lines = orbit::CleanElementLines(orbit::SplitLines(text));
-  return !orbit::ScanElementSets(lines, checkChecksums).empty();
+  if (!orbit::ScanElementSets(lines, checkChecksums).empty()) return true;
+  // OMM records (CSV, XML, JSON) are element content too.
+  return prediction::LooksLikeElementContent(bytes, checkChecksums);
 }
 
 DownloadVerdict JudgeDownload(const HttpResponse& response, bool checkChecksums,
