@@ -195,8 +195,7 @@ void TForm1::ListBoxSatellitesMouseUp(int group, Qt::MouseButton button, const Q
   }
   const SelectionResult chosen = SelectionFromList(rows, names, keys_);
   if (chosen.accepted) {
-    GroupRecord(group).SelectedNames = chosen.names;
-    GroupRecord(group).SelectedNumbers = chosen.numbers;
+    ApplyListSelection(GroupRecord(group), chosen);
   } else {
     env_.sounds->Warning();
     env_.dialogs->Warning(msg::SatellitesMaximum(kGroupSelectionSize));

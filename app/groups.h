@@ -135,8 +135,10 @@ struct GroupFileResult {
 // side), the data-file headers of the listed satellites and of renamed names are rewritten,
 // changed data files are re-indexed, and, when the file gave at least one satellite, the
 // group's selection is rebuilt against the list and compacted (name and number move
-// together; a slot whose satellite is gone is emptied in both). With SelectionFormat::Names
-// a kept slot also takes its catalogue number, so the selection is written back as numbers.
+// together). A selected number the file lacks keeps its number, without a name, after the
+// satellites found, so it is selected again once the file has it back. With
+// SelectionFormat::Names a kept slot also takes its catalogue number, and a name the file
+// lacks is dropped.
 GroupFileResult ScanGroupFile(Group& group, const std::vector<std::string>& rawLines,
                               RenameTable& renames, bool checkChecksums,
                               std::vector<std::string>& radioDataLines,
@@ -159,5 +161,10 @@ struct SelectionResult {
 // numbers from the matching keys; more than 15 rows are refused.
 SelectionResult SelectionFromList(const std::vector<std::size_t>& selectedRows,
                                   const QStringList& listNames, const QStringList& keys);
+
+// An accepted list selection becomes the group's; the numbers of selected satellites that
+// the file lacks for now (a number without a name) stay behind the new ones while room is
+// left, since the list could not show them.
+void ApplyListSelection(Group& group, const SelectionResult& chosen);
 
 }  // namespace app
