@@ -160,13 +160,9 @@ std::optional<std::size_t> PreparePendingRename(RenameTable& rows, const QString
   return row;
 }
 
-QString ElementText(const std::string& bytes) {
-  return base::DecodeWindows1252(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
+QString ElementText(const std::string& bytes) { return base::BytesToText(bytes); }
 
-std::string ElementBytes(const QString& text) {
-  return base::EncodeWindows1252(text).toStdString();
-}
+std::string ElementBytes(const QString& text) { return base::TextToBytes(text); }
 
 namespace {
 

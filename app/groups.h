@@ -106,8 +106,8 @@ std::optional<std::size_t> PreparePendingRename(RenameTable& rows, const QString
 
 // --- The file steps of the main window's LoadGroupFile ---
 
-// Names in element files and in the data files' headers are 8-bit text; these turn them
-// into the records' text and back.
+// Names in element files and in the data files' headers are in their 8-bit form
+// (base::TextToBytes); these turn them into the records' text and back.
 QString ElementText(const std::string& bytes);
 std::string ElementBytes(const QString& text);
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/ansi_text.h"
 #include "orbit/calendar.h"
 #include "prediction/doppler_now.h"
 
@@ -198,7 +199,7 @@ TickOutput TrackingController::Tick(const TickInput& in, ReportSink& sink) {
   const std::vector<std::string>& rows = in.rowTexts != nullptr ? *in.rowTexts : kNoRows;
   const prediction::PassSlot* slot = in.slot;
   const QString name =
-      in.satelliteName.isEmpty() && slot ? QString::fromStdString(slot->name) : in.satelliteName;
+      in.satelliteName.isEmpty() && slot ? base::BytesToText(slot->name) : in.satelliteName;
   const bool listening = sink.DdeConversationOpen() || sink.TcpClientConnected();
 
   // 6. Current row.

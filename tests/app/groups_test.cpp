@@ -208,6 +208,30 @@ TEST(GroupFileTest, DataFileHeadersFollowNamesAndNumbers) {
   EXPECT_FALSE(r.notesChanged);
 }
 
+TEST(GroupFileTest, RenamesOutsideTheCodePageKeepEveryCharacter) {
+  Lines raw;
+  AddSet(raw, "ISS (ZARYA)", "25544");
+  AddSet(raw, "ISS (NAUKA)", "49044");
+  const QString mks = QString::fromUtf8("\u041c\u041a\u0421");        // three letters
+  Fixture f;
+  f.renames[0] = {"25544", mks};
+  f.renames[1] = {"49044", QString::fromUtf8("\u041c\u0418\u041c")};  // same length as mks
+  f.dat = {"[ISS (ZARYA)]", "LAST_MODE=V"};
+  f.group.SelectedNumbers = {"25544", "49044"};
+  GroupFileResult r = f.Load(raw);
+  EXPECT_EQ(f.group.SelectedNames[0], mks);
+  EXPECT_FALSE(f.group.SelectedNames[0].contains(QLatin1Char('?')));
+  // The element text finds each renamed set by its own name, not a "???" shared by both.
+  orbit::ParsedSet parsed;
+  ASSERT_EQ(orbit::LoadElementsByName(r.elementText, ElementBytes(mks), &parsed),
+            orbit::LoadStatus::Found);
+  EXPECT_EQ(parsed.catalogueNumber, "25544");
+  ASSERT_EQ(orbit::LoadElementsByName(r.elementText, ElementBytes(f.group.SelectedNames[1]), &parsed),
+            orbit::LoadStatus::Found);
+  EXPECT_EQ(parsed.catalogueNumber, "49044");
+  EXPECT_EQ(ElementText(f.dat[0]), "[" + mks + "][25544]");
+}
+
 TEST(GroupFileTest, ChangedDataFileIsReindexed) {
   Lines raw;
   AddSet(raw, "AO-7", "07530");
