@@ -157,8 +157,15 @@ void TForm1::FormCreate() {
 
   // 12. The settings file.
   if (settingsFileExisted_) {
-    ReadSettingsFromFile(ProgramFile(QString::fromLatin1(kSettingsFileName)), &settings_,
-                         CurrentReadContext(env_.sounds, &translatingDialogs_));
+    QString why;
+    const SettingsFileStatus status =
+        ReadSettingsFromFile(ProgramFile(QString::fromLatin1(kSettingsFileName)), &settings_,
+                             CurrentReadContext(env_.sounds, &translatingDialogs_), &why);
+    if (status == SettingsFileStatus::Unreadable) {
+      // Told once; at quit the file is kept and the settings go beside it.
+      settingsFileUnread_ = true;
+      env_.dialogs->Warning(msg::SettingsUnreadable(why));
+    }
   }
   ApplySettingsToControls();
 

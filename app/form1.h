@@ -403,6 +403,7 @@ class TForm1 : public QMainWindow {
 
   int activeGroup_ = 1;
   bool settingsFileExisted_ = false;
+  bool settingsFileUnread_ = false;  // existed but could not be read: never replaced
   bool radioDataExisted_ = false;
   bool minuteChanged_ = false;
   bool quitting_ = false;

@@ -10,75 +10,90 @@
     </message>
     <message>
         <location filename="../../app/languages.cpp" line="132"/>
-        <location filename="../../app/languages.cpp" line="173"/>
+        <location filename="../../app/languages.cpp" line="177"/>
         <source>Can&apos;t open the satellite data file</source>
         <translation>No se puede abrir el archivo de datos de satélites</translation>
     </message>
     <message>
         <location filename="../../app/languages.cpp" line="133"/>
-        <location filename="../../app/languages.cpp" line="180"/>
+        <source>larger than %1 MB</source>
+        <translation>mayor de %1 MB</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="134"/>
+        <source>Orvane.ini could not be read at start and is kept as it is. The settings of this session are saved in Orvane.ini.new.</source>
+        <translation>No se pudo leer Orvane.ini al iniciar y se conserva tal cual. Los ajustes de esta sesión se guardan en Orvane.ini.new.</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="137"/>
+        <location filename="../../app/languages.cpp" line="184"/>
         <source>The 3-line file is limited to 1000 satellites<byte value="xd"/>
  Please split this or choose a shorter file</source>
         <translation>El archivo de 3 líneas está limitado a 1000 satélites<byte value="xd"/>
  Divídalo o elija un archivo más corto</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="140"/>
+        <location filename="../../app/languages.cpp" line="144"/>
         <source>Enter your locator or lattitude+longitude, please ...</source>
         <translation>Introduzca su locator o latitud+longitud, por favor ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="144"/>
+        <location filename="../../app/languages.cpp" line="148"/>
         <source>Enter your altitude please ...</source>
         <translation>Introduzca su altitud, por favor ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="147"/>
+        <location filename="../../app/languages.cpp" line="151"/>
         <source>Enter your local time difference with UTC please...</source>
         <translation>Introduzca la diferencia entre su hora local y UTC, por favor...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="151"/>
+        <location filename="../../app/languages.cpp" line="155"/>
         <source>Enter 3-line file path and name please...</source>
         <translation>Introduzca la ruta y el nombre del archivo de 3 líneas, por favor...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="154"/>
+        <location filename="../../app/languages.cpp" line="158"/>
         <source>Choose 1 to %1 satellites please...</source>
         <translation>Elija de 1 a %1 satélites, por favor...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="157"/>
+        <location filename="../../app/languages.cpp" line="161"/>
         <source>%1 satellites maximum please ...</source>
         <translation>%1 satélites como máximo, por favor ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="160"/>
+        <location filename="../../app/languages.cpp" line="164"/>
         <source>Local time has changed ! Please update time lag between local time/UTC.</source>
         <translation>¡La hora local ha cambiado! Actualice la diferencia entre la hora local y UTC.</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="164"/>
+        <location filename="../../app/languages.cpp" line="168"/>
         <source>You quit ORVANE ! Are you sure ?</source>
         <translation>¡Va a salir de ORVANE! ¿Está seguro?</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="167"/>
+        <location filename="../../app/languages.cpp" line="171"/>
         <source>A DDE conversation is in progress ! Please close the client conversation before quitting !</source>
         <translation>¡Hay una conversación DDE en curso! Cierre la conversación del cliente antes de salir.</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="176"/>
+        <location filename="../../app/languages.cpp" line="180"/>
         <source>One or more satellites are missing in your Two-Line-Elements file</source>
         <translation>Faltan uno o varios satélites en su archivo de elementos orbitales</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="186"/>
+        <location filename="../../app/languages.cpp" line="190"/>
         <source>Satellite visibility</source>
         <translation>Visibilidad de satélites</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="190"/>
+        <location filename="../../app/languages.cpp" line="194"/>
+        <source>Orvane.ini could not be read: %1</source>
+        <translation>No se pudo leer Orvane.ini: %1</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="198"/>
         <source>The texts of this language could not be loaded. The language stays unchanged.</source>
         <translation>No se han podido cargar los textos de este idioma. El idioma no cambia.</translation>
     </message>
@@ -86,12 +101,12 @@
 <context>
     <name>app::TForm1</name>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="202"/>
+        <location filename="../../app/form1_groups.cpp" line="211"/>
         <source>2-Line,Text (*.tle *.2li *.txt)</source>
         <translation>2 líneas, texto (*.tle *.2li *.txt)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="202"/>
+        <location filename="../../app/form1_groups.cpp" line="211"/>
         <source>All/Tous (*)</source>
         <translation>Todos (*)</translation>
     </message>
