@@ -106,11 +106,14 @@ void TForm1::PageControlGroupeChange() {
 
 void TForm1::WriteDataFile(const QString& name, const std::vector<std::string>& lines,
                            bool readOnly) {
-  const QString path = ProgramFile(name);
-  QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
-  QFile::remove(path);
-  if (!base::WriteRawLines(path, lines)) return;
-  if (readOnly) QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+  // Replaced in one step; a failure leaves the old file as it was and says so.
+  const bool radioData = name == QLatin1String("Orvane.dat");
+  const QString temp = ProgramFile(radioData ? QStringLiteral("Orvane.~da") : QStringLiteral("Orvane.~fo"));
+  const QFileDevice::Permissions mode =
+      readOnly ? QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther
+               : base::kDefaultFileMode;
+  if (base::WriteRawLines(ProgramFile(name), lines, mode, nullptr, temp)) return;
+  env_.dialogs->Error(radioData ? msg::CantCreateRadioData() : msg::NotesFileError());
 }
 
 void TForm1::LoadGroupFile() {

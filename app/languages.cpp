@@ -194,6 +194,14 @@ QString SettingsUnreadable(const QString& reason) {
   return QCoreApplication::translate("Messages", "Orvane.ini could not be read: %1").arg(reason);
 }
 
+QString CantCreateRadioData() {
+  return QCoreApplication::translate("Messages", "Can't create Orvane.dat");
+}
+
+QString NotesFileError() {
+  return QCoreApplication::translate("Messages", "Erreur/Error Orvane.nfo");
+}
+
 QString LanguageNotLoaded() {
   return QCoreApplication::translate(
       "Messages", "The texts of this language could not be loaded. The language stays unchanged.");

@@ -77,7 +77,9 @@ QString ElementsMissing();
 QString TooManyLines();
 QString SatelliteVisibility();
 QString LanguageNotLoaded();
-QString SettingsUnreadable(const QString& reason);  // "Orvane.ini could not be read: " + why  // a switch refused because its texts could not be read
+QString SettingsUnreadable(const QString& reason);
+QString CantCreateRadioData();  // "Can't create Orvane.dat"
+QString NotesFileError();       // "Erreur/Error Orvane.nfo"  // "Orvane.ini could not be read: " + why  // a switch refused because its texts could not be read
 // Any catalogue text given in English, in the current language (unchanged when unknown).
 QString Translate(const QString& english);
 }  // namespace msg

@@ -224,8 +224,8 @@ bool WriteAnsiLines(const QString& path, const QStringList& lines,
 }
 
 bool WriteRawLines(const QString& path, const std::vector<std::string>& lines,
-                   QFileDevice::Permissions mode, QString* error) {
-  return AtomicSave(path, EncodeRawLines(lines), mode, QString(), error);
+                   QFileDevice::Permissions mode, QString* error, const QString& tempPath) {
+  return AtomicSave(path, EncodeRawLines(lines), mode, tempPath, error);
 }
 
 }  // namespace base

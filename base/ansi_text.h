@@ -77,7 +77,9 @@ TextFileStatus ReadRawLines(const QString& path, std::vector<std::string>* lines
 // the file cannot be written completely; `*error` then says why.
 bool WriteAnsiLines(const QString& path, const QStringList& lines,
                     QFileDevice::Permissions mode = kDefaultFileMode, QString* error = nullptr);
+// `tempPath` names the temporary file (empty: a fresh unique name beside the target).
 bool WriteRawLines(const QString& path, const std::vector<std::string>& lines,
-                   QFileDevice::Permissions mode = kDefaultFileMode, QString* error = nullptr);
+                   QFileDevice::Permissions mode = kDefaultFileMode, QString* error = nullptr,
+                   const QString& tempPath = QString());
 
 }  // namespace base

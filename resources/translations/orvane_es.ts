@@ -94,6 +94,16 @@
     </message>
     <message>
         <location filename="../../app/languages.cpp" line="198"/>
+        <source>Can&apos;t create Orvane.dat</source>
+        <translation>No se puede crear Orvane.dat</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="202"/>
+        <source>Erreur/Error Orvane.nfo</source>
+        <translation>Error Orvane.nfo</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="206"/>
         <source>The texts of this language could not be loaded. The language stays unchanged.</source>
         <translation>No se han podido cargar los textos de este idioma. El idioma no cambia.</translation>
     </message>
@@ -101,12 +111,12 @@
 <context>
     <name>app::TForm1</name>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="211"/>
+        <location filename="../../app/form1_groups.cpp" line="214"/>
         <source>2-Line,Text (*.tle *.2li *.txt)</source>
         <translation>2 líneas, texto (*.tle *.2li *.txt)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="211"/>
+        <location filename="../../app/form1_groups.cpp" line="214"/>
         <source>All/Tous (*)</source>
         <translation>Todos (*)</translation>
     </message>

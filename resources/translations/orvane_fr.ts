@@ -22,7 +22,7 @@
     <message>
         <location filename="../../app/languages.cpp" line="134"/>
         <source>Orvane.ini could not be read at start and is kept as it is. The settings of this session are saved in Orvane.ini.new.</source>
-        <translation>Orvane.ini n'a pas pu être lu au démarrage et reste tel quel. Les réglages de cette session sont enregistrés dans Orvane.ini.new.</translation>
+        <translation>Orvane.ini n&apos;a pas pu être lu au démarrage et reste tel quel. Les réglages de cette session sont enregistrés dans Orvane.ini.new.</translation>
     </message>
     <message>
         <location filename="../../app/languages.cpp" line="137"/>
@@ -94,6 +94,16 @@
     </message>
     <message>
         <location filename="../../app/languages.cpp" line="198"/>
+        <source>Can&apos;t create Orvane.dat</source>
+        <translation>Impossible de créer Orvane.dat</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="202"/>
+        <source>Erreur/Error Orvane.nfo</source>
+        <translation>Erreur Orvane.nfo</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="206"/>
         <source>The texts of this language could not be loaded. The language stays unchanged.</source>
         <translation>Les textes de cette langue n&apos;ont pas pu être chargés. La langue reste inchangée.</translation>
     </message>
@@ -101,12 +111,12 @@
 <context>
     <name>app::TForm1</name>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="211"/>
+        <location filename="../../app/form1_groups.cpp" line="214"/>
         <source>2-Line,Text (*.tle *.2li *.txt)</source>
         <translation>2 lignes, texte (*.tle *.2li *.txt)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="211"/>
+        <location filename="../../app/form1_groups.cpp" line="214"/>
         <source>All/Tous (*)</source>
         <translation>Tous (*)</translation>
     </message>

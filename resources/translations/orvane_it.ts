@@ -22,7 +22,7 @@
     <message>
         <location filename="../../app/languages.cpp" line="134"/>
         <source>Orvane.ini could not be read at start and is kept as it is. The settings of this session are saved in Orvane.ini.new.</source>
-        <translation>Non è stato possibile leggere Orvane.ini all'avvio e il file resta invariato. Le impostazioni di questa sessione sono salvate in Orvane.ini.new.</translation>
+        <translation>Non è stato possibile leggere Orvane.ini all&apos;avvio e il file resta invariato. Le impostazioni di questa sessione sono salvate in Orvane.ini.new.</translation>
     </message>
     <message>
         <location filename="../../app/languages.cpp" line="137"/>
@@ -94,6 +94,16 @@
     </message>
     <message>
         <location filename="../../app/languages.cpp" line="198"/>
+        <source>Can&apos;t create Orvane.dat</source>
+        <translation>Impossibile creare Orvane.dat</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="202"/>
+        <source>Erreur/Error Orvane.nfo</source>
+        <translation>Errore Orvane.nfo</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="206"/>
         <source>The texts of this language could not be loaded. The language stays unchanged.</source>
         <translation>Non è stato possibile caricare i testi di questa lingua. La lingua resta invariata.</translation>
     </message>
@@ -101,12 +111,12 @@
 <context>
     <name>app::TForm1</name>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="211"/>
+        <location filename="../../app/form1_groups.cpp" line="214"/>
         <source>2-Line,Text (*.tle *.2li *.txt)</source>
         <translation>2 righe, testo (*.tle *.2li *.txt)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="211"/>
+        <location filename="../../app/form1_groups.cpp" line="214"/>
         <source>All/Tous (*)</source>
         <translation>Tutti (*)</translation>
     </message>

@@ -1,4 +1,6 @@
 // The quit procedure: confirmation, every way out, the DDE refusal, the settings file.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -166,6 +168,44 @@ TEST_F(UiTest, AnOversizedSettingsFileStaysByteIdenticalAtQuit) {
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.read(27), QByteArray("[ORVANE]\r\nLANGUAGE=FRENCH\r\n"));
   EXPECT_TRUE(QFileInfo::exists(File(QStringLiteral("Orvane.ini.new"))));
+}
+
+// Data files whose headers the element loader rewrites: ALSAT 1N gets its number.
+void WriteDataFiles(const QString& dat, const QString& nfo) {
+  for (const auto& [path, text] : {std::pair{dat, QByteArray("[ALSAT 1N]\r\nLAST_MODE=B\r\n")},
+                                   std::pair{nfo, QByteArray("[ALSAT 1N]\r\nmy note\r\n")}}) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+  }
+}
+
+TEST_F(UiTest, DataFilesAreReplacedInOneStepAndTheDataFileStaysReadOnly) {
+  CopySampleElements();
+  WriteDataFiles(File(QStringLiteral("Orvane.dat")), File(QStringLiteral("Orvane.nfo")));
+  QFile::setPermissions(File(QStringLiteral("Orvane.dat")), QFileDevice::ReadOwner);
+  Start();
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+  EXPECT_EQ(ReadAll(File(QStringLiteral("Orvane.dat"))),
+            QByteArray("[ALSAT 1N][41789]\r\nLAST_MODE=B\r\n"));
+  EXPECT_EQ(ReadAll(File(QStringLiteral("Orvane.nfo"))), QByteArray("[ALSAT 1N][41789]\r\nmy note\r\n"));
+  struct stat st {};
+  ASSERT_EQ(::stat(QFile::encodeName(File(QStringLiteral("Orvane.dat"))).constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0444u);
+  EXPECT_FALSE(QFileInfo::exists(File(QStringLiteral("Orvane.~da"))));
+}
+
+TEST_F(UiTest, AFailedDataFileWriteKeepsTheOldFilesAndSaysSo) {
+  CopySampleElements();
+  WriteDataFiles(File(QStringLiteral("Orvane.dat")), File(QStringLiteral("Orvane.nfo")));
+  // The temporary names are taken by folders: neither file can be written.
+  ASSERT_TRUE(QDir(Folder()).mkdir(QStringLiteral("Orvane.~da")));
+  ASSERT_TRUE(QDir(Folder()).mkdir(QStringLiteral("Orvane.~fo")));
+  Start();
+  EXPECT_EQ(dialogs.errors, (QStringList{QStringLiteral("Can't create Orvane.dat"),
+                                         QStringLiteral("Erreur/Error Orvane.nfo")}));
+  EXPECT_EQ(ReadAll(File(QStringLiteral("Orvane.dat"))), QByteArray("[ALSAT 1N]\r\nLAST_MODE=B\r\n"));
+  EXPECT_EQ(ReadAll(File(QStringLiteral("Orvane.nfo"))), QByteArray("[ALSAT 1N]\r\nmy note\r\n"));
 }
 
 }  // namespace
