@@ -81,8 +81,11 @@ SendOutcome RotatorSender::Send(CommandState& state, const RotatorConfig& config
     return Stop360Outcome();
   }
   if (!transport_.Open(config)) return NotReady(state, next, config);
-  state = next;
   const Delivery delivery = Deliver(encoded, config);
+  // Only bytes that went out count as sent: the minimum-step and 360° tests must not run
+  // against a command that never left.
+  if (!delivery.complete && HasSerialPort(interface_)) return NotReady(state, next, config);
+  state = next;
   if (encoded.action == EncodeAction::Stop360) return Stop360Outcome();
   SendOutcome outcome = Outcome(SendStatus::Sent, encoded, options);
   if (!delivery.complete) {
@@ -95,8 +98,8 @@ SendOutcome RotatorSender::Send(CommandState& state, const RotatorConfig& config
   return outcome;
 }
 
-// The transport could not take the command: a serial port that does not open, or ARSWIN
-// that is not running.
+// The transport could not take the command: a serial port that does not open or does not
+// take the bytes, or ARSWIN that is not running.
 SendOutcome RotatorSender::NotReady(CommandState& state, const CommandState& next,
                                     const RotatorConfig& config) const {
   if (interface_ == Interface::Ea4tx) {

@@ -30,7 +30,7 @@ enum class SendStatus {
   Sent,           // commands written, posted or launched
   SkippedSmall,   // moved less than the minimum step: nothing done
   Stopped360,     // azimuth jump of more than 350°: nothing sent
-  PortError,      // the serial port could not be opened: nothing sent
+  PortError,      // the serial port could not be opened or took nothing: nothing sent
   TargetMissing,  // ARSWIN is not running; the command state has been reset
   LaunchError,    // Movenow could not be started; tracking goes on
 };

@@ -81,6 +81,34 @@ TEST(SerialSender, PortThatCannotOpenAsksToBeepWarnAndStopAndIsRetried) {
   EXPECT_EQ(link.writes, (std::vector<std::string>{"W100 020\r"}));
 }
 
+TEST(SerialSender, OnlyCommandsThatWentOutCountAsSent) {
+  RecordingSerialLink link;
+  RotatorSender sender(Interface::M2Orion, link, link.Pauses());
+  CommandState state = Target(100, 20);
+  ASSERT_EQ(sender.Send(state, Port("ttyUSB0"), Shown()).status, SendStatus::Sent);
+  link.Clear();
+  link.writable = false;
+  state.TargetAz = 150;
+  state.TargetEl = 30;
+  const SendOutcome outcome = sender.Send(state, Port("ttyUSB0"), Shown());
+  EXPECT_EQ(outcome.status, SendStatus::PortError);
+  EXPECT_TRUE(outcome.beep);
+  EXPECT_TRUE(outcome.stopTracking);
+  EXPECT_EQ(outcome.message, QStringLiteral("M2-ORION ttyUSB0 error"));
+  EXPECT_TRUE(outcome.displayText.isEmpty());  // LabelTrack does not show what never left
+  // The elevation command is not written after the azimuth one failed, and no pause either.
+  EXPECT_EQ(link.events, (Events{"refused A150.0\r"}));
+  EXPECT_EQ(state.LastSentAz, 100);
+  EXPECT_EQ(state.LastSentEl, 20);
+  EXPECT_EQ(state.LastSentAzInt, 100);
+
+  // The device takes bytes again: the same target goes out, since it was never sent.
+  link.Clear();
+  link.writable = true;
+  EXPECT_EQ(sender.Send(state, Port("ttyUSB0"), {}).status, SendStatus::Sent);
+  EXPECT_EQ(link.writes, (std::vector<std::string>{"A150.0\r", "E30.0\r"}));
+}
+
 TEST(SerialSender, PortErrorWordsOfEveryInterface) {
   EXPECT_EQ(PortErrorMessage(Interface::EasyComm, "ttyS0"), QStringLiteral("EasyComm ttyS0 error"));
   EXPECT_EQ(PortErrorMessage(Interface::TrakBox, "ttyS0"), QStringLiteral("TrakBox ttyS0 error"));
