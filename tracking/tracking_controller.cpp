@@ -94,6 +94,12 @@ void TrackingController::SwitchOff() {
 
 SendOutcome TrackingController::Dispatch(Interface i) {
   setup_.options.showCommands = ShowCommands;
+  if (IsPrinterPort(i) && !TargetIsSane(state_.TargetAz, state_.TargetEl)) {
+    SendOutcome bad;
+    bad.status = SendStatus::BadTarget;
+    bad.displayText = BadTargetText();
+    return bad;
+  }
   switch (i) {
     case Interface::PourSat: return printer_.SendPourSat(state_, setup_.pourSat, setup_.options);
     case Interface::FodTrack:

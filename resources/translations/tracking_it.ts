@@ -4,12 +4,17 @@
 <context>
     <name>Rotator</name>
     <message>
-        <location filename="../../tracking/rotator_sender.cpp" line="43"/>
+        <location filename="../../tracking/rotator_sender.cpp" line="45"/>
         <source> error</source>
         <translation> errore</translation>
     </message>
     <message>
-        <location filename="../../tracking/rotator_sender.cpp" line="47"/>
+        <location filename="../../tracking/rotator_sender.cpp" line="49"/>
+        <source>Target out of range: nothing sent</source>
+        <translation>Obiettivo fuori intervallo: niente inviato</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/rotator_sender.cpp" line="58"/>
         <source>ARSWIN must be running !</source>
         <translation>ARSWIN deve essere in esecuzione !</translation>
     </message>
@@ -17,27 +22,27 @@
 <context>
     <name>Tracking</name>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="103"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="68"/>
         <source>Start tracking</source>
         <translation>Avvia monitoraggio</translation>
     </message>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="108"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="73"/>
         <source>Overlap 180 - 270°</source>
         <translation>Sovrapposizione 180 - 270°</translation>
     </message>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="109"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="74"/>
         <source>Overlap 360 - 450°</source>
         <translation>Sovrapposizione 360 - 450°</translation>
     </message>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="111"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="76"/>
         <source>Overlap 180-270°</source>
         <translation>Sovrapposizione 180-270°</translation>
     </message>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="112"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="77"/>
         <source>Overlap 360-450°</source>
         <translation>Sovrapposizione 360-450°</translation>
     </message>
@@ -52,7 +57,7 @@
         <translation>Il satellite non è visibile al momento</translation>
     </message>
     <message>
-        <location filename="../../tracking/tracking_controller.cpp" line="14"/>
+        <location filename="../../tracking/tracking_controller.cpp" line="15"/>
         <source>  Elevation      Azimuth</source>
         <translation>  Elevazione      Azimut</translation>
     </message>
