@@ -1,5 +1,6 @@
 // The main window: construction, faces and the start-up sequence.
 #include "app/form1.h"
+#include "map/map_state.h"
 
 #include <QSignalBlocker>
 
@@ -7,6 +8,9 @@
 #include "prediction/form_date.h"
 #include "prediction/form_print.h"
 #include "prediction/panel_explorer.h"
+#include "sharing/dde_server.h"
+#include "sharing/report_sink.h"
+#include "sharing/tcp_server.h"
 #include "tracking/antenna_setup.h"
 #include "tracking/form_alarm.h"
 #include "tracking/printer_port_seam.h"
@@ -64,6 +68,8 @@ TForm1::TForm1(Form1Environment environment, QWidget* parent)
   BuildMenus();
   ConnectExplorer();
   BuildTracking();
+  BuildServers();
+  BuildMap();
   // The faces set their own sizes; the compact list may be smaller than the settings panel.
   layout()->setSizeConstraint(QLayout::SetNoConstraint);
   ConnectStation();

@@ -54,6 +54,23 @@ struct CommandState;
 struct PassContext;
 }  // namespace tracking
 
+namespace map {
+class TFormMap;
+struct MapFeed;
+struct MapSettings;
+}  // namespace map
+
+namespace tracking {
+struct TrackingHost;
+}  // namespace tracking
+
+namespace sharing {
+class DdeServer;
+class GroupBoxServer;
+class SharingReportSink;
+class TcpServer;
+}  // namespace sharing
+
 namespace prediction {
 class PanelExplorer;
 class TFormDate;
@@ -194,6 +211,9 @@ class TForm1 : public QMainWindow {
   prediction::TForm24H* Chart24Window() const { return form24h_; }
   prediction::TFormDate* DateWindow() const { return formDate_; }
   prediction::TFormPRINT* PrintWindow() const { return formPrint_; }
+  map::TFormMap* MapWindow() const { return formMap_; }
+  QToolButton* SpeedButtonMap = nullptr;
+  void SpeedButtonMapClick(bool down);
 
   // ----- Tracking (explorer face) and the antenna settings (settings panel).
   QPushButton* BitBtnAntenne = nullptr;
@@ -221,6 +241,15 @@ class TForm1 : public QMainWindow {
   void LabelTrackDblClick();
   void BitBtnAntenneClick();
   void ComboBoxModeClick(int index);
+
+  // ----- Data sharing: the server group of the settings panel and the report road that
+  // the tick and the moon window publish through (the DDE item and the TCP clients).
+  QPushButton* BitBtnServer = nullptr;
+  sharing::GroupBoxServer* GroupBoxServer = nullptr;
+  sharing::TcpServer& TcpServer() { return *tcpServer_; }
+  sharing::DdeServer& DdeServer() { return *ddeServer_; }
+  tracking::ReportSink& Reports();
+  void BitBtnServerClick();
 
   QMenu* MenuFichier = nullptr;
   QAction* MenuRename = nullptr;
@@ -316,6 +345,8 @@ class TForm1 : public QMainWindow {
   // form1_groups.cpp
   void ConnectGroups();
   void FillGroupList(int group, const GroupFileResult& file);
+  // The warning for OMM records skipped as damaged and for a file unreadable past a line.
+  static QString DamagedElementsText(const GroupFileResult& file, const QString& fileName);
   Group& GroupRecord(int group);
   void ListBoxSatellitesMouseUp(int group, Qt::MouseButton button, const QPoint& position);
   void ButtonParcourirFichier2lignesClick(int group);
@@ -365,6 +396,17 @@ class TForm1 : public QMainWindow {
   void SelectModeLetter(char letter);
   QString MemoFirstLine() const;
   tracking::PassContext CurrentPassContext() const;
+  // form1_map.cpp
+  void BuildMap();
+  void ApplyMapSettings();
+  void SaveMapSettings();
+  void ConnectMapToTick(tracking::TrackingHost& host);
+  map::MapFeed MapFeedNow() const;
+  // form1_server.cpp
+  void BuildServers();
+  void RetranslateServer();
+  void ApplyServerSettings();
+  void CollectServerSettings();
   // form1_quit.cpp
   void RecordCompactPosition(bool withExtraSize);
   void RecordSettingsGeometry();
@@ -379,7 +421,7 @@ class TForm1 : public QMainWindow {
   QString helpFile_;
   prediction::SlotTable slots_;
   prediction::SearchContext search_;
-  std::vector<std::string> elementContent_;  // kept text of the active group's file
+  orbit::ElementContent elementContent_;     // kept content of the active group's file
   std::vector<std::string> radioDataLines_;  // "Orvane.dat"
   std::vector<std::string> notesLines_;      // "Orvane.nfo"
   LanguageSwitcher languages_;
@@ -389,15 +431,20 @@ class TForm1 : public QMainWindow {
   prediction::TFormDate* formDate_ = nullptr;
   prediction::TFormPRINT* formPrint_ = nullptr;
   prediction::TForm24H* form24h_ = nullptr;
+  map::TFormMap* formMap_ = nullptr;
+  std::unique_ptr<map::MapSettings> mapSettings_;
+  bool mapRowWaiting_ = false;  // a clicked row for the map's next second
   QHBoxLayout* PassListClockRow = nullptr;
   std::unique_ptr<tracking::RotatorBank> ownBank_;
   tracking::RotatorBank* bank_ = nullptr;
   std::unique_ptr<tracking::CommandState> commandState_;
   std::unique_ptr<tracking::AntennaSetup> antennaSetup_;
   std::unique_ptr<tracking::PrinterPortSenders> noPrinterPorts_;
-  std::unique_ptr<tracking::ReportSink> silentSink_;
   std::unique_ptr<tracking::TrackingController> tracking_;
   tracking::TFormAlarm* formAlarm_ = nullptr;
+  std::unique_ptr<sharing::TcpServer> tcpServer_;
+  std::unique_ptr<sharing::DdeServer> ddeServer_;
+  std::unique_ptr<sharing::SharingReportSink> sharingSink_;
   QString memoBeforeRebuild_;
   Real displayedAzimuth_ = 0;  // what EditAzimut shows, in degrees  // first memo line when the explorer is rebuilt
 

@@ -14,6 +14,7 @@ namespace app {
 void TForm1::ApplySettingsToControls() {
   Settings& s = settings_;
   ApplyExplorerSettings();
+  ApplyMapSettings();
   MenuFenetreNormale->setChecked(s.windowNormal);
   MenuFenetreReduite->setChecked(!s.windowNormal);
   MenuNoConfirm->setChecked(s.noConfirmQuit);
@@ -54,6 +55,7 @@ void TForm1::ApplySettingsToControls() {
     GroupFileEdit(g)->setText(group.elementFile);
   }
   activeGroup_ = std::clamp(s.activeGroup, 1, kGroupCount);
+  ApplyServerSettings();
 }
 
 void TForm1::ApplyGroupMenuFromSettings() {
@@ -90,7 +92,9 @@ void TForm1::CaptureGeometryForSave() {
 
 void TForm1::CollectSettingsFromControls() {
   SaveExplorerSettings();
+  SaveMapSettings();
   StoreAntennaSettings();
+  CollectServerSettings();
   Settings& s = settings_;
   Language language = languages_.Current();
   if (MenuEspagnol->isChecked())

@@ -66,7 +66,6 @@ void TForm1::BuildTracking() {
   noPrinterPorts_ = std::make_unique<tracking::NoPrinterPortSenders>();
   tracking::PrinterPortSenders* printer =
       env_.printerPorts != nullptr ? env_.printerPorts : noPrinterPorts_.get();
-  silentSink_ = std::make_unique<tracking::RecordingReportSink>();  // nobody listens
 
   QWidget* side = BuildTrackBox();
   explorer_->AddSideWidget(side);
@@ -89,6 +88,7 @@ void TForm1::BuildTracking() {
     formAlarm_->raise();
   };
   host.settingsViewShowing = [this] { return SettingsPanelShowing(); };
+  ConnectMapToTick(host);
   tracking_ = std::make_unique<tracking::TrackingController>(*bank_, *commandState_,
                                                              *antennaSetup_, *printer, host);
 
@@ -292,8 +292,7 @@ void TForm1::TrackingTick(bool shownSlotRecomputed) {
   in.rowTexts = visible ? &explorer_->LocalRows() : nullptr;
   in.nowLocal = env_.clock->Now();
   if (visible) in.satelliteName = explorer_->SatelliteName();
-  tracking::ReportSink& sink = env_.reportSink != nullptr ? *env_.reportSink : *silentSink_;
-  const tracking::TickOutput out = tracking_->Tick(in, sink);
+  const tracking::TickOutput out = tracking_->Tick(in, Reports());
   if (!visible) return;
 
   explorer_->SetSatelliteVisible(out.satelliteVisible);

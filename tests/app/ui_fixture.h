@@ -100,7 +100,7 @@ class UiTest : public ::testing::Test {
     }
     environment.rotatorBank = bank.get();
     environment.serialPorts = QStringList{QStringLiteral("ttyS0"), QStringLiteral("ttyUSB0")};
-    environment.reportSink = &reports;
+    environment.reportSink = realReports ? nullptr : &reports;
     form = std::make_unique<TForm1>(std::move(environment));
     form->WindowsReady = true;
     if (!form->isVisible()) form->show();
@@ -134,6 +134,7 @@ class UiTest : public ::testing::Test {
   tracking::RecordingLauncher launcher;
   std::unique_ptr<tracking::RotatorBank> bank;
   tracking::RecordingReportSink reports;
+  bool realReports = false;  // true: the report goes to the window's own servers
   std::unique_ptr<TForm1> form;
   int terminated = 0;
   QStringList questions;
