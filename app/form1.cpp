@@ -3,6 +3,7 @@
 #include "map/map_state.h"
 
 #include <QSignalBlocker>
+#include <QToolButton>
 
 #include "prediction/form_24h.h"
 #include "prediction/form_date.h"
@@ -88,7 +89,11 @@ TForm1::TForm1(Form1Environment environment, QWidget* parent)
   FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  // The chart reads the slot table and the search context: it goes before they do.
+  delete form24h_;
+  form24h_ = nullptr;
+}
 
 QString TForm1::ProgramFile(const QString& name) const {
   return env_.programFolder + QLatin1Char('/') + name;
@@ -258,6 +263,7 @@ void TForm1::EnterCompactFace() {
   PanelImage->hide();
   ShowFace(PanelMain);
   GroupBoxPrevisions->show();
+  SpeedButton24h->show();
   MenuOptions->menuAction()->setVisible(true);
   MenuFenetre->menuAction()->setVisible(true);
   setWindowTitle(VersionCaption());

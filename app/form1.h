@@ -207,6 +207,8 @@ class TForm1 : public QMainWindow {
   QWidget* PanelExplorer = nullptr;
   QWidget* PanelImage = nullptr;
   QToolButton* SpeedButton24h = nullptr;
+  QToolButton* Image1 = nullptr;  // in PanelImage: toggles the normal and reduced size
+  QLabel* LabelTU = nullptr;      // "UTC" beside the clock while MenuTU is checked
   prediction::PanelExplorer* Explorer() const { return explorer_; }
   prediction::TForm24H* Chart24Window() const { return form24h_; }
   prediction::TFormDate* DateWindow() const { return formDate_; }
@@ -313,6 +315,10 @@ class TForm1 : public QMainWindow {
   void RetranslateMessages();
   void RefreshPassListTitle();
   void MenuGroupeClick();
+  // form1_window_size.cpp
+  void BuildWindowSizeControls();
+  void RetranslateWindowSize();
+  void ExplorerSizeToggled(bool normal);
   // form1_help.cpp
   void ConnectHelp();
   void ApplyMenuGroupStates();
@@ -454,6 +460,7 @@ class TForm1 : public QMainWindow {
   bool radioDataExisted_ = false;
   bool minuteChanged_ = false;
   bool quitting_ = false;
+  bool tickRunning_ = false;  // the one-second tick is in progress
   bool quitDone_ = false;
   bool quitAsking_ = false;
   bool loadingSlots_ = false;

@@ -23,6 +23,8 @@
 #include "app/satellite_list_widget.h"
 #include "app/form_rename.h"
 #include "app/groups.h"
+#include "prediction/form_24h.h"
+#include "prediction/panel_explorer.h"
 #include "base/ansi_text.h"
 #include "prediction/element_content.h"
 
@@ -74,12 +76,9 @@ void TForm1::ConnectGroups() {
 }
 
 void TForm1::SetGroupMenuEntry(int group, bool enabled, bool checked) {
+  // Visibility is the settings file's: the menu and an entry show once the file has
+  // defined that group, so a first run keeps the Group menu hidden.
   QAction* entry = MenuGroupeN[Gi(group)];
-  if (enabled) {
-    // A usable group is always reachable from the menu.
-    entry->setVisible(true);
-    MenuGroupe->menuAction()->setVisible(true);
-  }
   entry->setEnabled(enabled);
   entry->setChecked(checked);
 }
@@ -301,6 +300,11 @@ void TForm1::SpeedButtonRAZClick() {
 void TForm1::SelectGroup(int group) {
   Timerseconde->stop();
   for (std::size_t i = 0; i < Edit.size(); ++i) Edit[i]->clear();
+  // An open chart shows the old group: closed now, drawn again for the new one below.
+  const bool reopenChart = form24h_ != nullptr && form24h_->isVisible();
+  if (reopenChart) form24h_->close();
+  // The full close: tracking stops, the date and print windows go away.
+  if (explorer_->IsOpen()) explorer_->CloseExplorer();
   shownSlot_ = 0;
   PanelExplorer->hide();
   if (PageControlGroupe->currentIndex() == group - 1) {
@@ -311,6 +315,10 @@ void TForm1::SelectGroup(int group) {
   for (prediction::PassSlot& slot : slots_) slot.radio = orbit::SatRadioData{};
   if (!SettingsPanelShowing()) BitBtn_OK_LocationClick();
   MenuGroupeN[Gi(group)]->setChecked(true);
+  if (reopenChart && !SettingsPanelShowing()) {
+    RefreshSearchContext();
+    form24h_->SpeedButton24hClick();
+  }
 }
 
 void TForm1::MenuRenameClick() {

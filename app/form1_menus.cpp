@@ -227,6 +227,7 @@ void TForm1::Retranslate() {
   EditTime->setToolTip(tr("Time"));
   RetranslateTracking();
   RetranslateServer();
+  RetranslateWindowSize();
   RefreshPassListTitle();
 }
 

@@ -47,7 +47,7 @@ QLineEdit* ReadOnlyDisplay(const QString& name, int width) {
   return edit;
 }
 
-// Until the printer-port issue brings discovery, no port has an address.
+// No printer port is detected here: each shows without an address.
 QStringList UndetectedPrinterPorts() {
   return {QStringLiteral(" [0000h]"), QStringLiteral(" [0000h]"), QStringLiteral(" [0000h]")};
 }
@@ -284,6 +284,12 @@ void TForm1::TrackingTick(bool shownSlotRecomputed) {
     explorer_->ShowEphemeris(shownSlot_, prediction::ShowReason::Refresh);
   }
   prediction::PassSlot* slot = visible ? &slots_[static_cast<std::size_t>(shownSlot_ - 1)] : nullptr;
+  // With the explorer closed the AOS line still goes out, for the satellite it showed last.
+  const int lastShown = explorer_ != nullptr ? explorer_->PreviousSlot() : 0;
+  if (!visible && lastShown >= 1 && lastShown <= prediction::kSlotCount) {
+    prediction::PassSlot& last = slots_[static_cast<std::size_t>(lastShown - 1)];
+    if (last.HasSatellite() && last.HasPass()) slot = &last;
+  }
   tracking::TickInput in;
   in.explorerVisible = visible;
   in.slotInView = slot != nullptr && slot->colour == prediction::kGreen;

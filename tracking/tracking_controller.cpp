@@ -36,7 +36,26 @@ TrackingController::TrackingController(RotatorBank& bank, CommandState& state,
                                        TrackingHost host)
     : bank_(bank), state_(state), setup_(setup), printer_(printer), host_(std::move(host)) {}
 
+namespace {
+
+// Marks a switch or a park in progress for as long as it runs, nested ones included.
+class BusyScope {
+ public:
+  explicit BusyScope(int& depth) : depth_(depth) { ++depth_; }
+  ~BusyScope() { --depth_; }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  int& depth_;
+};
+
+}  // namespace
+
 void TrackingController::SpeedButtonTrackClick(const PassContext& pass) {
+  // The senders' waits keep the window alive: a click that arrives while tracking is being
+  // switched or the antennas parked would start a session the running sequence then undoes.
+  if (busy_ > 0) return;
   if (TrackingActive) {
     SwitchOff();
   } else {
@@ -46,6 +65,7 @@ void TrackingController::SpeedButtonTrackClick(const PassContext& pass) {
 
 void TrackingController::SwitchOn(const PassContext& pass) {
   if (!setup_.selected) return;  // the button is disabled without an interface
+  const BusyScope busy(busy_);
   const Interface selected = *setup_.selected;
   TrackingActive = true;
   if (host_.stopOtherSources) host_.stopOtherSources();  // one source drives the rotator
@@ -81,6 +101,7 @@ void TrackingController::SwitchOn(const PassContext& pass) {
 }
 
 void TrackingController::SwitchOff() {
+  const BusyScope busy(busy_);
   TrackingActive = false;
   if (host_.trackButtonDown) host_.trackButtonDown(false);
   if (host_.azimuthRed) host_.azimuthRed(false);
@@ -134,6 +155,8 @@ void TrackingController::Handle(const SendOutcome& o) {
 }
 
 void TrackingController::SpeedButtonParkClick() {
+  if (busy_ > 0) return;
+  const BusyScope busy(busy_);
   if (TrackingActive) SwitchOff();
   for (Interface i : kSendOrder) {
     if (setup_.Config(i).parking) Test(i);

@@ -111,22 +111,22 @@
 <context>
     <name>app::TForm1</name>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="169"/>
+        <location filename="../../app/form1_groups.cpp" line="166"/>
         <source>The element file %1 cannot be read from line %2 on</source>
         <translation>El fichero de elementos %1 no se puede leer a partir de la línea %2</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="240"/>
+        <location filename="../../app/form1_groups.cpp" line="237"/>
         <source>2-Line,Text (*.tle *.2li *.txt)</source>
         <translation>2 líneas, texto (*.tle *.2li *.txt)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="241"/>
+        <location filename="../../app/form1_groups.cpp" line="238"/>
         <source>All/Tous (*)</source>
         <translation>Todos (*)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="241"/>
+        <location filename="../../app/form1_groups.cpp" line="238"/>
         <source>OMM elements (*.csv *.xml *.json)</source>
         <translation>Elementos OMM (*.csv *.xml *.json)</translation>
     </message>
@@ -403,8 +403,8 @@
         <translation>Hora</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="179"/>
-        <location filename="../../app/form1_passes.cpp" line="117"/>
+        <location filename="../../app/form1_groups.cpp" line="176"/>
+        <location filename="../../app/form1_passes.cpp" line="119"/>
         <source>The elements of %1 are damaged in your Two-Line-Elements file</source>
         <translation>Los elementos de %1 están dañados en su archivo de elementos orbitales</translation>
     </message>
@@ -457,6 +457,21 @@
         <location filename="../../app/form1_server.cpp" line="101"/>
         <source>TCPIP</source>
         <translation>TCPIP</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_window_size.cpp" line="66"/>
+        <source>Click here to resize window</source>
+        <translation>Haga clic aquí para cambiar el tamaño de la ventana</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_window_size.cpp" line="67"/>
+        <source>24 hour schedule</source>
+        <translation>Horario de 24 horas</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_window_size.cpp" line="68"/>
+        <source>UTC</source>
+        <translation>UTC</translation>
     </message>
 </context>
 <context>

@@ -22,7 +22,7 @@
     <message>
         <location filename="../../app/languages.cpp" line="134"/>
         <source>Orvane.ini could not be read at start and is kept as it is. The settings of this session are saved in Orvane.ini.new.</source>
-        <translation>Non è stato possibile leggere Orvane.ini all'avvio e il file resta invariato. Le impostazioni di questa sessione sono salvate in Orvane.ini.new.</translation>
+        <translation>Non è stato possibile leggere Orvane.ini all&apos;avvio e il file resta invariato. Le impostazioni di questa sessione sono salvate in Orvane.ini.new.</translation>
     </message>
     <message>
         <location filename="../../app/languages.cpp" line="137"/>
@@ -111,22 +111,22 @@
 <context>
     <name>app::TForm1</name>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="169"/>
+        <location filename="../../app/form1_groups.cpp" line="166"/>
         <source>The element file %1 cannot be read from line %2 on</source>
         <translation>Il file degli elementi %1 non è leggibile dalla riga %2 in poi</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="240"/>
+        <location filename="../../app/form1_groups.cpp" line="237"/>
         <source>2-Line,Text (*.tle *.2li *.txt)</source>
         <translation>2 righe, testo (*.tle *.2li *.txt)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="241"/>
+        <location filename="../../app/form1_groups.cpp" line="238"/>
         <source>All/Tous (*)</source>
         <translation>Tutti (*)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="241"/>
+        <location filename="../../app/form1_groups.cpp" line="238"/>
         <source>OMM elements (*.csv *.xml *.json)</source>
         <translation>Elementi OMM (*.csv *.xml *.json)</translation>
     </message>
@@ -403,8 +403,8 @@
         <translation>Ora</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="179"/>
-        <location filename="../../app/form1_passes.cpp" line="117"/>
+        <location filename="../../app/form1_groups.cpp" line="176"/>
+        <location filename="../../app/form1_passes.cpp" line="119"/>
         <source>The elements of %1 are damaged in your Two-Line-Elements file</source>
         <translation>Gli elementi di %1 sono danneggiati nel file degli elementi orbitali</translation>
     </message>
@@ -457,6 +457,21 @@
         <location filename="../../app/form1_server.cpp" line="101"/>
         <source>TCPIP</source>
         <translation>TCPIP</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_window_size.cpp" line="66"/>
+        <source>Click here to resize window</source>
+        <translation>Fare clic qui per ridimensionare la finestra</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_window_size.cpp" line="67"/>
+        <source>24 hour schedule</source>
+        <translation>Programma delle 24 ore</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_window_size.cpp" line="68"/>
+        <source>UTC</source>
+        <translation>UTC</translation>
     </message>
 </context>
 <context>

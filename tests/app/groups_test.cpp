@@ -223,10 +223,10 @@ TEST(GroupFileTest, RenamesOutsideTheCodePageKeepEveryCharacter) {
   EXPECT_FALSE(f.group.SelectedNames[0].contains(QLatin1Char('?')));
   // The element text finds each renamed set by its own name, not a "???" shared by both.
   orbit::ParsedSet parsed;
-  ASSERT_EQ(orbit::LoadElementsByName(r.elementText, ElementBytes(mks), &parsed),
+  ASSERT_EQ(orbit::LoadElementsByName(r.elementContent, ElementBytes(mks), &parsed),
             orbit::LoadStatus::Found);
   EXPECT_EQ(parsed.catalogueNumber, "25544");
-  ASSERT_EQ(orbit::LoadElementsByName(r.elementText, ElementBytes(f.group.SelectedNames[1]), &parsed),
+  ASSERT_EQ(orbit::LoadElementsByName(r.elementContent, ElementBytes(f.group.SelectedNames[1]), &parsed),
             orbit::LoadStatus::Found);
   EXPECT_EQ(parsed.catalogueNumber, "49044");
   EXPECT_EQ(ElementText(f.dat[0]), "[" + mks + "][25544]");
