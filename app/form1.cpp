@@ -3,6 +3,7 @@
 #include "map/map_state.h"
 
 #include <QSignalBlocker>
+#include <QToolButton>
 
 #include "prediction/form_24h.h"
 #include "tools/form_lune.h"
@@ -95,6 +96,9 @@ TForm1::TForm1(Form1Environment environment, QWidget* parent)
 }
 
 TForm1::~TForm1() {
+  // The chart reads the slot table and the search context: it goes before they do.
+  delete form24h_;
+  form24h_ = nullptr;
   delete formLune_;  // top-level windows without a parent
   delete formSoleil_;
 }
@@ -173,9 +177,16 @@ void TForm1::FormCreate() {
 
   // 12. The settings file.
   if (settingsFileExisted_) {
+    QString why;
     ReadContext context = CurrentReadContext(env_.sounds, &translatingDialogs_);
     context.portIoUsable = PrinterPortsUsable();
-    ReadSettingsFromFile(ProgramFile(QString::fromLatin1(kSettingsFileName)), &settings_, context);
+    const SettingsFileStatus status = ReadSettingsFromFile(
+        ProgramFile(QString::fromLatin1(kSettingsFileName)), &settings_, context, &why);
+    if (status == SettingsFileStatus::Unreadable) {
+      // Told once; at quit the file is kept and the settings go beside it.
+      settingsFileUnread_ = true;
+      env_.dialogs->Warning(msg::SettingsUnreadable(why));
+    }
   }
   ApplySettingsToControls();
 
@@ -262,6 +273,7 @@ void TForm1::EnterCompactFace() {
   PanelImage->hide();
   ShowFace(PanelMain);
   GroupBoxPrevisions->show();
+  SpeedButton24h->show();
   MenuOptions->menuAction()->setVisible(true);
   MenuFenetre->menuAction()->setVisible(true);
   setWindowTitle(VersionCaption());

@@ -219,6 +219,8 @@ class TForm1 : public QMainWindow {
   QWidget* PanelExplorer = nullptr;
   QWidget* PanelImage = nullptr;
   QToolButton* SpeedButton24h = nullptr;
+  QToolButton* Image1 = nullptr;  // in PanelImage: toggles the normal and reduced size
+  QLabel* LabelTU = nullptr;      // "UTC" beside the clock while MenuTU is checked
   prediction::PanelExplorer* Explorer() const { return explorer_; }
   prediction::TForm24H* Chart24Window() const { return form24h_; }
   prediction::TFormDate* DateWindow() const { return formDate_; }
@@ -336,6 +338,10 @@ class TForm1 : public QMainWindow {
   void RetranslateMessages();
   void RefreshPassListTitle();
   void MenuGroupeClick();
+  // form1_window_size.cpp
+  void BuildWindowSizeControls();
+  void RetranslateWindowSize();
+  void ExplorerSizeToggled(bool normal);
   // form1_help.cpp
   void ConnectHelp();
   void ApplyMenuGroupStates();
@@ -492,9 +498,11 @@ class TForm1 : public QMainWindow {
 
   int activeGroup_ = 1;
   bool settingsFileExisted_ = false;
+  bool settingsFileUnread_ = false;  // existed but could not be read: never replaced
   bool radioDataExisted_ = false;
   bool minuteChanged_ = false;
   bool quitting_ = false;
+  bool tickRunning_ = false;  // the one-second tick is in progress
   bool quitDone_ = false;
   bool quitAsking_ = false;
   bool loadingSlots_ = false;

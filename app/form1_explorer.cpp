@@ -67,6 +67,7 @@ prediction::PanelExplorer* TForm1::BuildExplorer() {
 
 void TForm1::ConnectExplorer() {
   explorer_->AddSideWidget(PanelImage);
+  BuildWindowSizeControls();
   SpeedButton24h = new QToolButton;
   SpeedButton24h->setObjectName(QStringLiteral("SpeedButton24h"));
   SpeedButton24h->setText(QStringLiteral("24"));
@@ -148,7 +149,8 @@ void TForm1::ConnectExplorer() {
   chart.clock = env_.clock;
   chart.timerRunning = [this] { return Timerseconde->isActive(); };
   chart.utcDisplay = [this] { return MenuTU->isChecked(); };
-  form24h_ = new prediction::TForm24H(chart, nullptr);
+  form24h_ = new prediction::TForm24H(chart, this);  // owned, a window of its own
+  form24h_->setWindowFlag(Qt::Window);
   connect(SpeedButton24h, &QToolButton::clicked, this, [this] {
     RefreshSearchContext();
     form24h_->SpeedButton24hClick();
@@ -177,6 +179,7 @@ void TForm1::EnterExplorerFace() {
   ShowFace(PanelMain);
   explorer_->show();
   PanelImage->show();
+  SpeedButton24h->hide();  // back with the compact list
   MenuOptions->menuAction()->setVisible(true);
   MenuFenetre->menuAction()->setVisible(true);
   const WindowGeometry& g = settings_.geometry;
@@ -224,13 +227,33 @@ bool TForm1::ExplorerSlotKey(int index, QKeyEvent* event) {
     case Qt::Key_Home:
       explorer_->FirstPass();
       return true;
-    case Qt::Key_P:
-      explorer_->SpeedButtonPrint->toggle();
-      return true;
     default:
       break;
   }
-  if (event->text() == QStringLiteral("\u00a4")) {
+  // The letters act in either case, but not as a Ctrl, Alt or Meta shortcut.
+  const bool plainLetter =
+      (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+  if (plainLetter) {
+    switch (event->key()) {
+      case Qt::Key_P:
+        explorer_->SpeedButtonPrint->toggle();
+        return true;
+      case Qt::Key_T:
+        if (!tracking_->TrackingActive && SpeedButtonTrack->isEnabled()) SpeedButtonTrackClick();
+        return true;
+      case Qt::Key_X:
+        if (env_.seams.toggleDxWindow) env_.seams.toggleDxWindow();
+        return true;
+      case Qt::Key_S:
+        if (env_.seams.synchroniseDxDates) env_.seams.synchroniseDxDates();
+        return true;
+      default:
+        break;
+    }
+  }
+  // "¤" typed on its own key: a layout that needs Shift or AltGr for it has no such key.
+  const Qt::KeyboardModifiers held = event->modifiers() & ~Qt::KeypadModifier;
+  if (held == Qt::NoModifier && event->text() == QStringLiteral("\u00a4")) {
     explorer_->ToggleTrackingLine(!explorer_->TrackingLineOn());
     return true;
   }

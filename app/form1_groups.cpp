@@ -24,6 +24,8 @@
 #include "app/form_rename.h"
 #include "app/download/download_desk.h"
 #include "app/groups.h"
+#include "prediction/form_24h.h"
+#include "prediction/panel_explorer.h"
 #include "base/ansi_text.h"
 #include "prediction/element_content.h"
 
@@ -75,12 +77,9 @@ void TForm1::ConnectGroups() {
 }
 
 void TForm1::SetGroupMenuEntry(int group, bool enabled, bool checked) {
+  // Visibility is the settings file's: the menu and an entry show once the file has
+  // defined that group, so a first run keeps the Group menu hidden.
   QAction* entry = MenuGroupeN[Gi(group)];
-  if (enabled) {
-    // A usable group is always reachable from the menu.
-    entry->setVisible(true);
-    MenuGroupe->menuAction()->setVisible(true);
-  }
   entry->setEnabled(enabled);
   entry->setChecked(checked);
 }
@@ -110,11 +109,14 @@ void TForm1::PageControlGroupeChange() {
 
 void TForm1::WriteDataFile(const QString& name, const std::vector<std::string>& lines,
                            bool readOnly) {
-  const QString path = ProgramFile(name);
-  QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
-  QFile::remove(path);
-  if (!base::WriteRawLines(path, lines)) return;
-  if (readOnly) QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+  // Replaced in one step; a failure leaves the old file as it was and says so.
+  const bool radioData = name == QLatin1String("Orvane.dat");
+  const QString temp = ProgramFile(radioData ? QStringLiteral("Orvane.~da") : QStringLiteral("Orvane.~fo"));
+  const QFileDevice::Permissions mode =
+      readOnly ? QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther
+               : base::kDefaultFileMode;
+  if (base::WriteRawLines(ProgramFile(name), lines, mode, nullptr, temp)) return;
+  env_.dialogs->Error(radioData ? msg::CantCreateRadioData() : msg::NotesFileError());
 }
 
 void TForm1::LoadGroupFile() {
@@ -227,8 +229,7 @@ void TForm1::ListBoxSatellitesMouseUp(int group, Qt::MouseButton button, const Q
   }
   const SelectionResult chosen = SelectionFromList(rows, names, keys_);
   if (chosen.accepted) {
-    GroupRecord(group).SelectedNames = chosen.names;
-    GroupRecord(group).SelectedNumbers = chosen.numbers;
+    ApplyListSelection(GroupRecord(group), chosen);
   } else {
     env_.sounds->Warning();
     env_.dialogs->Warning(msg::SatellitesMaximum(kGroupSelectionSize));
@@ -305,6 +306,11 @@ void TForm1::SpeedButtonRAZClick() {
 void TForm1::SelectGroup(int group) {
   Timerseconde->stop();
   for (std::size_t i = 0; i < Edit.size(); ++i) Edit[i]->clear();
+  // An open chart shows the old group: closed now, drawn again for the new one below.
+  const bool reopenChart = form24h_ != nullptr && form24h_->isVisible();
+  if (reopenChart) form24h_->close();
+  // The full close: tracking stops, the date and print windows go away.
+  if (explorer_->IsOpen()) explorer_->CloseExplorer();
   shownSlot_ = 0;
   PanelExplorer->hide();
   if (PageControlGroupe->currentIndex() == group - 1) {
@@ -315,6 +321,10 @@ void TForm1::SelectGroup(int group) {
   for (prediction::PassSlot& slot : slots_) slot.radio = orbit::SatRadioData{};
   if (!SettingsPanelShowing()) BitBtn_OK_LocationClick();
   MenuGroupeN[Gi(group)]->setChecked(true);
+  if (reopenChart && !SettingsPanelShowing()) {
+    RefreshSearchContext();
+    form24h_->SpeedButton24hClick();
+  }
 }
 
 void TForm1::MenuRenameClick() {

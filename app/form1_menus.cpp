@@ -227,6 +227,7 @@ void TForm1::Retranslate() {
   RetranslateTracking();
   RetranslateServer();
   RetranslateDownloads();
+  RetranslateWindowSize();
   RefreshPassListTitle();
 }
 

@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QTimer>
 #include <cmath>
@@ -20,6 +21,7 @@
 #include "prediction/panel_explorer.h"
 #include "app/satellite_list_widget.h"
 #include "base/locale_number.h"
+#include "base/wait.h"
 #include "orbit/elements.h"
 #include "orbit/radio_data.h"
 #include "prediction/slot_text.h"
@@ -172,10 +174,13 @@ void TForm1::RaiseAlarmForSlot(int index) {
 }
 
 void TForm1::TimersecondeTimer() {
-  // 1. No overlapping ticks, nothing once quitting.
-  if (!Timerseconde->isActive()) return;
+  // 1. No overlapping ticks, nothing once quitting. An action inside a sender's wait or a
+  // message box of this tick may have restarted the timer: the tick running, or a wait in
+  // progress, lets this second go by.
+  if (!Timerseconde->isActive() || tickRunning_ || base::WaitDepth() > 0) return;
   Timerseconde->stop();
   if (quitting_) return;
+  const QScopedValueRollback<bool> running(tickRunning_, true);
   // 2. Clock.
   const Real now = env_.clock->Now();
   ShowClock(now);

@@ -67,7 +67,7 @@ void TForm1::MenuQuitterClick() {
   // 10. Settings file, then the end. A failed write has shown its message and left the
   // previous file untouched; the user asked to leave, so the program still ends.
   CollectSettingsFromControls();
-  save_configuration(settings_, env_.programFolder, &translatingDialogs_);
+  save_configuration(settings_, env_.programFolder, &translatingDialogs_, settingsFileUnread_);
   quitDone_ = true;
   if (env_.terminate) {
     env_.terminate();

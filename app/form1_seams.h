@@ -14,6 +14,8 @@ struct Form1Seams {
   std::function<void()> releasePrinterPort;       // quit
   std::function<void()> openDownloadWindow;       // settings panel with "AUTODWN=1"
   std::function<void()> hideSecondaryWindows;     // records positions, then hides them
+  std::function<void()> toggleDxWindow;           // slot key X: DX window shown or hidden
+  std::function<void()> synchroniseDxDates;       // slot key S: station and DX dates together
 };
 
 }  // namespace app

@@ -282,6 +282,12 @@ void TForm1::TrackingTick(bool shownSlotRecomputed) {
     explorer_->ShowEphemeris(shownSlot_, prediction::ShowReason::Refresh);
   }
   prediction::PassSlot* slot = visible ? &slots_[static_cast<std::size_t>(shownSlot_ - 1)] : nullptr;
+  // With the explorer closed the AOS line still goes out, for the satellite it showed last.
+  const int lastShown = explorer_ != nullptr ? explorer_->PreviousSlot() : 0;
+  if (!visible && lastShown >= 1 && lastShown <= prediction::kSlotCount) {
+    prediction::PassSlot& last = slots_[static_cast<std::size_t>(lastShown - 1)];
+    if (last.HasSatellite() && last.HasPass()) slot = &last;
+  }
   tracking::TickInput in;
   in.explorerVisible = visible;
   in.slotInView = slot != nullptr && slot->colour == prediction::kGreen;

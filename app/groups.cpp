@@ -181,13 +181,9 @@ std::optional<std::size_t> PreparePendingRename(RenameTable& rows, const QString
   return row;
 }
 
-QString ElementText(const std::string& bytes) {
-  return base::DecodeWindows1252(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
+QString ElementText(const std::string& bytes) { return base::BytesToText(bytes); }
 
-std::string ElementBytes(const QString& text) {
-  return base::EncodeWindows1252(text).toStdString();
-}
+std::string ElementBytes(const QString& text) { return base::TextToBytes(text); }
 
 namespace {
 
@@ -257,6 +253,9 @@ QString DisplayNameOf(const QString& name, const QString& number, RenameTable& r
 void RebuildSelection(Group& group, const std::vector<SatelliteListEntry>& list,
                       SelectionFormat format) {
   const std::size_t count = group.SelectedNames.size();
+  // Numbers the file lacks for now stay selected: a refreshed file that misses a satellite
+  // for a while must not shrink the selection for good. They follow the present ones.
+  std::vector<QString> missing;
   for (std::size_t s = 0; s < count; ++s) {
     const SatelliteListEntry* found = nullptr;
     for (const SatelliteListEntry& e : list) {
@@ -268,6 +267,9 @@ void RebuildSelection(Group& group, const std::vector<SatelliteListEntry>& list,
         break;
       }
     }
+    if (found == nullptr && format == SelectionFormat::Numbers &&
+        !TrimmedBlanks(group.SelectedNumbers[s]).isEmpty())
+      missing.push_back(group.SelectedNumbers[s]);
     group.SelectedNames[s] = found != nullptr ? found->name : QString();
     group.SelectedNumbers[s] = found != nullptr ? found->number : QString();
   }
@@ -283,9 +285,30 @@ void RebuildSelection(Group& group, const std::vector<SatelliteListEntry>& list,
     }
     ++next;
   }
+  for (const QString& number : missing) group.SelectedNumbers[next++] = number;
 }
 
 }  // namespace
+
+void ApplyListSelection(Group& group, const SelectionResult& chosen) {
+  std::vector<QString> missing;
+  for (std::size_t s = 0; s < group.SelectedNumbers.size(); ++s) {
+    const QString& number = group.SelectedNumbers[s];
+    if (!group.SelectedNames[s].isEmpty() || TrimmedBlanks(number).isEmpty()) continue;
+    const bool chosenAgain = std::any_of(chosen.numbers.begin(), chosen.numbers.end(),
+                                         [&](const QString& n) { return SameNumber(n, number); });
+    if (!chosenAgain) missing.push_back(number);
+  }
+  group.SelectedNames = chosen.names;
+  group.SelectedNumbers = chosen.numbers;
+  // Satellites the file lacks for now keep the room that is left.
+  std::size_t next = 0;
+  while (next < group.SelectedNames.size() && !group.SelectedNames[next].isEmpty()) ++next;
+  for (const QString& number : missing) {
+    if (next >= group.SelectedNumbers.size()) break;
+    group.SelectedNumbers[next++] = number;
+  }
+}
 
 GroupFileResult ScanGroupFile(Group& group, const std::vector<std::string>& rawLines,
                               RenameTable& renames, bool checkChecksums,

@@ -111,8 +111,8 @@ std::optional<std::size_t> PreparePendingRename(RenameTable& rows, const QString
 
 // --- The file steps of the main window's LoadGroupFile ---
 
-// Names in element files and in the data files' headers are 8-bit text; these turn them
-// into the records' text and back.
+// Names in element files and in the data files' headers are in their 8-bit form
+// (base::TextToBytes); these turn them into the records' text and back.
 QString ElementText(const std::string& bytes);
 std::string ElementBytes(const QString& text);
 
@@ -144,8 +144,10 @@ struct GroupFileResult {
 // side), the data-file headers of the listed satellites and of renamed names are rewritten,
 // changed data files are re-indexed, and, when the file gave at least one satellite, the
 // group's selection is rebuilt against the list and compacted (name and number move
-// together; a slot whose satellite is gone is emptied in both). With SelectionFormat::Names
-// a kept slot also takes its catalogue number, so the selection is written back as numbers.
+// together). A selected number the file lacks keeps its number, without a name, after the
+// satellites found, so it is selected again once the file has it back. With
+// SelectionFormat::Names a kept slot also takes its catalogue number, and a name the file
+// lacks is dropped.
 GroupFileResult ScanGroupFile(Group& group, prediction::ElementRead file, RenameTable& renames,
                               std::vector<std::string>& radioDataLines,
                               std::vector<std::string>& notesLines, SelectionFormat format);
@@ -173,5 +175,10 @@ struct SelectionResult {
 // numbers from the matching keys; more than 15 rows are refused.
 SelectionResult SelectionFromList(const std::vector<std::size_t>& selectedRows,
                                   const QStringList& listNames, const QStringList& keys);
+
+// An accepted list selection becomes the group's; the numbers of selected satellites that
+// the file lacks for now (a number without a name) stay behind the new ones while room is
+// left, since the list could not show them.
+void ApplyListSelection(Group& group, const SelectionResult& chosen);
 
 }  // namespace app

@@ -131,6 +131,10 @@ const char* const kContext = "Messages";
 [[maybe_unused]] const char* const kModelTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "Can't create Orvane.ini"),
     QT_TRANSLATE_NOOP("Messages", "Can't open the satellite data file"),
+    QT_TRANSLATE_NOOP("Messages", "larger than %1 MB"),
+    QT_TRANSLATE_NOOP("Messages",
+                      "Orvane.ini could not be read at start and is kept as it is. The settings "
+                      "of this session are saved in Orvane.ini.new."),
     QT_TRANSLATE_NOOP("Messages",
                       "The 3-line file is limited to 1000 satellites\r\n Please split this or "
                       "choose a shorter file"),
@@ -185,6 +189,18 @@ QString TooManyLines() {
 }
 QString SatelliteVisibility() {
   return QCoreApplication::translate("Messages", "Satellite visibility");
+}
+
+QString SettingsUnreadable(const QString& reason) {
+  return QCoreApplication::translate("Messages", "Orvane.ini could not be read: %1").arg(reason);
+}
+
+QString CantCreateRadioData() {
+  return QCoreApplication::translate("Messages", "Can't create Orvane.dat");
+}
+
+QString NotesFileError() {
+  return QCoreApplication::translate("Messages", "Erreur/Error Orvane.nfo");
 }
 
 QString LanguageNotLoaded() {

@@ -76,7 +76,10 @@ QString CantOpenElementFile();
 QString ElementsMissing();
 QString TooManyLines();
 QString SatelliteVisibility();
-QString LanguageNotLoaded();  // a switch refused because its texts could not be read
+QString LanguageNotLoaded();
+QString SettingsUnreadable(const QString& reason);
+QString CantCreateRadioData();  // "Can't create Orvane.dat"
+QString NotesFileError();       // "Erreur/Error Orvane.nfo"  // "Orvane.ini could not be read: " + why  // a switch refused because its texts could not be read
 // Any catalogue text given in English, in the current language (unchanged when unknown).
 QString Translate(const QString& english);
 }  // namespace msg

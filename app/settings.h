@@ -186,10 +186,11 @@ void ReadSettingsFile(const QStringList& lines, Settings* settings, const ReadCo
 
 enum class SettingsFileStatus { Read, Missing, Unreadable };
 
-// Reads the file as Windows-1252 text and applies it. A missing, unreadable or
-// oversized file applies nothing.
+// Reads the file (UTF-8 or Windows-1252 text) and applies it. A missing, unreadable or
+// oversized file applies nothing; for the last two `*why` (when given) says why, in the
+// current language where the program words it.
 SettingsFileStatus ReadSettingsFromFile(const QString& path, Settings* settings,
-                                        const ReadContext& context);
+                                        const ReadContext& context, QString* why = nullptr);
 
 // The file's lines in the written order, without line ends.
 QStringList BuildSettingsLines(const Settings& settings);
@@ -197,6 +198,10 @@ QStringList BuildSettingsLines(const Settings& settings);
 // Writes folder/"Orvane.ini" through "Orvane.~in" (Windows-1252, CR LF), then makes it
 // owner-read-only. On failure shows "Can't create Orvane.ini", leaves the old file as it
 // was and returns false.
-bool save_configuration(const Settings& settings, const QString& folder, base::Dialogs* dialogs);
+// A settings file that existed but could not be read at start is never replaced: with
+// `keepUnreadFile` the settings go to "Orvane.ini.new" beside it and the user is told so.
+inline constexpr const char* kSettingsBesideFileName = "Orvane.ini.new";
+bool save_configuration(const Settings& settings, const QString& folder, base::Dialogs* dialogs,
+                        bool keepUnreadFile = false);
 
 }  // namespace app

@@ -584,14 +584,22 @@ void ReadSettingsFile(const QStringList& lines, Settings* settings, const ReadCo
 }
 
 SettingsFileStatus ReadSettingsFromFile(const QString& path, Settings* settings,
-                                        const ReadContext& context) {
+                                        const ReadContext& context, QString* why) {
   QStringList lines;
-  switch (base::ReadAnsiLines(path, &lines)) {
+  QString reason;
+  switch (base::ReadAnsiLines(path, &lines, &reason)) {
     case base::TextFileStatus::Ok:
       break;
     case base::TextFileStatus::Missing:
       return SettingsFileStatus::Missing;
+    case base::TextFileStatus::TooLarge:
+      if (why != nullptr) {
+        *why = QCoreApplication::translate("Messages", "larger than %1 MB")
+                   .arg(base::kMaxTextFileBytes >> 20);
+      }
+      return SettingsFileStatus::Unreadable;
     default:
+      if (why != nullptr) *why = reason;
       return SettingsFileStatus::Unreadable;
   }
   ReadSettingsFile(lines, settings, context);

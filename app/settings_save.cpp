@@ -8,15 +8,24 @@
 
 namespace app {
 
-bool save_configuration(const Settings& settings, const QString& folder, base::Dialogs* dialogs) {
-  const QString target = folder + QLatin1Char('/') + QString::fromLatin1(kSettingsFileName);
+bool save_configuration(const Settings& settings, const QString& folder, base::Dialogs* dialogs,
+                        bool keepUnreadFile) {
+  const QString name =
+      QString::fromLatin1(keepUnreadFile ? kSettingsBesideFileName : kSettingsFileName);
+  const QString target = folder + QLatin1Char('/') + name;
   const QString temp = folder + QLatin1Char('/') + QString::fromLatin1(kSettingsTempFileName);
   const QByteArray bytes = base::EncodeAnsiLines(BuildSettingsLines(settings));
   // It holds passwords: owner read only, as the program leaves it between runs.
   if (!base::AtomicSave(target, bytes, QFileDevice::ReadOwner, temp)) {
     if (dialogs != nullptr)
-      dialogs->Error(QCoreApplication::translate("Settings", "Can't create Orvane.ini"));
+      dialogs->Error(QCoreApplication::translate("Messages", "Can't create Orvane.ini"));
     return false;
+  }
+  if (keepUnreadFile && dialogs != nullptr) {
+    dialogs->Warning(QCoreApplication::translate(
+        "Messages",
+        "Orvane.ini could not be read at start and is kept as it is. The settings of this "
+        "session are saved in Orvane.ini.new."));
   }
   return true;
 }

@@ -4,7 +4,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace base {
 
@@ -73,6 +76,67 @@ QByteArray EncodeWindows1252(QStringView text) {
   return out;
 }
 
+bool FitsWindows1252(QStringView text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i].unicode();
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) continue;
+    if (std::find(kHighControls.begin(), kHighControls.end(), c) == kHighControls.end())
+      return false;
+  }
+  return true;
+}
+
+namespace {
+
+bool HasNonAscii(QByteArrayView bytes) {
+  return std::any_of(bytes.begin(), bytes.end(),
+                     [](char b) { return static_cast<unsigned char>(b) >= 0x80; });
+}
+
+// The text of valid UTF-8, or nothing.
+std::optional<QString> Utf8(QByteArrayView bytes) {
+  QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+  QString text = decoder(bytes);
+  if (decoder.hasError()) return std::nullopt;
+  return text;
+}
+
+}  // namespace
+
+QString DecodeText(QByteArrayView bytes) {
+  if (HasNonAscii(bytes)) {
+    if (std::optional<QString> text = Utf8(bytes)) return *text;
+  }
+  return DecodeWindows1252(bytes);
+}
+
+QByteArray EncodeText(QStringView text) {
+  return FitsWindows1252(text) ? EncodeWindows1252(text) : text.toUtf8();
+}
+
+std::string TextToBytes(QStringView text) {
+  return EncodeText(text).toStdString();
+}
+
+QString BytesToText(std::string_view bytes) {
+  const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  if (HasNonAscii(view)) {
+    if (std::optional<QString> text = Utf8(view); text && !FitsWindows1252(*text)) return *text;
+  }
+  return DecodeWindows1252(view);
+}
+
+std::size_t CutLength(std::string_view bytes, std::size_t limit) {
+  if (bytes.size() <= limit) return bytes.size();
+  const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  if (!HasNonAscii(view)) return limit;
+  const std::optional<QString> text = Utf8(view);
+  if (!text || FitsWindows1252(*text)) return limit;
+  std::size_t cut = limit;
+  while (cut > 0 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80) --cut;
+  return cut;
+}
+
 QStringList SplitTextLines(QStringView text) {
   QStringList lines;
   SplitLinesOf(
@@ -90,36 +154,50 @@ std::vector<std::string> SplitRawLines(std::string_view bytes) {
 }
 
 QByteArray EncodeAnsiLines(const QStringList& lines) {
+  const bool fits = std::all_of(lines.begin(), lines.end(),
+                                [](const QString& line) { return FitsWindows1252(line); });
   QByteArray out;
   qsizetype total = 0;
   for (const QString& line : lines) total += line.size() + 2;
   out.reserve(total);
   for (const QString& line : lines) {
-    out.append(EncodeWindows1252(line));
+    out.append(fits ? EncodeWindows1252(line) : line.toUtf8());
     out.append("\r\n", 2);
   }
   return out;
 }
 
-TextFileStatus ReadFileBytes(const QString& path, QByteArray* bytes) {
+QByteArray EncodeRawLines(const std::vector<std::string>& lines) {
+  QStringList text;
+  text.reserve(static_cast<qsizetype>(lines.size()));
+  for (const std::string& line : lines) text.append(BytesToText(line));
+  return EncodeAnsiLines(text);
+}
+
+TextFileStatus ReadFileBytes(const QString& path, QByteArray* bytes, QString* why) {
   bytes->clear();
   QFile file(path);
-  if (!file.exists()) return TextFileStatus::Missing;
-  if (!file.open(QIODevice::ReadOnly)) return TextFileStatus::Unreadable;
-  if (file.size() > kMaxTextFileBytes) return TextFileStatus::TooLarge;
+  const auto fail = [&](TextFileStatus status, const QString& reason) {
+    if (why != nullptr) *why = reason;
+    return status;
+  };
+  if (!file.exists()) return fail(TextFileStatus::Missing, file.errorString());
+  if (!file.open(QIODevice::ReadOnly)) return fail(TextFileStatus::Unreadable, file.errorString());
+  if (file.size() > kMaxTextFileBytes) return fail(TextFileStatus::TooLarge, QString());
   // The size may be unknown (pipes, /proc) or grow while reading: read up to the cap.
   QByteArray data = file.read(kMaxTextFileBytes + 1);
-  if (data.size() > kMaxTextFileBytes) return TextFileStatus::TooLarge;
-  if (file.error() != QFileDevice::NoError) return TextFileStatus::Unreadable;
+  if (data.size() > kMaxTextFileBytes) return fail(TextFileStatus::TooLarge, QString());
+  if (file.error() != QFileDevice::NoError)
+    return fail(TextFileStatus::Unreadable, file.errorString());
   *bytes = std::move(data);
   return TextFileStatus::Ok;
 }
 
-TextFileStatus ReadAnsiLines(const QString& path, QStringList* lines) {
+TextFileStatus ReadAnsiLines(const QString& path, QStringList* lines, QString* why) {
   lines->clear();
   QByteArray bytes;
-  const TextFileStatus status = ReadFileBytes(path, &bytes);
-  if (status == TextFileStatus::Ok) *lines = SplitTextLines(DecodeWindows1252(bytes));
+  const TextFileStatus status = ReadFileBytes(path, &bytes, why);
+  if (status == TextFileStatus::Ok) *lines = SplitTextLines(DecodeText(bytes));
   return status;
 }
 
@@ -127,10 +205,16 @@ TextFileStatus ReadRawLines(const QString& path, std::vector<std::string>* lines
   lines->clear();
   QByteArray bytes;
   const TextFileStatus status = ReadFileBytes(path, &bytes);
-  if (status == TextFileStatus::Ok) {
-    *lines =
-        SplitRawLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (status != TextFileStatus::Ok) return status;
+  const QByteArrayView view(bytes);
+  if (HasNonAscii(view)) {
+    if (const std::optional<QString> text = Utf8(view)) {
+      // A UTF-8 file: each line in its 8-bit form.
+      for (const QString& line : SplitTextLines(*text)) lines->push_back(TextToBytes(line));
+      return status;
+    }
   }
+  *lines = SplitRawLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   return status;
 }
 
@@ -140,13 +224,8 @@ bool WriteAnsiLines(const QString& path, const QStringList& lines,
 }
 
 bool WriteRawLines(const QString& path, const std::vector<std::string>& lines,
-                   QFileDevice::Permissions mode, QString* error) {
-  QByteArray bytes;
-  for (const std::string& line : lines) {
-    bytes.append(line.data(), static_cast<qsizetype>(line.size()));
-    bytes.append("\r\n", 2);
-  }
-  return AtomicSave(path, bytes, mode, QString(), error);
+                   QFileDevice::Permissions mode, QString* error, const QString& tempPath) {
+  return AtomicSave(path, EncodeRawLines(lines), mode, tempPath, error);
 }
 
 }  // namespace base

@@ -6,7 +6,23 @@
 
 namespace base {
 
+namespace {
+
+thread_local int waitDepth = 0;
+
+struct DepthScope {
+  DepthScope() { ++waitDepth; }
+  ~DepthScope() { --waitDepth; }
+  DepthScope(const DepthScope&) = delete;
+  DepthScope& operator=(const DepthScope&) = delete;
+};
+
+}  // namespace
+
+int WaitDepth() { return waitDepth; }
+
 void WaitMilliseconds(int n) {
+  const DepthScope inside;
   QElapsedTimer timer;
   timer.start();
   while (timer.elapsed() < n) {

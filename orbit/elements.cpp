@@ -157,15 +157,13 @@ ElementFile ReadElementFile(const std::string& path, bool checkChecksums) {
 }
 
 namespace {
-// Columns are 1-based and inclusive. Blanks are allowed only as leading padding.
+// Columns are 1-based and inclusive. Blanks are allowed only as leading padding; a field
+// with no digit at all is a conversion error like any other text that is not a number.
 bool DigitsField(std::string_view line, std::size_t from, std::size_t to, long long* value) {
   if (to > line.size() || from < 1 || from > to) return false;
   std::string_view f = line.substr(from - 1, to - from + 1);
   while (!f.empty() && f.front() == ' ') f.remove_prefix(1);
-  if (f.empty()) {
-    *value = 0;
-    return true;
-  }
+  if (f.empty()) return false;
   long long v = 0;
   for (char c : f) {
     if (c < '0' || c > '9') return false;
@@ -185,6 +183,7 @@ bool SignedIntField(std::string_view line, std::size_t from, std::size_t to, lon
     negative = f.front() == '-';
     f.remove_prefix(1);
   }
+  if (f.empty()) return false;
   long long v = 0;
   for (char c : f) {
     if (c < '0' || c > '9') return false;

@@ -141,18 +141,17 @@ MoonPosition ComputeMoonPosition(Real d, Real stationLat, Real stationEastLon) {
   const Real g = OnceInto24(gmst0 + UniversalHours(d));
   const Real gha = Rev(15 * g - pos.rightAscension);
   pos.greenwichHourAngle = gha;
-  if (gha > 0 && gha <= 180) {
-    pos.subLunarLongitude = gha;
-    pos.subLunarWest = true;
-  } else {
-    // An hour angle of exactly 0 is the Greenwich meridian itself: 0 E, not 360 E.
-    pos.subLunarLongitude = gha == 0 ? 0 : 360 - gha;
-    pos.subLunarWest = false;
-  }
+  pos.subLunarLongitude = SubLunarLongitude(gha, &pos.subLunarWest);
   pos.subLunarLatitude = pos.declination;
 
   MoonFromStation(d, stationLat, stationEastLon, &pos);
   return pos;
+}
+
+Real SubLunarLongitude(Real greenwichHourAngle, bool* west) {
+  const bool isWest = greenwichHourAngle > 0 && greenwichHourAngle <= 180;
+  if (west != nullptr) *west = isWest;
+  return isWest ? greenwichHourAngle : 360 - greenwichHourAngle;
 }
 
 void MoonFromStation(Real d, Real stationLat, Real stationEastLon, MoonPosition* pos) {

@@ -27,6 +27,10 @@ struct MoonPosition {
 // Station latitude north positive, longitude EAST positive.
 MoonPosition ComputeMoonPosition(Real d, Real stationLat, Real stationEastLon);
 
+// Sub-lunar longitude from the Greenwich hour angle (0..360°): 0 < GHA ≤ 180 is GHA West,
+// anything else 360 − GHA East (so GHA 0 reads 360 E). *west tells the side.
+Real SubLunarLongitude(Real greenwichHourAngle, bool* west);
+
 // Kepler's equation E - (180/π)·e·sin E = M in degrees, by Newton steps until two
 // successive values differ by less than 0.005°, at most 51 evaluations (counted in
 // *evaluations when given). Not normalised.

@@ -192,7 +192,7 @@ void TForm24H::SpeedButton24hClick() {
   for (int n = 1; n <= kSlotCount; ++n) {
     const PassSlot& slot = (*env_.slotTable)[static_cast<std::size_t>(n - 1)];
     QLabel* label = LabelS[static_cast<std::size_t>(n - 1)];
-    label->setText(slot.HasSatellite() ? base::DecodeWindows1252(slot.name) : QString());
+    label->setText(slot.HasSatellite() ? base::BytesToText(slot.name) : QString());
     label->setToolTip(result_.rows[static_cast<std::size_t>(n - 1)].historyFull
                           ? tr("Too many passes: this row stops at the limit of the pass history")
                           : QString());

@@ -183,7 +183,7 @@ const PassSlot* PanelExplorer::Shown() const {
 
 QString PanelExplorer::SatelliteName() const {
   const PassSlot* slot = Shown();
-  return slot != nullptr ? base::DecodeWindows1252(slot->name) : QString();
+  return slot != nullptr ? base::BytesToText(slot->name) : QString();
 }
 
 void PanelExplorer::FillMemo() {
@@ -193,7 +193,7 @@ void PanelExplorer::FillMemo() {
   const SatelliteMemo m = BuildSatelliteMemo(*slot, year);
   const QLocale locale = QLocale::system();
   QStringList lines;
-  lines << base::DecodeWindows1252(m.name);
+  lines << base::BytesToText(m.name);
   lines << QStringLiteral("NORAD ID : ") + QString::fromStdString(m.noradId);
   lines << tr("Epoch (DD/MM/YY): ") +
                locale.toString(QDate(m.epochYear, m.epochMonth, m.epochDay), QLocale::ShortFormat);

@@ -154,10 +154,8 @@ bool PanelExplorer::SaveEphemeris() {
   if (slot == nullptr || !open_) return false;
   const QString path = chooseFile_ ? chooseFile_() : DefaultSaveFile();
   if (path.isEmpty()) return false;
-  const QByteArray header = base::EncodeWindows1252(FileHeaderText());
   const std::vector<std::string> lines =
-      EphemerisFileLines(slot->name, std::string(header.constData(), static_cast<std::size_t>(header.size())),
-                         shownRows_);
+      EphemerisFileLines(slot->name, base::TextToBytes(FileHeaderText()), shownRows_);
   if (!base::WriteRawLines(path, lines)) {
     if (env_.dialogs != nullptr) env_.dialogs->Error(tr("Can't write the file ") + path);
     return false;

@@ -2,12 +2,14 @@
 
 #include <cstdio>
 
+#include "base/ansi_text.h"
+
 namespace prediction {
 
 using orbit::Round;
 
 std::string SlotPrefix(std::string_view name) {
-  std::string s(name.substr(0, kSlotNameLength));
+  std::string s(name.substr(0, base::CutLength(name, kSlotNameLength)));
   s.resize(kSlotNameLength, ' ');
   s += ':';
   return s;

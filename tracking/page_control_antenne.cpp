@@ -95,8 +95,12 @@ void PageControlAntenne::SelectionClick(Interface i) {
       accepted = false;
     }
     if (accepted) {
+      // The one that was selected goes through its own unchecked path: a parked interface
+      // replaced by another does not stay marked for parking.
       for (Interface other : kSendOrder) {
-        if (other != i) Controls(other).select->setChecked(false);
+        if (other == i || !Controls(other).select->isChecked()) continue;
+        Controls(other).select->setChecked(false);
+        Unselected(other);
       }
       emit trackButtonEnabled(true);
       if (HasSerialPort(i) || i == Interface::Kct) SetOverlapEnabled(true);

@@ -33,6 +33,10 @@ class RecordingSerialLink : public SerialTransport {
   bool IsOpen() const override { return open; }
   bool Write(const std::string& bytes) override {
     if (!open) return false;
+    if (!writable) {
+      events.push_back("refused " + bytes);
+      return false;
+    }
     writes.push_back(bytes);
     events.push_back("write " + bytes);
     return true;
@@ -48,6 +52,7 @@ class RecordingSerialLink : public SerialTransport {
   }
 
   bool openable = true;
+  bool writable = true;  // false: the device takes nothing (a hung adapter)
   bool open = false;
   QString name;
   int baud = 0;

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 #include "base/wait.h"
 #include "tracking/rotator_sequences.h"
 
@@ -43,6 +45,15 @@ QString PortErrorMessage(Interface i, const QString& portName) {
   return InterfaceWord(i) + portName + QCoreApplication::translate("Rotator", " error");
 }
 
+QString BadTargetText() {
+  return QCoreApplication::translate("Rotator", "Target out of range: nothing sent");
+}
+
+bool TargetIsSane(long double azimuth, long double elevation) {
+  return std::isfinite(azimuth) && std::isfinite(elevation) && azimuth >= -360 &&
+         azimuth <= 720 && elevation >= -90 && elevation <= 180;
+}
+
 QString ArswinMissingMessage() {
   return QCoreApplication::translate("Rotator", "ARSWIN must be running !");
 }
@@ -67,6 +78,14 @@ RotatorSender::RotatorSender(ProcessLauncher& launcher)
 
 SendOutcome RotatorSender::Send(CommandState& state, const RotatorConfig& config,
                                 const RotatorOptions& options) {
+  // A broken computation must not turn into a command ("W000 000" for NaN, nine digits for
+  // a huge value): nothing goes, and the display says why.
+  if (!TargetIsSane(state.TargetAz, state.TargetEl)) {
+    SendOutcome outcome;
+    outcome.status = SendStatus::BadTarget;
+    outcome.displayText = BadTargetText();
+    return outcome;
+  }
   // The encoder works on a copy: a command that cannot go out does not count as sent, so
   // the next call tries again even at the same position.
   CommandState next = state;
@@ -81,8 +100,11 @@ SendOutcome RotatorSender::Send(CommandState& state, const RotatorConfig& config
     return Stop360Outcome();
   }
   if (!transport_.Open(config)) return NotReady(state, next, config);
-  state = next;
   const Delivery delivery = Deliver(encoded, config);
+  // Only bytes that went out count as sent: the minimum-step and 360° tests must not run
+  // against a command that never left.
+  if (!delivery.complete && HasSerialPort(interface_)) return NotReady(state, next, config);
+  state = next;
   if (encoded.action == EncodeAction::Stop360) return Stop360Outcome();
   SendOutcome outcome = Outcome(SendStatus::Sent, encoded, options);
   if (!delivery.complete) {
@@ -95,8 +117,8 @@ SendOutcome RotatorSender::Send(CommandState& state, const RotatorConfig& config
   return outcome;
 }
 
-// The transport could not take the command: a serial port that does not open, or ARSWIN
-// that is not running.
+// The transport could not take the command: a serial port that does not open or does not
+// take the bytes, or ARSWIN that is not running.
 SendOutcome RotatorSender::NotReady(CommandState& state, const CommandState& next,
                                     const RotatorConfig& config) const {
   if (interface_ == Interface::Ea4tx) {

@@ -30,9 +30,10 @@ enum class SendStatus {
   Sent,           // commands written, posted or launched
   SkippedSmall,   // moved less than the minimum step: nothing done
   Stopped360,     // azimuth jump of more than 350°: nothing sent
-  PortError,      // the serial port could not be opened: nothing sent
+  PortError,      // the serial port could not be opened or took nothing: nothing sent
   TargetMissing,  // ARSWIN is not running; the command state has been reset
   LaunchError,    // Movenow could not be started; tracking goes on
+  BadTarget,      // not a number, or far outside any rotator's range: nothing sent
 };
 
 struct SendOutcome {
@@ -49,6 +50,11 @@ struct SendOutcome {
 // "GS232 ttyUSB0 error" and the other warning texts.
 QString PortErrorMessage(Interface i, const QString& portName);
 QString ArswinMissingMessage();
+// LabelTrack's text for a target that cannot be commanded.
+QString BadTargetText();
+
+// A target any rotator can be told: finite, azimuth -360..720°, elevation -90..180°.
+bool TargetIsSane(long double azimuth, long double elevation);
 
 // The sender of one interface: SendGS232, SendEasyComm, ... SendKCT. It encodes the
 // target and hands the command to its transport.

@@ -22,7 +22,11 @@ void SerialRotatorTransport::Close() { link_.Close(); }
 Delivery SerialRotatorTransport::Deliver(const RotatorCommand& command, const RotatorConfig&) {
   Delivery delivery;
   for (const TimedWrite& write : command.writes) {
-    if (!link_.Write(write.bytes)) delivery.complete = false;
+    // A command that did not go stops the sequence: the rest would follow a hole.
+    if (!link_.Write(write.bytes)) {
+      delivery.complete = false;
+      break;
+    }
     if (write.delayAfterMs > 0 && wait_) wait_(write.delayAfterMs);
   }
   return delivery;

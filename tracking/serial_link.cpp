@@ -1,6 +1,8 @@
 #include "tracking/serial_link.h"
 
-#include <QElapsedTimer>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace tracking {
 
@@ -36,31 +38,25 @@ bool SerialLink::IsOpen() const { return port_.isOpen(); }
 
 bool SerialLink::Write(const std::string& bytes) {
   if (!port_.isOpen()) return false;
-  QElapsedTimer timer;
-  timer.start();
-  const auto size = static_cast<qint64>(bytes.size());
-  if (port_.write(bytes.data(), size) != size) {
-    DropBrokenPort();
-    return false;
+  // Straight to the descriptor, which the port keeps non-blocking: what the system does
+  // not take now is not queued to go out late, and the caller learns it at once.
+  const int fd = static_cast<int>(port_.handle());
+  const char* p = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      // EAGAIN: the device stopped taking bytes. Anything else: the device is gone.
+      if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) port_.close();
+      return false;
+    }
+    p += n;
+    left -= static_cast<std::size_t>(n);
   }
-  while (port_.isOpen() && port_.bytesToWrite() > 0) {
-    const qint64 left = kWriteTimeoutMs - timer.elapsed();
-    if (left <= 0 || !port_.waitForBytesWritten(static_cast<int>(left))) break;
-  }
-  const bool complete = port_.isOpen() && port_.bytesToWrite() == 0;
-  // What did not leave in time is given up, so it cannot go out late after a newer command.
-  if (!complete && port_.isOpen()) port_.clear(QSerialPort::Output);
-  DropBrokenPort();
-  return complete;
+  return true;
 }
 
 void SerialLink::SetBaudRate(int baudRate) { port_.setBaudRate(baudRate); }
-
-// A port whose device went away (adapter unplugged, peer closed) stays useless; closing it
-// lets the next command reopen it, or report that it cannot.
-void SerialLink::DropBrokenPort() {
-  if (port_.error() == QSerialPort::ResourceError && port_.isOpen()) port_.close();
-  port_.clearError();
-}
 
 }  // namespace tracking

@@ -24,26 +24,28 @@ class SerialTransport {
   virtual bool Open(const QString& portName, int baudRate) = 0;
   virtual void Close() = 0;
   virtual bool IsOpen() const = 0;
-  // Writes all of `bytes`, giving up after the write time-out. Never throws or blocks
-  // longer; false when not everything left (the callers ignore it).
+  // Hands all of `bytes` to the device without waiting. False when they did not all go:
+  // the port is gone, or the device has stopped taking bytes (its system buffer is full
+  // after earlier commands that never drained). What could not go is dropped, so it cannot
+  // go out late after a newer command.
   virtual bool Write(const std::string& bytes) = 0;
   // Applied at once to an open port, and at the next opening.
   virtual void SetBaudRate(int baudRate) = 0;
 };
 
-// QSerialPort behind the transport.
+// QSerialPort behind the transport. It never waits on the device: the window thread and
+// the one-second tick must not stall on a hung adapter or a port nobody reads.
 class SerialLink : public SerialTransport {
  public:
-  static constexpr int kWriteTimeoutMs = 5000;  // total, no per-character part
-
   bool Open(const QString& portName, int baudRate) override;
   void Close() override;
   bool IsOpen() const override;
   bool Write(const std::string& bytes) override;
   void SetBaudRate(int baudRate) override;
+  // The port itself, for a look at its settings.
+  const QSerialPort& Port() const { return port_; }
 
  private:
-  void DropBrokenPort();
   QSerialPort port_;
 };
 

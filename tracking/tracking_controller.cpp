@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/ansi_text.h"
 #include "orbit/calendar.h"
 #include "prediction/doppler_now.h"
 
@@ -35,7 +36,26 @@ TrackingController::TrackingController(RotatorBank& bank, CommandState& state,
                                        TrackingHost host)
     : bank_(bank), state_(state), setup_(setup), printer_(printer), host_(std::move(host)) {}
 
+namespace {
+
+// Marks a switch or a park in progress for as long as it runs, nested ones included.
+class BusyScope {
+ public:
+  explicit BusyScope(int& depth) : depth_(depth) { ++depth_; }
+  ~BusyScope() { --depth_; }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  int& depth_;
+};
+
+}  // namespace
+
 void TrackingController::SpeedButtonTrackClick(const PassContext& pass) {
+  // The senders' waits keep the window alive: a click that arrives while tracking is being
+  // switched or the antennas parked would start a session the running sequence then undoes.
+  if (busy_ > 0) return;
   if (TrackingActive) {
     SwitchOff();
   } else {
@@ -45,6 +65,7 @@ void TrackingController::SpeedButtonTrackClick(const PassContext& pass) {
 
 void TrackingController::SwitchOn(const PassContext& pass) {
   if (!setup_.selected) return;  // the button is disabled without an interface
+  const BusyScope busy(busy_);
   const Interface selected = *setup_.selected;
   TrackingActive = true;
   if (host_.stopOtherSources) host_.stopOtherSources();  // one source drives the rotator
@@ -80,6 +101,7 @@ void TrackingController::SwitchOn(const PassContext& pass) {
 }
 
 void TrackingController::SwitchOff() {
+  const BusyScope busy(busy_);
   TrackingActive = false;
   if (host_.trackButtonDown) host_.trackButtonDown(false);
   if (host_.azimuthRed) host_.azimuthRed(false);
@@ -93,6 +115,12 @@ void TrackingController::SwitchOff() {
 
 SendOutcome TrackingController::Dispatch(Interface i) {
   setup_.options.showCommands = ShowCommands;
+  if (IsPrinterPort(i) && !TargetIsSane(state_.TargetAz, state_.TargetEl)) {
+    SendOutcome bad;
+    bad.status = SendStatus::BadTarget;
+    bad.displayText = BadTargetText();
+    return bad;
+  }
   switch (i) {
     case Interface::PourSat: return printer_.SendPourSat(state_, setup_.pourSat, setup_.options);
     case Interface::FodTrack:
@@ -127,6 +155,8 @@ void TrackingController::Handle(const SendOutcome& o) {
 }
 
 void TrackingController::SpeedButtonParkClick() {
+  if (busy_ > 0) return;
+  const BusyScope busy(busy_);
   if (TrackingActive) SwitchOff();
   for (Interface i : kSendOrder) {
     if (setup_.Config(i).parking) Test(i);
@@ -198,7 +228,7 @@ TickOutput TrackingController::Tick(const TickInput& in, ReportSink& sink) {
   const std::vector<std::string>& rows = in.rowTexts != nullptr ? *in.rowTexts : kNoRows;
   const prediction::PassSlot* slot = in.slot;
   const QString name =
-      in.satelliteName.isEmpty() && slot ? QString::fromStdString(slot->name) : in.satelliteName;
+      in.satelliteName.isEmpty() && slot ? base::BytesToText(slot->name) : in.satelliteName;
   const bool listening = sink.DdeConversationOpen() || sink.TcpClientConnected();
 
   // 6. Current row.

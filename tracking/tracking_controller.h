@@ -96,9 +96,11 @@ class TrackingController {
   bool Quitting = false;
   bool SouthStopShifted() const { return state_.SouthStopShifted; }
 
-  // ----- Track button and the actions around it.
+  // ----- Track button and the actions around it. A click that arrives while a switch or a
+  // park is still running (inside a sender's wait) is ignored.
   void SpeedButtonTrackClick(const PassContext& pass);
   void SpeedButtonParkClick();
+  bool Switching() const { return busy_ > 0; }
   void CheckBoxOverlapClick();
   // Returns the text LabelTrack shows now (caption when the command display goes off).
   QString LabelTrackDblClick();
@@ -138,6 +140,7 @@ class TrackingController {
   AntennaSetup& setup_;
   PrinterPortSenders& printer_;
   TrackingHost host_;
+  int busy_ = 0;  // a switch or park sequence is running
 };
 
 // "  Elevation      Azimuth": LabelTrack's caption (language text).

@@ -10,75 +10,100 @@
     </message>
     <message>
         <location filename="../../app/languages.cpp" line="132"/>
-        <location filename="../../app/languages.cpp" line="173"/>
+        <location filename="../../app/languages.cpp" line="177"/>
         <source>Can&apos;t open the satellite data file</source>
         <translation>Die Satellitendatei kann nicht geöffnet werden</translation>
     </message>
     <message>
         <location filename="../../app/languages.cpp" line="133"/>
-        <location filename="../../app/languages.cpp" line="180"/>
+        <source>larger than %1 MB</source>
+        <translation>größer als %1 MB</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="134"/>
+        <source>Orvane.ini could not be read at start and is kept as it is. The settings of this session are saved in Orvane.ini.new.</source>
+        <translation>Orvane.ini konnte beim Start nicht gelesen werden und bleibt unverändert. Die Einstellungen dieser Sitzung werden in Orvane.ini.new gespeichert.</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="137"/>
+        <location filename="../../app/languages.cpp" line="184"/>
         <source>The 3-line file is limited to 1000 satellites<byte value="xd"/>
  Please split this or choose a shorter file</source>
         <translation>Die 3-Zeilen-Datei ist auf 1000 Satelliten begrenzt<byte value="xd"/>
  Bitte teilen Sie sie auf oder wählen Sie eine kürzere Datei</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="140"/>
+        <location filename="../../app/languages.cpp" line="144"/>
         <source>Enter your locator or lattitude+longitude, please ...</source>
         <translation>Bitte geben Sie Ihren Locator oder Breite+Länge ein ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="144"/>
+        <location filename="../../app/languages.cpp" line="148"/>
         <source>Enter your altitude please ...</source>
         <translation>Bitte geben Sie Ihre Höhe ein ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="147"/>
+        <location filename="../../app/languages.cpp" line="151"/>
         <source>Enter your local time difference with UTC please...</source>
         <translation>Bitte geben Sie die Differenz Ihrer Ortszeit zu UTC ein...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="151"/>
+        <location filename="../../app/languages.cpp" line="155"/>
         <source>Enter 3-line file path and name please...</source>
         <translation>Bitte geben Sie Pfad und Namen der 3-Zeilen-Datei ein...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="154"/>
+        <location filename="../../app/languages.cpp" line="158"/>
         <source>Choose 1 to %1 satellites please...</source>
         <translation>Bitte wählen Sie 1 bis %1 Satelliten...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="157"/>
+        <location filename="../../app/languages.cpp" line="161"/>
         <source>%1 satellites maximum please ...</source>
         <translation>Höchstens %1 Satelliten, bitte ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="160"/>
+        <location filename="../../app/languages.cpp" line="164"/>
         <source>Local time has changed ! Please update time lag between local time/UTC.</source>
         <translation>Die Ortszeit hat sich geändert! Bitte passen Sie die Differenz Ortszeit/UTC an.</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="164"/>
+        <location filename="../../app/languages.cpp" line="168"/>
         <source>You quit ORVANE ! Are you sure ?</source>
         <translation>Sie beenden ORVANE! Sind Sie sicher?</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="167"/>
+        <location filename="../../app/languages.cpp" line="171"/>
         <source>A DDE conversation is in progress ! Please close the client conversation before quitting !</source>
         <translation>Eine DDE-Konversation ist geöffnet ! Bitte, beenden Sie die Client-Konversation bevor verlassung !</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="176"/>
+        <location filename="../../app/languages.cpp" line="180"/>
         <source>One or more satellites are missing in your Two-Line-Elements file</source>
         <translation>Ein oder mehrere Satelliten fehlen in Ihrer Bahnelemente-Datei</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="186"/>
+        <location filename="../../app/languages.cpp" line="190"/>
         <source>Satellite visibility</source>
         <translation>Satellitensichtbarkeit</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="190"/>
+        <location filename="../../app/languages.cpp" line="194"/>
+        <source>Orvane.ini could not be read: %1</source>
+        <translation>Orvane.ini konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="198"/>
+        <source>Can&apos;t create Orvane.dat</source>
+        <translation>Orvane.dat kann nicht erstellt werden</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="202"/>
+        <source>Erreur/Error Orvane.nfo</source>
+        <translation>Fehler Orvane.nfo</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="206"/>
         <source>The texts of this language could not be loaded. The language stays unchanged.</source>
         <translation>Die Texte dieser Sprache konnten nicht geladen werden. Die Sprache bleibt unverändert.</translation>
     </message>
@@ -91,17 +116,17 @@
         <translation>Die Elementdatei %1 ist ab Zeile %2 nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="238"/>
+        <location filename="../../app/form1_groups.cpp" line="237"/>
         <source>2-Line,Text (*.tle *.2li *.txt)</source>
         <translation>2-Zeilen, Text (*.tle *.2li *.txt)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="239"/>
+        <location filename="../../app/form1_groups.cpp" line="238"/>
         <source>All/Tous (*)</source>
         <translation>Alle (*)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="239"/>
+        <location filename="../../app/form1_groups.cpp" line="238"/>
         <source>OMM elements (*.csv *.xml *.json)</source>
         <translation>OMM-Elemente (*.csv *.xml *.json)</translation>
     </message>
@@ -323,7 +348,7 @@
     </message>
     <message>
         <location filename="../../app/form1_menus.cpp" line="217"/>
-        <location filename="../../app/form1_tracking.cpp" line="191"/>
+        <location filename="../../app/form1_tracking.cpp" line="192"/>
         <source>Antenna interface</source>
         <translation>Antennensteuerung</translation>
     </message>
@@ -379,7 +404,7 @@
     </message>
     <message>
         <location filename="../../app/form1_groups.cpp" line="176"/>
-        <location filename="../../app/form1_passes.cpp" line="117"/>
+        <location filename="../../app/form1_passes.cpp" line="119"/>
         <source>The elements of %1 are damaged in your Two-Line-Elements file</source>
         <translation>Die Bahnelemente von %1 sind in Ihrer Bahnelemente-Datei beschädigt</translation>
     </message>
@@ -389,42 +414,42 @@
         <translation>&apos;%1&apos; ist keine gültige Dezimalzahl</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="190"/>
+        <location filename="../../app/form1_tracking.cpp" line="191"/>
         <source>ANT</source>
         <translation>ANT</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="192"/>
+        <location filename="../../app/form1_tracking.cpp" line="193"/>
         <source>Antenna</source>
         <translation>Antenne</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="193"/>
+        <location filename="../../app/form1_tracking.cpp" line="194"/>
         <source>Doppler</source>
         <translation>Doppler</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="194"/>
+        <location filename="../../app/form1_tracking.cpp" line="195"/>
         <source>RX Doppler (Hz)</source>
         <translation>Doppler RX (Hz)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="195"/>
+        <location filename="../../app/form1_tracking.cpp" line="196"/>
         <source>TX Doppler (Hz)</source>
         <translation>Doppler TX (Hz)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="196"/>
+        <location filename="../../app/form1_tracking.cpp" line="197"/>
         <source>TRACK</source>
         <translation>NACHFÜHREN</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="197"/>
+        <location filename="../../app/form1_tracking.cpp" line="198"/>
         <source>PARK</source>
         <translation>PARKEN</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="198"/>
+        <location filename="../../app/form1_tracking.cpp" line="199"/>
         <source>Antennas to their parking position</source>
         <translation>Antennen in die Parkposition</translation>
     </message>
@@ -432,6 +457,21 @@
         <location filename="../../app/form1_server.cpp" line="101"/>
         <source>TCPIP</source>
         <translation>TCPIP</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_window_size.cpp" line="66"/>
+        <source>Click here to resize window</source>
+        <translation>Hier klicken, um die Fenstergröße zu ändern</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_window_size.cpp" line="67"/>
+        <source>24 hour schedule</source>
+        <translation>24-Stunden-Plan</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_window_size.cpp" line="68"/>
+        <source>UTC</source>
+        <translation>UTC</translation>
     </message>
 </context>
 <context>

@@ -10,75 +10,100 @@
     </message>
     <message>
         <location filename="../../app/languages.cpp" line="132"/>
-        <location filename="../../app/languages.cpp" line="173"/>
+        <location filename="../../app/languages.cpp" line="177"/>
         <source>Can&apos;t open the satellite data file</source>
         <translation>No se puede abrir el archivo de datos de satélites</translation>
     </message>
     <message>
         <location filename="../../app/languages.cpp" line="133"/>
-        <location filename="../../app/languages.cpp" line="180"/>
+        <source>larger than %1 MB</source>
+        <translation>mayor de %1 MB</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="134"/>
+        <source>Orvane.ini could not be read at start and is kept as it is. The settings of this session are saved in Orvane.ini.new.</source>
+        <translation>No se pudo leer Orvane.ini al iniciar y se conserva tal cual. Los ajustes de esta sesión se guardan en Orvane.ini.new.</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="137"/>
+        <location filename="../../app/languages.cpp" line="184"/>
         <source>The 3-line file is limited to 1000 satellites<byte value="xd"/>
  Please split this or choose a shorter file</source>
         <translation>El archivo de 3 líneas está limitado a 1000 satélites<byte value="xd"/>
  Divídalo o elija un archivo más corto</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="140"/>
+        <location filename="../../app/languages.cpp" line="144"/>
         <source>Enter your locator or lattitude+longitude, please ...</source>
         <translation>Introduzca su locator o latitud+longitud, por favor ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="144"/>
+        <location filename="../../app/languages.cpp" line="148"/>
         <source>Enter your altitude please ...</source>
         <translation>Introduzca su altitud, por favor ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="147"/>
+        <location filename="../../app/languages.cpp" line="151"/>
         <source>Enter your local time difference with UTC please...</source>
         <translation>Introduzca la diferencia entre su hora local y UTC, por favor...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="151"/>
+        <location filename="../../app/languages.cpp" line="155"/>
         <source>Enter 3-line file path and name please...</source>
         <translation>Introduzca la ruta y el nombre del archivo de 3 líneas, por favor...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="154"/>
+        <location filename="../../app/languages.cpp" line="158"/>
         <source>Choose 1 to %1 satellites please...</source>
         <translation>Elija de 1 a %1 satélites, por favor...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="157"/>
+        <location filename="../../app/languages.cpp" line="161"/>
         <source>%1 satellites maximum please ...</source>
         <translation>%1 satélites como máximo, por favor ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="160"/>
+        <location filename="../../app/languages.cpp" line="164"/>
         <source>Local time has changed ! Please update time lag between local time/UTC.</source>
         <translation>¡La hora local ha cambiado! Actualice la diferencia entre la hora local y UTC.</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="164"/>
+        <location filename="../../app/languages.cpp" line="168"/>
         <source>You quit ORVANE ! Are you sure ?</source>
         <translation>¡Va a salir de ORVANE! ¿Está seguro?</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="167"/>
+        <location filename="../../app/languages.cpp" line="171"/>
         <source>A DDE conversation is in progress ! Please close the client conversation before quitting !</source>
         <translation>¡Hay un intercambio DDE en curso! ¡Cierre el cliente antes de salir!</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="176"/>
+        <location filename="../../app/languages.cpp" line="180"/>
         <source>One or more satellites are missing in your Two-Line-Elements file</source>
         <translation>Faltan uno o varios satélites en su archivo de elementos orbitales</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="186"/>
+        <location filename="../../app/languages.cpp" line="190"/>
         <source>Satellite visibility</source>
         <translation>Visibilidad de satélites</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="190"/>
+        <location filename="../../app/languages.cpp" line="194"/>
+        <source>Orvane.ini could not be read: %1</source>
+        <translation>No se pudo leer Orvane.ini: %1</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="198"/>
+        <source>Can&apos;t create Orvane.dat</source>
+        <translation>No se puede crear Orvane.dat</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="202"/>
+        <source>Erreur/Error Orvane.nfo</source>
+        <translation>Error Orvane.nfo</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="206"/>
         <source>The texts of this language could not be loaded. The language stays unchanged.</source>
         <translation>No se han podido cargar los textos de este idioma. El idioma no cambia.</translation>
     </message>
@@ -91,17 +116,17 @@
         <translation>El fichero de elementos %1 no se puede leer a partir de la línea %2</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="238"/>
+        <location filename="../../app/form1_groups.cpp" line="237"/>
         <source>2-Line,Text (*.tle *.2li *.txt)</source>
         <translation>2 líneas, texto (*.tle *.2li *.txt)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="239"/>
+        <location filename="../../app/form1_groups.cpp" line="238"/>
         <source>All/Tous (*)</source>
         <translation>Todos (*)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="239"/>
+        <location filename="../../app/form1_groups.cpp" line="238"/>
         <source>OMM elements (*.csv *.xml *.json)</source>
         <translation>Elementos OMM (*.csv *.xml *.json)</translation>
     </message>
@@ -323,7 +348,7 @@
     </message>
     <message>
         <location filename="../../app/form1_menus.cpp" line="217"/>
-        <location filename="../../app/form1_tracking.cpp" line="191"/>
+        <location filename="../../app/form1_tracking.cpp" line="192"/>
         <source>Antenna interface</source>
         <translation>Interfaz de antena</translation>
     </message>
@@ -379,7 +404,7 @@
     </message>
     <message>
         <location filename="../../app/form1_groups.cpp" line="176"/>
-        <location filename="../../app/form1_passes.cpp" line="117"/>
+        <location filename="../../app/form1_passes.cpp" line="119"/>
         <source>The elements of %1 are damaged in your Two-Line-Elements file</source>
         <translation>Los elementos de %1 están dañados en su archivo de elementos orbitales</translation>
     </message>
@@ -389,42 +414,42 @@
         <translation>&apos;%1&apos; no es un número decimal válido</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="190"/>
+        <location filename="../../app/form1_tracking.cpp" line="191"/>
         <source>ANT</source>
         <translation>ANT</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="192"/>
+        <location filename="../../app/form1_tracking.cpp" line="193"/>
         <source>Antenna</source>
         <translation>Antena</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="193"/>
+        <location filename="../../app/form1_tracking.cpp" line="194"/>
         <source>Doppler</source>
         <translation>Doppler</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="194"/>
+        <location filename="../../app/form1_tracking.cpp" line="195"/>
         <source>RX Doppler (Hz)</source>
         <translation>Doppler RX (Hz)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="195"/>
+        <location filename="../../app/form1_tracking.cpp" line="196"/>
         <source>TX Doppler (Hz)</source>
         <translation>Doppler TX (Hz)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="196"/>
+        <location filename="../../app/form1_tracking.cpp" line="197"/>
         <source>TRACK</source>
         <translation>SEGUIR</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="197"/>
+        <location filename="../../app/form1_tracking.cpp" line="198"/>
         <source>PARK</source>
         <translation>APARCAR</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="198"/>
+        <location filename="../../app/form1_tracking.cpp" line="199"/>
         <source>Antennas to their parking position</source>
         <translation>Antenas a su posición de aparcamiento</translation>
     </message>
@@ -432,6 +457,21 @@
         <location filename="../../app/form1_server.cpp" line="101"/>
         <source>TCPIP</source>
         <translation>TCPIP</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_window_size.cpp" line="66"/>
+        <source>Click here to resize window</source>
+        <translation>Haga clic aquí para cambiar el tamaño de la ventana</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_window_size.cpp" line="67"/>
+        <source>24 hour schedule</source>
+        <translation>Horario de 24 horas</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_window_size.cpp" line="68"/>
+        <source>UTC</source>
+        <translation>UTC</translation>
     </message>
 </context>
 <context>

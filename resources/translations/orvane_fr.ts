@@ -10,75 +10,100 @@
     </message>
     <message>
         <location filename="../../app/languages.cpp" line="132"/>
-        <location filename="../../app/languages.cpp" line="173"/>
+        <location filename="../../app/languages.cpp" line="177"/>
         <source>Can&apos;t open the satellite data file</source>
         <translation>Impossible d&apos;ouvrir le fichier de données satellites</translation>
     </message>
     <message>
         <location filename="../../app/languages.cpp" line="133"/>
-        <location filename="../../app/languages.cpp" line="180"/>
+        <source>larger than %1 MB</source>
+        <translation>plus grand que %1 Mo</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="134"/>
+        <source>Orvane.ini could not be read at start and is kept as it is. The settings of this session are saved in Orvane.ini.new.</source>
+        <translation>Orvane.ini n&apos;a pas pu être lu au démarrage et reste tel quel. Les réglages de cette session sont enregistrés dans Orvane.ini.new.</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="137"/>
+        <location filename="../../app/languages.cpp" line="184"/>
         <source>The 3-line file is limited to 1000 satellites<byte value="xd"/>
  Please split this or choose a shorter file</source>
         <translation>Le fichier 3 lignes est limité à 1000 satellites<byte value="xd"/>
  Veuillez le diviser ou choisir un fichier plus court</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="140"/>
+        <location filename="../../app/languages.cpp" line="144"/>
         <source>Enter your locator or lattitude+longitude, please ...</source>
         <translation>Entrez votre locator ou latitude+longitude, SVP ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="144"/>
+        <location filename="../../app/languages.cpp" line="148"/>
         <source>Enter your altitude please ...</source>
         <translation>Entrez votre altitude, SVP ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="147"/>
+        <location filename="../../app/languages.cpp" line="151"/>
         <source>Enter your local time difference with UTC please...</source>
         <translation>Entrez le décalage entre votre heure locale et UTC, SVP...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="151"/>
+        <location filename="../../app/languages.cpp" line="155"/>
         <source>Enter 3-line file path and name please...</source>
         <translation>Entrez le chemin et le nom du fichier 3 lignes, SVP...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="154"/>
+        <location filename="../../app/languages.cpp" line="158"/>
         <source>Choose 1 to %1 satellites please...</source>
         <translation>Choisissez de 1 à %1 satellites, SVP...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="157"/>
+        <location filename="../../app/languages.cpp" line="161"/>
         <source>%1 satellites maximum please ...</source>
         <translation>%1 satellites maximum, SVP ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="160"/>
+        <location filename="../../app/languages.cpp" line="164"/>
         <source>Local time has changed ! Please update time lag between local time/UTC.</source>
         <translation>L&apos;heure locale a changé ! Veuillez mettre à jour le décalage heure locale/UTC.</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="164"/>
+        <location filename="../../app/languages.cpp" line="168"/>
         <source>You quit ORVANE ! Are you sure ?</source>
         <translation>Vous quittez ORVANE ! Êtes-vous sûr ?</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="167"/>
+        <location filename="../../app/languages.cpp" line="171"/>
         <source>A DDE conversation is in progress ! Please close the client conversation before quitting !</source>
         <translation>Une conversation DDE est en cours ! SVP, fermez la conversation client avant de quitter !</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="176"/>
+        <location filename="../../app/languages.cpp" line="180"/>
         <source>One or more satellites are missing in your Two-Line-Elements file</source>
         <translation>Un ou plusieurs satellites manquent dans votre fichier de paramètres orbitaux</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="186"/>
+        <location filename="../../app/languages.cpp" line="190"/>
         <source>Satellite visibility</source>
         <translation>Visibilité des satellites</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="190"/>
+        <location filename="../../app/languages.cpp" line="194"/>
+        <source>Orvane.ini could not be read: %1</source>
+        <translation>Impossible de lire Orvane.ini : %1</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="198"/>
+        <source>Can&apos;t create Orvane.dat</source>
+        <translation>Impossible de créer Orvane.dat</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="202"/>
+        <source>Erreur/Error Orvane.nfo</source>
+        <translation>Erreur Orvane.nfo</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="206"/>
         <source>The texts of this language could not be loaded. The language stays unchanged.</source>
         <translation>Les textes de cette langue n&apos;ont pas pu être chargés. La langue reste inchangée.</translation>
     </message>
@@ -91,17 +116,17 @@
         <translation>Le fichier d&apos;éléments %1 est illisible à partir de la ligne %2</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="238"/>
+        <location filename="../../app/form1_groups.cpp" line="237"/>
         <source>2-Line,Text (*.tle *.2li *.txt)</source>
         <translation>2 lignes, texte (*.tle *.2li *.txt)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="239"/>
+        <location filename="../../app/form1_groups.cpp" line="238"/>
         <source>All/Tous (*)</source>
         <translation>Tous (*)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="239"/>
+        <location filename="../../app/form1_groups.cpp" line="238"/>
         <source>OMM elements (*.csv *.xml *.json)</source>
         <translation>Éléments OMM (*.csv *.xml *.json)</translation>
     </message>
@@ -323,7 +348,7 @@
     </message>
     <message>
         <location filename="../../app/form1_menus.cpp" line="217"/>
-        <location filename="../../app/form1_tracking.cpp" line="191"/>
+        <location filename="../../app/form1_tracking.cpp" line="192"/>
         <source>Antenna interface</source>
         <translation>Interface d&apos;antenne</translation>
     </message>
@@ -379,7 +404,7 @@
     </message>
     <message>
         <location filename="../../app/form1_groups.cpp" line="176"/>
-        <location filename="../../app/form1_passes.cpp" line="117"/>
+        <location filename="../../app/form1_passes.cpp" line="119"/>
         <source>The elements of %1 are damaged in your Two-Line-Elements file</source>
         <translation>Les paramètres de %1 sont endommagés dans votre fichier de paramètres orbitaux</translation>
     </message>
@@ -389,42 +414,42 @@
         <translation>&apos;%1&apos; n&apos;est pas un nombre décimal valide</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="190"/>
+        <location filename="../../app/form1_tracking.cpp" line="191"/>
         <source>ANT</source>
         <translation>ANT</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="192"/>
+        <location filename="../../app/form1_tracking.cpp" line="193"/>
         <source>Antenna</source>
         <translation>Antenne</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="193"/>
+        <location filename="../../app/form1_tracking.cpp" line="194"/>
         <source>Doppler</source>
         <translation>Doppler</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="194"/>
+        <location filename="../../app/form1_tracking.cpp" line="195"/>
         <source>RX Doppler (Hz)</source>
         <translation>Doppler RX (Hz)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="195"/>
+        <location filename="../../app/form1_tracking.cpp" line="196"/>
         <source>TX Doppler (Hz)</source>
         <translation>Doppler TX (Hz)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="196"/>
+        <location filename="../../app/form1_tracking.cpp" line="197"/>
         <source>TRACK</source>
         <translation>POURSUITE</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="197"/>
+        <location filename="../../app/form1_tracking.cpp" line="198"/>
         <source>PARK</source>
         <translation>PARKING</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="198"/>
+        <location filename="../../app/form1_tracking.cpp" line="199"/>
         <source>Antennas to their parking position</source>
         <translation>Antennes en position de parking</translation>
     </message>
@@ -432,6 +457,21 @@
         <location filename="../../app/form1_server.cpp" line="101"/>
         <source>TCPIP</source>
         <translation>TCPIP</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_window_size.cpp" line="66"/>
+        <source>Click here to resize window</source>
+        <translation>Cliquez ici pour redimensionner la fenêtre</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_window_size.cpp" line="67"/>
+        <source>24 hour schedule</source>
+        <translation>Planning sur 24 heures</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_window_size.cpp" line="68"/>
+        <source>UTC</source>
+        <translation>UTC</translation>
     </message>
 </context>
 <context>

@@ -10,75 +10,100 @@
     </message>
     <message>
         <location filename="../../app/languages.cpp" line="132"/>
-        <location filename="../../app/languages.cpp" line="173"/>
+        <location filename="../../app/languages.cpp" line="177"/>
         <source>Can&apos;t open the satellite data file</source>
         <translation>Impossibile aprire il file dei dati dei satelliti</translation>
     </message>
     <message>
         <location filename="../../app/languages.cpp" line="133"/>
-        <location filename="../../app/languages.cpp" line="180"/>
+        <source>larger than %1 MB</source>
+        <translation>più grande di %1 MB</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="134"/>
+        <source>Orvane.ini could not be read at start and is kept as it is. The settings of this session are saved in Orvane.ini.new.</source>
+        <translation>Non è stato possibile leggere Orvane.ini all&apos;avvio e il file resta invariato. Le impostazioni di questa sessione sono salvate in Orvane.ini.new.</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="137"/>
+        <location filename="../../app/languages.cpp" line="184"/>
         <source>The 3-line file is limited to 1000 satellites<byte value="xd"/>
  Please split this or choose a shorter file</source>
         <translation>Il file a 3 righe è limitato a 1000 satelliti<byte value="xd"/>
  Dividerlo o scegliere un file più corto</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="140"/>
+        <location filename="../../app/languages.cpp" line="144"/>
         <source>Enter your locator or lattitude+longitude, please ...</source>
         <translation>Inserire il locator o latitudine+longitudine, per favore ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="144"/>
+        <location filename="../../app/languages.cpp" line="148"/>
         <source>Enter your altitude please ...</source>
         <translation>Inserire la propria altitudine, per favore ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="147"/>
+        <location filename="../../app/languages.cpp" line="151"/>
         <source>Enter your local time difference with UTC please...</source>
         <translation>Inserire la differenza tra l&apos;ora locale e UTC, per favore...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="151"/>
+        <location filename="../../app/languages.cpp" line="155"/>
         <source>Enter 3-line file path and name please...</source>
         <translation>Inserire percorso e nome del file a 3 righe, per favore...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="154"/>
+        <location filename="../../app/languages.cpp" line="158"/>
         <source>Choose 1 to %1 satellites please...</source>
         <translation>Scegliere da 1 a %1 satelliti, per favore...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="157"/>
+        <location filename="../../app/languages.cpp" line="161"/>
         <source>%1 satellites maximum please ...</source>
         <translation>%1 satelliti al massimo, per favore ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="160"/>
+        <location filename="../../app/languages.cpp" line="164"/>
         <source>Local time has changed ! Please update time lag between local time/UTC.</source>
         <translation>L&apos;ora locale è cambiata! Aggiornare la differenza tra ora locale e UTC.</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="164"/>
+        <location filename="../../app/languages.cpp" line="168"/>
         <source>You quit ORVANE ! Are you sure ?</source>
         <translation>Si sta per uscire da ORVANE! Confermare?</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="167"/>
+        <location filename="../../app/languages.cpp" line="171"/>
         <source>A DDE conversation is in progress ! Please close the client conversation before quitting !</source>
         <translation>Una conversazione DDE e&apos; in atto ! Per Piacere chiudi la conversazione prima di uscire !</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="176"/>
+        <location filename="../../app/languages.cpp" line="180"/>
         <source>One or more satellites are missing in your Two-Line-Elements file</source>
         <translation>Uno o più satelliti mancano nel file degli elementi orbitali</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="186"/>
+        <location filename="../../app/languages.cpp" line="190"/>
         <source>Satellite visibility</source>
         <translation>Visibilità dei satelliti</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="190"/>
+        <location filename="../../app/languages.cpp" line="194"/>
+        <source>Orvane.ini could not be read: %1</source>
+        <translation>Impossibile leggere Orvane.ini: %1</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="198"/>
+        <source>Can&apos;t create Orvane.dat</source>
+        <translation>Impossibile creare Orvane.dat</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="202"/>
+        <source>Erreur/Error Orvane.nfo</source>
+        <translation>Errore Orvane.nfo</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="206"/>
         <source>The texts of this language could not be loaded. The language stays unchanged.</source>
         <translation>Non è stato possibile caricare i testi di questa lingua. La lingua resta invariata.</translation>
     </message>
@@ -91,17 +116,17 @@
         <translation>Il file degli elementi %1 non è leggibile dalla riga %2 in poi</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="238"/>
+        <location filename="../../app/form1_groups.cpp" line="237"/>
         <source>2-Line,Text (*.tle *.2li *.txt)</source>
         <translation>2 righe, testo (*.tle *.2li *.txt)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="239"/>
+        <location filename="../../app/form1_groups.cpp" line="238"/>
         <source>All/Tous (*)</source>
         <translation>Tutti (*)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="239"/>
+        <location filename="../../app/form1_groups.cpp" line="238"/>
         <source>OMM elements (*.csv *.xml *.json)</source>
         <translation>Elementi OMM (*.csv *.xml *.json)</translation>
     </message>
@@ -323,7 +348,7 @@
     </message>
     <message>
         <location filename="../../app/form1_menus.cpp" line="217"/>
-        <location filename="../../app/form1_tracking.cpp" line="191"/>
+        <location filename="../../app/form1_tracking.cpp" line="192"/>
         <source>Antenna interface</source>
         <translation>Interfaccia d&apos;antenna</translation>
     </message>
@@ -379,7 +404,7 @@
     </message>
     <message>
         <location filename="../../app/form1_groups.cpp" line="176"/>
-        <location filename="../../app/form1_passes.cpp" line="117"/>
+        <location filename="../../app/form1_passes.cpp" line="119"/>
         <source>The elements of %1 are damaged in your Two-Line-Elements file</source>
         <translation>Gli elementi di %1 sono danneggiati nel file degli elementi orbitali</translation>
     </message>
@@ -389,42 +414,42 @@
         <translation>&apos;%1&apos; non è un numero decimale valido</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="190"/>
+        <location filename="../../app/form1_tracking.cpp" line="191"/>
         <source>ANT</source>
         <translation>ANT</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="192"/>
+        <location filename="../../app/form1_tracking.cpp" line="193"/>
         <source>Antenna</source>
         <translation>Antenna</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="193"/>
+        <location filename="../../app/form1_tracking.cpp" line="194"/>
         <source>Doppler</source>
         <translation>Doppler</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="194"/>
+        <location filename="../../app/form1_tracking.cpp" line="195"/>
         <source>RX Doppler (Hz)</source>
         <translation>Doppler RX (Hz)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="195"/>
+        <location filename="../../app/form1_tracking.cpp" line="196"/>
         <source>TX Doppler (Hz)</source>
         <translation>Doppler TX (Hz)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="196"/>
+        <location filename="../../app/form1_tracking.cpp" line="197"/>
         <source>TRACK</source>
         <translation>INSEGUI</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="197"/>
+        <location filename="../../app/form1_tracking.cpp" line="198"/>
         <source>PARK</source>
         <translation>PARCHEGGIO</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="198"/>
+        <location filename="../../app/form1_tracking.cpp" line="199"/>
         <source>Antennas to their parking position</source>
         <translation>Antenne in posizione di parcheggio</translation>
     </message>
@@ -432,6 +457,21 @@
         <location filename="../../app/form1_server.cpp" line="101"/>
         <source>TCPIP</source>
         <translation>TCPIP</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_window_size.cpp" line="66"/>
+        <source>Click here to resize window</source>
+        <translation>Fare clic qui per ridimensionare la finestra</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_window_size.cpp" line="67"/>
+        <source>24 hour schedule</source>
+        <translation>Programma delle 24 ore</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_window_size.cpp" line="68"/>
+        <source>UTC</source>
+        <translation>UTC</translation>
     </message>
 </context>
 <context>

@@ -41,12 +41,17 @@ Eine ungültige Adresse kann einen Systemfehler verursachen!<byte value="xd"/>
 <context>
     <name>Rotator</name>
     <message>
-        <location filename="../../tracking/rotator_sender.cpp" line="43"/>
+        <location filename="../../tracking/rotator_sender.cpp" line="45"/>
         <source> error</source>
         <translation> Fehler</translation>
     </message>
     <message>
-        <location filename="../../tracking/rotator_sender.cpp" line="47"/>
+        <location filename="../../tracking/rotator_sender.cpp" line="49"/>
+        <source>Target out of range: nothing sent</source>
+        <translation>Ziel außerhalb des Bereichs: nichts gesendet</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/rotator_sender.cpp" line="58"/>
         <source>ARSWIN must be running !</source>
         <translation>ARSWIN muss laufen !</translation>
     </message>
@@ -89,7 +94,7 @@ Eine ungültige Adresse kann einen Systemfehler verursachen!<byte value="xd"/>
         <translation>Satellit ist zur Zeit nicht sichtbar</translation>
     </message>
     <message>
-        <location filename="../../tracking/tracking_controller.cpp" line="14"/>
+        <location filename="../../tracking/tracking_controller.cpp" line="15"/>
         <source>  Elevation      Azimuth</source>
         <translation>  Elevation      Azimut</translation>
     </message>

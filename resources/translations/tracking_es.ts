@@ -41,12 +41,17 @@ Esta dirección debe corresponder a un puerto LPT existente.<byte value="xd"/>
 <context>
     <name>Rotator</name>
     <message>
-        <location filename="../../tracking/rotator_sender.cpp" line="43"/>
+        <location filename="../../tracking/rotator_sender.cpp" line="45"/>
         <source> error</source>
         <translation> error</translation>
     </message>
     <message>
-        <location filename="../../tracking/rotator_sender.cpp" line="47"/>
+        <location filename="../../tracking/rotator_sender.cpp" line="49"/>
+        <source>Target out of range: nothing sent</source>
+        <translation>Objetivo fuera de rango: nada enviado</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/rotator_sender.cpp" line="58"/>
         <source>ARSWIN must be running !</source>
         <translation>¡ ARSWIN debe estar en marcha !</translation>
     </message>
@@ -89,7 +94,7 @@ Esta dirección debe corresponder a un puerto LPT existente.<byte value="xd"/>
         <translation>El satélite no es visible ahora</translation>
     </message>
     <message>
-        <location filename="../../tracking/tracking_controller.cpp" line="14"/>
+        <location filename="../../tracking/tracking_controller.cpp" line="15"/>
         <source>  Elevation      Azimuth</source>
         <translation>  Elevación      Azimut</translation>
     </message>

@@ -41,12 +41,17 @@ Une adresse non valide peut provoquer une erreur système !<byte value="xd"/>
 <context>
     <name>Rotator</name>
     <message>
-        <location filename="../../tracking/rotator_sender.cpp" line="43"/>
+        <location filename="../../tracking/rotator_sender.cpp" line="45"/>
         <source> error</source>
         <translation> erreur</translation>
     </message>
     <message>
-        <location filename="../../tracking/rotator_sender.cpp" line="47"/>
+        <location filename="../../tracking/rotator_sender.cpp" line="49"/>
+        <source>Target out of range: nothing sent</source>
+        <translation>Cible hors limites : rien envoyé</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/rotator_sender.cpp" line="58"/>
         <source>ARSWIN must be running !</source>
         <translation>ARSWIN doit être lancé !</translation>
     </message>
@@ -89,7 +94,7 @@ Une adresse non valide peut provoquer une erreur système !<byte value="xd"/>
         <translation>Le satellite n&apos;est pas visible actuellement</translation>
     </message>
     <message>
-        <location filename="../../tracking/tracking_controller.cpp" line="14"/>
+        <location filename="../../tracking/tracking_controller.cpp" line="15"/>
         <source>  Elevation      Azimuth</source>
         <translation>  Elévation      Azimut</translation>
     </message>

@@ -41,12 +41,17 @@ Un indirizzo non valido può causare un errore di sistema!<byte value="xd"/>
 <context>
     <name>Rotator</name>
     <message>
-        <location filename="../../tracking/rotator_sender.cpp" line="43"/>
+        <location filename="../../tracking/rotator_sender.cpp" line="45"/>
         <source> error</source>
         <translation> errore</translation>
     </message>
     <message>
-        <location filename="../../tracking/rotator_sender.cpp" line="47"/>
+        <location filename="../../tracking/rotator_sender.cpp" line="49"/>
+        <source>Target out of range: nothing sent</source>
+        <translation>Obiettivo fuori intervallo: niente inviato</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/rotator_sender.cpp" line="58"/>
         <source>ARSWIN must be running !</source>
         <translation>ARSWIN deve essere in esecuzione !</translation>
     </message>
@@ -89,7 +94,7 @@ Un indirizzo non valido può causare un errore di sistema!<byte value="xd"/>
         <translation>Il satellite non è visibile al momento</translation>
     </message>
     <message>
-        <location filename="../../tracking/tracking_controller.cpp" line="14"/>
+        <location filename="../../tracking/tracking_controller.cpp" line="15"/>
         <source>  Elevation      Azimuth</source>
         <translation>  Elevazione      Azimut</translation>
     </message>

@@ -208,6 +208,30 @@ TEST(GroupFileTest, DataFileHeadersFollowNamesAndNumbers) {
   EXPECT_FALSE(r.notesChanged);
 }
 
+TEST(GroupFileTest, RenamesOutsideTheCodePageKeepEveryCharacter) {
+  Lines raw;
+  AddSet(raw, "ISS (ZARYA)", "25544");
+  AddSet(raw, "ISS (NAUKA)", "49044");
+  const QString mks = QString::fromUtf8("\u041c\u041a\u0421");        // three letters
+  Fixture f;
+  f.renames[0] = {"25544", mks};
+  f.renames[1] = {"49044", QString::fromUtf8("\u041c\u0418\u041c")};  // same length as mks
+  f.dat = {"[ISS (ZARYA)]", "LAST_MODE=V"};
+  f.group.SelectedNumbers = {"25544", "49044"};
+  GroupFileResult r = f.Load(raw);
+  EXPECT_EQ(f.group.SelectedNames[0], mks);
+  EXPECT_FALSE(f.group.SelectedNames[0].contains(QLatin1Char('?')));
+  // The element text finds each renamed set by its own name, not a "???" shared by both.
+  orbit::ParsedSet parsed;
+  ASSERT_EQ(orbit::LoadElementsByName(r.elementContent, ElementBytes(mks), &parsed),
+            orbit::LoadStatus::Found);
+  EXPECT_EQ(parsed.catalogueNumber, "25544");
+  ASSERT_EQ(orbit::LoadElementsByName(r.elementContent, ElementBytes(f.group.SelectedNames[1]), &parsed),
+            orbit::LoadStatus::Found);
+  EXPECT_EQ(parsed.catalogueNumber, "49044");
+  EXPECT_EQ(ElementText(f.dat[0]), "[" + mks + "][25544]");
+}
+
 TEST(GroupFileTest, ChangedDataFileIsReindexed) {
   Lines raw;
   AddSet(raw, "AO-7", "07530");
@@ -230,7 +254,7 @@ TEST(GroupFileTest, SetsSharingANameDoNotTradeSections) {
   EXPECT_EQ(f.dat, before);
 }
 
-TEST(GroupFileTest, SelectionByNumbersDropsMissingAndCompacts) {
+TEST(GroupFileTest, SelectionByNumbersCompactsAndKeepsMissingNumbersForLater) {
   Lines raw;
   AddSet(raw, "AO-7", "07530");
   AddSet(raw, "FO-29", "24278");
@@ -244,7 +268,10 @@ TEST(GroupFileTest, SelectionByNumbersDropsMissingAndCompacts) {
   EXPECT_EQ(f.group.SelectedNumbers[0], "24278");
   EXPECT_EQ(f.group.SelectedNames[1], "ZARYA");
   EXPECT_EQ(f.group.SelectedNumbers[1], "25544");
-  for (std::size_t s = 2; s < static_cast<std::size_t>(kGroupSelectionSize); ++s) {
+  // 99999 is not in this file: no name, but its number waits behind the others.
+  EXPECT_TRUE(f.group.SelectedNames[2].isEmpty());
+  EXPECT_EQ(f.group.SelectedNumbers[2], "99999");
+  for (std::size_t s = 3; s < static_cast<std::size_t>(kGroupSelectionSize); ++s) {
     EXPECT_TRUE(f.group.SelectedNames[s].isEmpty()) << s;
     EXPECT_TRUE(f.group.SelectedNumbers[s].isEmpty()) << s;
   }
@@ -252,6 +279,60 @@ TEST(GroupFileTest, SelectionByNumbersDropsMissingAndCompacts) {
   EXPECT_FALSE(r.list[0].selected);  // AO-7
   EXPECT_TRUE(r.list[1].selected);   // FO-29
   EXPECT_TRUE(r.list[2].selected);   // ZARYA
+}
+
+TEST(GroupFileTest, SatelliteMissingFromARefreshedFileIsSelectedAgainWhenItReturns) {
+  Lines full;
+  AddSet(full, "AO-7", "07530");
+  AddSet(full, "FO-29", "24278");
+  AddSet(full, "ISS", "25544");
+  Lines without;
+  AddSet(without, "AO-7", "07530");
+  AddSet(without, "ISS", "25544");
+  Fixture f;
+  f.group.SelectedNumbers = {"24278", "25544"};
+  f.Load(without);
+  EXPECT_EQ(f.group.SelectedNames[0], "ISS");
+  EXPECT_TRUE(f.group.SelectedNames[1].isEmpty());
+  EXPECT_EQ(f.group.SelectedNumbers[1], "24278");
+  // A click in the list meanwhile (AO-7 added) keeps the number it could not show.
+  SelectionResult chosen;
+  chosen.accepted = true;
+  chosen.names = {"AO-7", "ISS"};
+  chosen.numbers = {"07530", "25544"};
+  ApplyListSelection(f.group, chosen);
+  EXPECT_EQ(f.group.SelectedNumbers[2], "24278");
+  EXPECT_TRUE(f.group.SelectedNames[2].isEmpty());
+  const GroupFileResult back = f.Load(full);
+  EXPECT_EQ(f.group.SelectedNames[0], "AO-7");
+  EXPECT_EQ(f.group.SelectedNames[1], "ISS");
+  EXPECT_EQ(f.group.SelectedNames[2], "FO-29");
+  EXPECT_EQ(f.group.SelectedNumbers[2], "24278");
+  EXPECT_TRUE(back.list[1].selected);  // FO-29
+}
+
+TEST(GroupSelectionTest, MissingNumbersOnlyTakeTheRoomLeft) {
+  Group g;
+  g.SelectedNumbers = {"11111", "22222"};  // neither is in the file now
+  SelectionResult chosen;
+  chosen.accepted = true;
+  for (int i = 0; i < kGroupSelectionSize - 1; ++i) {
+    chosen.names[static_cast<std::size_t>(i)] = "S" + QString::number(i);
+    chosen.numbers[static_cast<std::size_t>(i)] = QString::number(40000 + i);
+  }
+  ApplyListSelection(g, chosen);
+  EXPECT_EQ(g.SelectedNumbers[14], "11111");
+  EXPECT_TRUE(g.SelectedNames[14].isEmpty());
+  // Choosing a missing number again (it came back) does not keep it twice.
+  Group h;
+  h.SelectedNumbers = {"11111"};
+  SelectionResult again;
+  again.accepted = true;
+  again.names = {"ONE"};
+  again.numbers = {"11111"};
+  ApplyListSelection(h, again);
+  EXPECT_EQ(h.SelectedNumbers[0], "11111");
+  EXPECT_TRUE(h.SelectedNumbers[1].isEmpty());
 }
 
 TEST(GroupFileTest, SelectionByNamesKeepsKnownNamesAndLearnsNumbers) {

@@ -643,7 +643,7 @@ class SettingsSave : public ::testing::Test {
 TEST_F(SettingsSave, WindowsTextWithCrLfOwnerReadOnly) {
   Settings s;
   s.qraLocator = "jn18du";
-  s.hostUser = QString::fromUtf8("Andr\u00e9 \u20ac \u65e5");  // é, euro sign, a CJK character
+  s.hostUser = QString::fromUtf8("Andr\u00e9 \u20ac");  // é and the euro sign: both in the code page
   ASSERT_TRUE(save_configuration(s, dir.path(), &dialogs));
   EXPECT_TRUE(dialogs.errors.isEmpty());
   EXPECT_FALSE(QFile::exists(Temp()));
@@ -656,13 +656,56 @@ TEST_F(SettingsSave, WindowsTextWithCrLfOwnerReadOnly) {
   EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n"));
   EXPECT_EQ(bytes.count("\r"), bytes.count("\r\n"));
   EXPECT_TRUE(bytes.contains("QRA_LOCATOR=JN18DU\r\n"));
-  EXPECT_TRUE(bytes.contains("HOSTUSER=Andr\xE9 \x80 ?\r\n"));
+  EXPECT_TRUE(bytes.contains("HOSTUSER=Andr\xE9 \x80\r\n"));
 
   // Saving again replaces the read-only file.
   s.hostUser = "second";
   ASSERT_TRUE(save_configuration(s, dir.path(), &dialogs));
   EXPECT_TRUE(FileBytes(Ini()).contains("HOSTUSER=second\r\n"));
   EXPECT_EQ(Mode(Ini()), 0400u);
+}
+
+TEST_F(SettingsSave, TextOutsideTheCodePageMakesTheFileUtf8AndReadsBack) {
+  Settings s = DefaultSettings(SettingsEnvironment{});
+  const QString path = QString::fromUtf8("/home/op/\u0417\u0430\u0433\u0440\u0443\u0437\u043a\u0438/amateur.txt");
+  s.groups[1].elementFile = path;
+  s.groups[1].name = QString::fromUtf8("\u0413\u0440\u0443\u043f\u043f\u0430 2");
+  s.renames[0] = {QStringLiteral("25544"), QString::fromUtf8("\u041c\u041a\u0421")};
+  s.hostUser = QString::fromUtf8("Andr\u00e9");  // fits, but the file is UTF-8 now
+  ASSERT_TRUE(save_configuration(s, dir.path(), &dialogs));
+  const QByteArray bytes = FileBytes(Ini());
+  EXPECT_TRUE(bytes.contains(("PATHNAME_G2=" + path + "\r\n").toUtf8()));
+  EXPECT_TRUE(bytes.contains("HOSTUSER=Andr\xC3\xA9\r\n"));
+  EXPECT_FALSE(bytes.contains('?'));
+
+  Settings back = DefaultSettings(SettingsEnvironment{});
+  ReadContext context;
+  context.canOpenFile = [](const QString&) { return true; };
+  ASSERT_EQ(ReadSettingsFromFile(Ini(), &back, context), SettingsFileStatus::Read);
+  EXPECT_EQ(back.groups[1].elementFile, path);
+  EXPECT_EQ(back.groups[1].name, s.groups[1].name);
+  EXPECT_EQ(back.renames[0], s.renames[0]);
+  EXPECT_EQ(back.hostUser, QString::fromUtf8("Andr\u00e9"));
+}
+
+TEST_F(SettingsSave, WindowsTextFileStaysByteIdenticalThroughReadAndWrite) {
+  // A file of an earlier run with every byte of the code page that a value may hold.
+  QByteArray all;
+  for (int b = 0x20; b <= 0xFF; ++b) {
+    if (b != ',' && b != '=' && b != 0x7F) all.append(static_cast<char>(b));
+  }
+  Settings s = DefaultSettings(SettingsEnvironment{});
+  s.hostUser = base::DecodeWindows1252(all);
+  s.groups[2].name = base::DecodeWindows1252("Gr\xFCppe \x80");
+  ASSERT_TRUE(save_configuration(s, dir.path(), &dialogs));
+  const QByteArray first = FileBytes(Ini());
+  EXPECT_TRUE(first.contains("HOSTUSER=" + all + "\r\n"));
+  Settings back = DefaultSettings(SettingsEnvironment{});
+  ReadContext context;
+  context.canOpenFile = [](const QString&) { return true; };
+  ASSERT_EQ(ReadSettingsFromFile(Ini(), &back, context), SettingsFileStatus::Read);
+  ASSERT_TRUE(save_configuration(back, dir.path(), &dialogs));
+  EXPECT_EQ(FileBytes(Ini()), first);
 }
 
 TEST_F(SettingsSave, ReadOnlyLeftoverIsReplaced) {

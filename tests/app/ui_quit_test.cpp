@@ -1,4 +1,7 @@
 // The quit procedure: confirmation, every way out, the DDE refusal, the settings file.
+#include <sys/stat.h>
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -124,6 +127,85 @@ TEST_F(UiTest, SettingsPanelFaceIsWrittenAndRestored) {
   EXPECT_EQ(f.pos(), QPoint(33, 44));
   EXPECT_EQ(f.EditQRAlocator->text(), QStringLiteral("JN18DU"));
   EXPECT_FALSE(f.EditLattitude->text().isEmpty());
+}
+
+TEST_F(UiTest, ASettingsFileThatCannotBeReadIsToldOnceAndNeverReplaced) {
+  // A folder where the file should be: it exists, yet cannot be read.
+  ASSERT_TRUE(QDir(Folder()).mkdir(QStringLiteral("Orvane.ini")));
+  TForm1& f = Start();
+  ASSERT_EQ(dialogs.warnings.size(), 1);
+  EXPECT_TRUE(dialogs.warnings[0].startsWith(QStringLiteral("Orvane.ini could not be read: ")));
+  EXPECT_GT(dialogs.warnings[0].size(), 30);  // with the system's reason
+  EXPECT_TRUE(f.SettingsPanelShowing());  // the defaults hold
+  f.MenuNoConfirm->setChecked(true);
+  f.MenuQuitterClick();
+  EXPECT_EQ(terminated, 1);
+  EXPECT_TRUE(QFileInfo(File(QStringLiteral("Orvane.ini"))).isDir());
+  const QByteArray beside = ReadAll(File(QStringLiteral("Orvane.ini.new")));
+  EXPECT_TRUE(beside.startsWith("[ORVANE]\r\n"));
+  EXPECT_TRUE(beside.contains("CONFIRM_QUIT=YES\r\n"));
+  ASSERT_EQ(dialogs.warnings.size(), 2);
+  EXPECT_TRUE(dialogs.warnings[1].contains(QStringLiteral("Orvane.ini.new")));
+}
+
+TEST_F(UiTest, AnOversizedSettingsFileStaysByteIdenticalAtQuit) {
+  const QString ini = File(QStringLiteral("Orvane.ini"));
+  {
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[ORVANE]\r\nLANGUAGE=FRENCH\r\n");
+    ASSERT_TRUE(file.resize(base::kMaxTextFileBytes + 1));  // sparse: no disk is filled
+  }
+  QFile::setPermissions(ini, QFileDevice::ReadOwner);
+  TForm1& f = Start();
+  ASSERT_EQ(dialogs.warnings.size(), 1);
+  EXPECT_EQ(dialogs.warnings[0], QStringLiteral("Orvane.ini could not be read: larger than 64 MB"));
+  EXPECT_EQ(f.CurrentLanguage, QStringLiteral("English"));  // nothing of it was applied
+  f.MenuNoConfirm->setChecked(true);
+  f.MenuQuitterClick();
+  EXPECT_EQ(QFileInfo(ini).size(), base::kMaxTextFileBytes + 1);
+  QFile file(ini);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.read(27), QByteArray("[ORVANE]\r\nLANGUAGE=FRENCH\r\n"));
+  EXPECT_TRUE(QFileInfo::exists(File(QStringLiteral("Orvane.ini.new"))));
+}
+
+// Data files whose headers the element loader rewrites: ALSAT 1N gets its number.
+void WriteDataFiles(const QString& dat, const QString& nfo) {
+  for (const auto& [path, text] : {std::pair{dat, QByteArray("[ALSAT 1N]\r\nLAST_MODE=B\r\n")},
+                                   std::pair{nfo, QByteArray("[ALSAT 1N]\r\nmy note\r\n")}}) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+  }
+}
+
+TEST_F(UiTest, DataFilesAreReplacedInOneStepAndTheDataFileStaysReadOnly) {
+  CopySampleElements();
+  WriteDataFiles(File(QStringLiteral("Orvane.dat")), File(QStringLiteral("Orvane.nfo")));
+  QFile::setPermissions(File(QStringLiteral("Orvane.dat")), QFileDevice::ReadOwner);
+  Start();
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+  EXPECT_EQ(ReadAll(File(QStringLiteral("Orvane.dat"))),
+            QByteArray("[ALSAT 1N][41789]\r\nLAST_MODE=B\r\n"));
+  EXPECT_EQ(ReadAll(File(QStringLiteral("Orvane.nfo"))), QByteArray("[ALSAT 1N][41789]\r\nmy note\r\n"));
+  struct stat st {};
+  ASSERT_EQ(::stat(QFile::encodeName(File(QStringLiteral("Orvane.dat"))).constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0444u);
+  EXPECT_FALSE(QFileInfo::exists(File(QStringLiteral("Orvane.~da"))));
+}
+
+TEST_F(UiTest, AFailedDataFileWriteKeepsTheOldFilesAndSaysSo) {
+  CopySampleElements();
+  WriteDataFiles(File(QStringLiteral("Orvane.dat")), File(QStringLiteral("Orvane.nfo")));
+  // The temporary names are taken by folders: neither file can be written.
+  ASSERT_TRUE(QDir(Folder()).mkdir(QStringLiteral("Orvane.~da")));
+  ASSERT_TRUE(QDir(Folder()).mkdir(QStringLiteral("Orvane.~fo")));
+  Start();
+  EXPECT_EQ(dialogs.errors, (QStringList{QStringLiteral("Can't create Orvane.dat"),
+                                         QStringLiteral("Erreur/Error Orvane.nfo")}));
+  EXPECT_EQ(ReadAll(File(QStringLiteral("Orvane.dat"))), QByteArray("[ALSAT 1N]\r\nLAST_MODE=B\r\n"));
+  EXPECT_EQ(ReadAll(File(QStringLiteral("Orvane.nfo"))), QByteArray("[ALSAT 1N]\r\nmy note\r\n"));
 }
 
 }  // namespace

@@ -9,6 +9,9 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <functional>
+
+#include "base/wait.h"
 #include "prediction/panel_explorer.h"
 #include "tests/app/ui_fixture.h"
 #include "tracking/form_alarm.h"
@@ -114,6 +117,58 @@ TEST_F(TrackingUiTest, APassIsTrackedFromThePrePositionToTheStopAtItsEnd) {
   EXPECT_FALSE(serial[0].open);
   EXPECT_EQ(f.EditElevation->text(), QStringLiteral("####"));
   EXPECT_GT(static_cast<double>(f.Slots()[0].passStart), aos);
+}
+
+// The real pause of the senders keeps the window alive; whatever happens inside one (a
+// timer firing, an explorer action restarting the timer) must not run a second tick.
+TEST_F(TrackingUiTest, NoTickRunsInsideASendersPauseOrInsideAnotherTick) {
+  std::function<void()> insidePause;
+  tracking::RotatorBank::Links links;
+  for (std::size_t i = 0; i < serial.size(); ++i) links.serial[i] = &serial[i];
+  links.arswin = &arswin;
+  links.launcher = &launcher;
+  bank = std::make_unique<tracking::RotatorBank>(links, [&](int) {
+    if (insidePause) insidePause();
+  });
+  reports.tcpConnected = true;
+  TForm1& f = StartBeforePass();
+  ASSERT_TRUE(f.Timerseconde->isActive());
+
+  // A tick due while the pre-position command pauses: it waits for the next second.
+  int fired = 0;
+  const QString before = f.EditTime->text();
+  insidePause = [&] {
+    clock.AdvanceSeconds(5);
+    QTimer::singleShot(0, &f, [&] {
+      ++fired;
+      f.TimersecondeTimer();
+    });
+    base::WaitMilliseconds(2);
+  };
+  QTest::mouseClick(f.SpeedButtonTrack, Qt::LeftButton);
+  insidePause = nullptr;
+  ASSERT_TRUE(f.Tracking().TrackingActive);
+  EXPECT_EQ(fired, 1);
+  EXPECT_EQ(f.EditTime->text(), before);
+  EXPECT_TRUE(f.Timerseconde->isActive());
+
+  // In view, each second's command pauses; inside the pause the timer is restarted and fires.
+  TickUntil(Local(aos) + 60.0 / 86400);
+  ASSERT_FALSE(reports.tcpLines.isEmpty());
+  const qsizetype lines = reports.tcpLines.size();
+  int pauses = 0;
+  insidePause = [&] {
+    ++pauses;
+    f.Timerseconde->start();
+    f.TimersecondeTimer();
+  };
+  for (int second = 0; second < 60; ++second) {
+    clock.AdvanceSeconds(1);
+    f.TimersecondeTimer();
+  }
+  insidePause = nullptr;
+  EXPECT_GT(pauses, 0);
+  EXPECT_EQ(reports.tcpLines.size() - lines, 60);  // one line per second, none twice
 }
 
 TEST_F(TrackingUiTest, ResumeAfterThePassPrePositionsForTheNextOne) {

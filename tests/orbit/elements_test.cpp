@@ -156,6 +156,33 @@ TEST(ParseElementLines, DamagedFieldIsAnErrorNotACrash) {
   EXPECT_FALSE(ParseElementLines(kIss1, l2, &p));
 }
 
+TEST(ParseElementLines, ABlankNumericFieldIsAConversionErrorNotZero) {
+  ParsedSet p;
+  // Columns (1-based) of fields that must hold digits: inclination whole part, eccentricity,
+  // mean motion fraction, revolution number on line 2; epoch day and drift digits on line 1.
+  const std::pair<std::size_t, std::size_t> line2Fields[] = {{9, 11}, {27, 33}, {56, 63}, {64, 68}};
+  for (const auto& [from, to] : line2Fields) {
+    std::string l2 = kIss2;
+    l2.replace(from - 1, to - from + 1, std::string(to - from + 1, ' '));
+    EXPECT_FALSE(ParseElementLines(kIss1, WithChecksum(l2), &p)) << "columns " << from << "-" << to;
+  }
+  const std::pair<std::size_t, std::size_t> line1Fields[] = {{21, 23}, {36, 43}};
+  for (const auto& [from, to] : line1Fields) {
+    std::string l1 = kIss1;
+    l1.replace(from - 1, to - from + 1, std::string(to - from + 1, ' '));
+    EXPECT_FALSE(ParseElementLines(WithChecksum(l1), kIss2, &p)) << "columns " << from << "-" << to;
+  }
+  // The mean motion's whole part with only its sign left is no number either.
+  std::string l2 = kIss2;
+  l2.replace(52, 2, " -");
+  EXPECT_FALSE(ParseElementLines(kIss1, WithChecksum(l2), &p));
+  // Leading blanks before digits stay padding: " 5" in the revolution number reads 5.
+  l2 = kIss2;
+  l2.replace(63, 5, "    5");
+  ASSERT_TRUE(ParseElementLines(kIss1, WithChecksum(l2), &p));
+  EXPECT_EQ(p.elements.revolutionNumber, 5);
+}
+
 TEST(LoadElementsByName, ExactCaseSensitiveAndBothSidesTrimmed) {
   std::string text = std::string("0  FOO\n") + kIss1 + "\n" + kIss2 + "\nFOOBAR [+]\n" + kIss1 +
                      "\n" + kIss2 + "\n";

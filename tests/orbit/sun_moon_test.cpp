@@ -350,12 +350,27 @@ TEST(MoonModel, SubLunarPointAndHourAngles) {
       ASSERT_NEAR(Wrap180(m.subLunarLongitude + m.greenwichHourAngle), 0, 1e-9L);
     }
     ASSERT_GE(m.subLunarLongitude, 0);
-    ASSERT_LE(m.subLunarLongitude, 180);
+    ASSERT_LE(m.subLunarLongitude, 360);
     ASSERT_EQ(m.subLunarLatitude, m.declination);
     // 90° further east the hour angle is 90° larger.
     const MoonPosition east = ComputeMoonPosition(d, 50, 90);
     ASSERT_NEAR(Wrap180(east.hourAngle - m.hourAngle - 90), 0, 1e-9L);
   }
+}
+
+TEST(MoonModel, SubLunarSideAtTheMeridians) {
+  // Step 10 by hand: 0 < GHA <= 180 is West, every other angle 360 - GHA East.
+  bool west = true;
+  EXPECT_EQ(SubLunarLongitude(0, &west), 360);
+  EXPECT_FALSE(west);
+  EXPECT_EQ(SubLunarLongitude(180, &west), 180);
+  EXPECT_TRUE(west);
+  EXPECT_EQ(SubLunarLongitude(0.25L, &west), 0.25L);
+  EXPECT_TRUE(west);
+  EXPECT_EQ(SubLunarLongitude(180.5L, &west), 179.5L);
+  EXPECT_FALSE(west);
+  EXPECT_EQ(SubLunarLongitude(359.75L, &west), 0.25L);
+  EXPECT_FALSE(west);
 }
 
 // Station vector minus moon vector, on a sphere of one Earth radius.

@@ -16,6 +16,11 @@ std::string Text(Real startMin, Real endMin) {
 TEST(SlotText, PrefixCutsAndPads) {
   EXPECT_EQ(SlotPrefix("AO-91"), "AO-91      :");
   EXPECT_EQ(SlotPrefix("ISS (ZARYA) EXTRA"), "ISS (ZARYA):");
+  // A name in Windows-1252 is cut at its eleventh byte, whatever those bytes are.
+  EXPECT_EQ(SlotPrefix("R\xE9seau \xE9tudiant"), "R\xE9seau \xE9tud:");
+  // A UTF-8 name (six Cyrillic letters, two bytes each) is not cut inside a letter.
+  EXPECT_EQ(SlotPrefix("\xD0\x9C\xD0\x9A\xD0\xA1\xD0\x9C\xD0\x9A\xD0\xA1"),
+            "\xD0\x9C\xD0\x9A\xD0\xA1\xD0\x9C\xD0\x9A :");
 }
 
 TEST(SlotText, DelayRoundsUpToTheNextMinute) {

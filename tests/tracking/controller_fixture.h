@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "base/sounds.h"
@@ -24,7 +25,9 @@ struct ControllerFixture {
     for (std::size_t i = 0; i < serial.size(); ++i) links.serial[i] = &serial[i];
     links.arswin = &arswin;
     links.launcher = &launcher;
-    bank = std::make_unique<RotatorBank>(links, [](int) {});
+    bank = std::make_unique<RotatorBank>(links, [this](int ms) {
+      if (onWait) onWait(ms);
+    });
     for (Interface d : kSerialInterfaces) setup.configs[d].portName = QStringLiteral("ttyS0");
     setup.selected = Interface::Gs232;
     TrackingHost host;
@@ -60,6 +63,7 @@ struct ControllerFixture {
   int alarms = 0;
   int otherSourcesStopped = 0;
   bool settingsShowing = false;
+  std::function<void(int ms)> onWait;  // runs inside every pause of the senders
   std::unique_ptr<TrackingController> controller;
 };
 

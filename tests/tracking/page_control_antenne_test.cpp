@@ -167,6 +167,24 @@ TEST(PageControlAntenne, UncheckingDisablesTrackingAndDropsThePark) {
   EXPECT_EQ(p.f.sounds.Count(QStringLiteral("beep")), 2);
 }
 
+TEST(PageControlAntenne, ChoosingAnotherInterfaceUnparksTheOneItReplaces) {
+  PanelFixture p;
+  p.Select(Interface::EasyComm);
+  p.Tab(Interface::EasyComm).park->click();
+  ASSERT_TRUE(p.Tab(Interface::EasyComm).park->isChecked());
+  p.Select(Interface::Gs232);
+  EXPECT_FALSE(p.Tab(Interface::EasyComm).select->isChecked());
+  EXPECT_FALSE(p.Tab(Interface::EasyComm).park->isChecked());
+  EXPECT_EQ(p.f.sounds.Count(QStringLiteral("beep")), 1);
+  EXPECT_TRUE(p.trackEnabled);
+  EXPECT_EQ(p.f.setup.selected, Interface::Gs232);
+  // Nothing is left to write as "PARKING=EASYCOMM".
+  for (const auto& antenna : p.panel->Store().antennas) EXPECT_FALSE(antenna.parking);
+  // Interfaces that were not selected are left alone: no further beep.
+  p.Select(Interface::M2Orion);
+  EXPECT_EQ(p.f.sounds.Count(QStringLiteral("beep")), 1);
+}
+
 TEST(PageControlAntenne, OverlapCaptionFollowsTheStopOnOk) {
   PanelFixture p;
   p.Select(Interface::Gs232);

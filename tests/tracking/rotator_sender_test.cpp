@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "tracking/recording_links.h"
 
 namespace tracking {
@@ -79,6 +81,76 @@ TEST(SerialSender, PortThatCannotOpenAsksToBeepWarnAndStopAndIsRetried) {
   link.openable = true;
   EXPECT_EQ(sender.Send(state, Port("ttyUSB0"), {}).status, SendStatus::Sent);
   EXPECT_EQ(link.writes, (std::vector<std::string>{"W100 020\r"}));
+}
+
+TEST(SerialSender, OnlyCommandsThatWentOutCountAsSent) {
+  RecordingSerialLink link;
+  RotatorSender sender(Interface::M2Orion, link, link.Pauses());
+  CommandState state = Target(100, 20);
+  ASSERT_EQ(sender.Send(state, Port("ttyUSB0"), Shown()).status, SendStatus::Sent);
+  link.Clear();
+  link.writable = false;
+  state.TargetAz = 150;
+  state.TargetEl = 30;
+  const SendOutcome outcome = sender.Send(state, Port("ttyUSB0"), Shown());
+  EXPECT_EQ(outcome.status, SendStatus::PortError);
+  EXPECT_TRUE(outcome.beep);
+  EXPECT_TRUE(outcome.stopTracking);
+  EXPECT_EQ(outcome.message, QStringLiteral("M2-ORION ttyUSB0 error"));
+  EXPECT_TRUE(outcome.displayText.isEmpty());  // LabelTrack does not show what never left
+  // The elevation command is not written after the azimuth one failed, and no pause either.
+  EXPECT_EQ(link.events, (Events{"refused A150.0\r"}));
+  EXPECT_EQ(state.LastSentAz, 100);
+  EXPECT_EQ(state.LastSentEl, 20);
+  EXPECT_EQ(state.LastSentAzInt, 100);
+
+  // The device takes bytes again: the same target goes out, since it was never sent.
+  link.Clear();
+  link.writable = true;
+  EXPECT_EQ(sender.Send(state, Port("ttyUSB0"), {}).status, SendStatus::Sent);
+  EXPECT_EQ(link.writes, (std::vector<std::string>{"A150.0\r", "E30.0\r"}));
+}
+
+TEST(SerialSender, NonFiniteOrAbsurdTargetsSendNothingAndSaySo) {
+  RecordingSerialLink link;
+  RotatorSender sender(Interface::Gs232, link, link.Pauses());
+  CommandState state = Target(100, 20);
+  ASSERT_EQ(sender.Send(state, Port("ttyUSB0"), {}).status, SendStatus::Sent);
+  link.Clear();
+  const long double nan = std::numeric_limits<long double>::quiet_NaN();
+  const long double inf = std::numeric_limits<long double>::infinity();
+  const std::pair<long double, long double> bad[] = {
+      {nan, 10}, {120, nan}, {inf, 10}, {1e9L, 10}, {-400, 10}, {120, 200}, {120, -95}};
+  for (const auto& [az, el] : bad) {
+    state.TargetAz = az;
+    state.TargetEl = el;
+    const SendOutcome outcome = sender.Send(state, Port("ttyUSB0"), {});
+    EXPECT_EQ(outcome.status, SendStatus::BadTarget) << static_cast<double>(az);
+    EXPECT_EQ(outcome.displayText, QStringLiteral("Target out of range: nothing sent"));
+    EXPECT_FALSE(outcome.stopTracking);
+  }
+  EXPECT_TRUE(link.events.empty());
+  EXPECT_EQ(state.LastSentAz, 100);
+  // The limits themselves are fine: a South stop shifts -180..540, the overlap reaches 450.
+  // By the command rules: -360 + 360 = 0; 720 - 360 once = 360; elevation 180 caps at 179.
+  state.TargetAz = -360;
+  state.TargetEl = 180;
+  EXPECT_EQ(sender.Send(state, Port("ttyUSB0"), {}).status, SendStatus::Sent);
+  state.TargetAz = 720;
+  state.TargetEl = -90;
+  EXPECT_EQ(sender.Send(state, Port("ttyUSB0"), {}).status, SendStatus::Sent);
+  EXPECT_EQ(link.writes, (std::vector<std::string>{"W000 179\r", "W360 000\r"}));
+
+  RecordingArswin arswin;
+  RotatorSender ea(arswin);
+  CommandState eaState = Target(nan, 5);
+  EXPECT_EQ(ea.Send(eaState, {}, {}).status, SendStatus::BadTarget);
+  EXPECT_TRUE(arswin.posts.empty());
+  RecordingLauncher launcher;
+  RotatorSender kct(launcher);
+  CommandState kctState = Target(-1000, 5);
+  EXPECT_EQ(kct.Send(kctState, {}, {}).status, SendStatus::BadTarget);
+  EXPECT_TRUE(launcher.programs.isEmpty());
 }
 
 TEST(SerialSender, PortErrorWordsOfEveryInterface) {

@@ -145,6 +145,7 @@ TEST_F(SerialLinkTest, Gs232CommandsArriveByteExactAndSpaced) {
   CommandState state;
   state.TargetAz = 123.4L;
   state.TargetEl = 5.6L;
+  const auto firstSent = Clock::now();
   ASSERT_EQ(sender.Send(state, config_, {}).status, SendStatus::Sent);
   EXPECT_TRUE(link.IsOpen());
   state.TargetAz = 180;
@@ -154,8 +155,10 @@ TEST_F(SerialLinkTest, Gs232CommandsArriveByteExactAndSpaced) {
   const std::string first = "W123 006\r";
   const std::string both = first + "W180 045\r";
   EXPECT_EQ(reader.WaitFor(both.size()), both);
-  const auto gap = reader.ArrivalOf(first.size()) - reader.ArrivalOf(first.size() - 1);
-  EXPECT_GE(std::chrono::duration_cast<std::chrono::milliseconds>(gap).count(), 20);
+  // The second command waits for the 25 ms pause after the first (measured from the first
+  // send, which no delay in the reader can shorten).
+  const auto gap = reader.ArrivalOf(first.size()) - firstSent;
+  EXPECT_GE(std::chrono::duration_cast<std::chrono::milliseconds>(gap).count(), 25);
 
   reader.Clear();
   sender.Stop(true, true);
@@ -195,7 +198,7 @@ TEST_F(SerialLinkTest, MissingPortIsReportedNotFatal) {
   EXPECT_EQ(outcome.message, QStringLiteral("GS232 ttyNoSuchPort9 error"));
 }
 
-TEST_F(SerialLinkTest, VanishedPeerReturnsWithinTheTimeOut) {
+TEST_F(SerialLinkTest, VanishedPeerReturnsAtOnce) {
   SerialLink link;
   ASSERT_TRUE(link.Open(pair_->a(), 9600));
   pair_->Kill();
@@ -203,7 +206,7 @@ TEST_F(SerialLinkTest, VanishedPeerReturnsWithinTheTimeOut) {
   timer.start();
   link.Write("W100 010\r");
   link.Write("W101 010\r");
-  EXPECT_LT(timer.elapsed(), 2 * SerialLink::kWriteTimeoutMs + 2000);
+  EXPECT_LT(timer.elapsed(), 1000);  // no wait on a device that is gone
 
   // The dead port is closed, and the next command reports it instead of writing into nothing.
   EXPECT_FALSE(link.IsOpen());

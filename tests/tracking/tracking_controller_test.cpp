@@ -87,6 +87,47 @@ TEST(TrackButton, SwitchingOffStopsClosesAndResets) {
   EXPECT_EQ(f.state.LastSentAz, CommandState::kNothingSent);
 }
 
+TEST(TrackButton, AClickWhileTheStopSequenceWaitsIsIgnored) {
+  ControllerFixture f;
+  f.Config(Interface::Gs232).elevationRange = 180;
+  const prediction::PassRows rows = RowsWithAzimuths({350, 355, 0, 5, 10}, 2);
+  const PassContext pass{&rows, false, 0, -1};
+  f.controller->SpeedButtonTrackClick(pass);
+  ASSERT_TRUE(f.controller->OverTheTop);
+  f.Link(Interface::Gs232).Clear();
+  // The user clicks again while "S" is draining: that click must not start a session
+  // whose over-the-top decision the running stop would then wipe.
+  int clicks = 0;
+  f.onWait = [&](int) {
+    if (clicks++ == 0) f.controller->SpeedButtonTrackClick(pass);
+  };
+  f.controller->SpeedButtonTrackClick({});
+  EXPECT_GE(clicks, 1);
+  EXPECT_FALSE(f.controller->TrackingActive);
+  EXPECT_FALSE(f.buttonDown);
+  EXPECT_EQ(Writes(f.Link(Interface::Gs232)), std::vector<std::string>{"S\r"});
+  // Once the stop is over a click switches on again, flipped as before.
+  f.onWait = nullptr;
+  f.controller->SpeedButtonTrackClick(pass);
+  EXPECT_TRUE(f.controller->TrackingActive);
+  EXPECT_TRUE(f.controller->OverTheTop);
+}
+
+TEST(TrackButton, AClickWhileThePrePositionWaitsIsIgnored) {
+  ControllerFixture f;
+  const prediction::PassRows rows = RowsWithAzimuths({120, 130}, 3);
+  int clicks = 0;
+  f.onWait = [&](int) {
+    if (clicks++ == 0) f.controller->SpeedButtonTrackClick({});
+  };
+  f.controller->SpeedButtonTrackClick({&rows, false, 0, -1});
+  EXPECT_GE(clicks, 1);
+  EXPECT_TRUE(f.controller->TrackingActive);
+  EXPECT_TRUE(f.buttonDown);
+  EXPECT_EQ(Writes(f.Link(Interface::Gs232)), std::vector<std::string>{"W120 003\r"});
+  EXPECT_EQ(f.state.LastSentAzInt, 120);
+}
+
 TEST(Park, WhileTrackingStopsFirstThenSendsParkedTestPositions) {
   ControllerFixture f;
   f.Config(Interface::Gs232).parking = true;
