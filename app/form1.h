@@ -47,6 +47,8 @@ class PrinterPortSenders;
 class ReportSink;
 class RotatorBank;
 class TFormAlarm;
+class TFormExtraInfo;
+class TFormInfo;
 class TrackingController;
 class TrackingOptions;
 struct AntennaSetup;
@@ -242,6 +244,17 @@ class TForm1 : public QMainWindow {
   void BitBtnAntenneClick();
   void ComboBoxModeClick(int index);
 
+  // ----- Radio modes and notes of the shown satellite (form1_radio.cpp).
+  QPushButton* BitBtnInfoSat = nullptr;   // "+": TFormExtraInfo
+  QPushButton* BitBtnInfoPlus = nullptr;  // "I": TFormInfo
+  tracking::TFormExtraInfo* ExtraInfoWindow() const { return formExtraInfo_; }
+  tracking::TFormInfo* InfoWindow() const { return formInfo_; }
+  void MemoSatelliteClick();
+  void BitBtnInfoPlusClick();
+  // Writes the shown satellite's section of "Orvane.dat" unless "Save info" is
+  // unchecked; false (after the message) when the write failed.
+  bool SaveSatelliteData();
+
   // ----- Data sharing: the server group of the settings panel and the report road that
   // the tick and the moon window publish through (the DDE item and the TCP clients).
   QPushButton* BitBtnServer = nullptr;
@@ -405,6 +418,14 @@ class TForm1 : public QMainWindow {
   void RetranslateServer();
   void ApplyServerSettings();
   void CollectServerSettings();
+  // form1_radio.cpp
+  void BuildRadio();
+  void RetranslateRadio();
+  void LoadRadioFilesAtStart();
+  void HideRadioWindows();
+  void ExtraInfoAccepted(const orbit::SatRadioData& data);
+  void RecomputeShownPassKeepingTracking(const std::function<void()>& beforeResume);
+  prediction::PassSlot* ShownRadioSlot();
   // form1_quit.cpp
   void RecordCompactPosition(bool withExtraSize);
   void RecordSettingsGeometry();
@@ -440,6 +461,10 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<tracking::PrinterPortSenders> noPrinterPorts_;
   std::unique_ptr<tracking::TrackingController> tracking_;
   tracking::TFormAlarm* formAlarm_ = nullptr;
+  tracking::TFormExtraInfo* formExtraInfo_ = nullptr;
+  tracking::TFormInfo* formInfo_ = nullptr;
+  int radioSlot_ = 0;            // the slot TFormExtraInfo was opened for
+  std::string radioSatellite_;   // and its satellite
   std::unique_ptr<sharing::TcpServer> tcpServer_;
   std::unique_ptr<sharing::DdeServer> ddeServer_;
   std::unique_ptr<sharing::SharingReportSink> sharingSink_;

@@ -24,6 +24,7 @@
 #include "app/form_rename.h"
 #include "app/groups.h"
 #include "base/ansi_text.h"
+#include "tracking/radio_data_file.h"
 
 namespace app {
 
@@ -104,13 +105,15 @@ void TForm1::PageControlGroupeChange() {
   RefreshPassListTitle();
 }
 
+// The re-tagged data files, through the same writers as the windows' saves.
 void TForm1::WriteDataFile(const QString& name, const std::vector<std::string>& lines,
                            bool readOnly) {
-  const QString path = ProgramFile(name);
-  QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
-  QFile::remove(path);
-  if (!base::WriteRawLines(path, lines)) return;
-  if (readOnly) QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+  const bool radioData = readOnly || name == QLatin1String(tracking::kRadioDataFileName);
+  const bool written = radioData ? tracking::WriteRadioDataFile(env_.programFolder, lines)
+                                 : tracking::WriteNotesFile(env_.programFolder, lines);
+  if (!written)
+    translatingDialogs_.Error(radioData ? tracking::CantCreateRadioDataText()
+                                        : tracking::NotesErrorText());
 }
 
 void TForm1::LoadGroupFile() {

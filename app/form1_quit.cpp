@@ -48,6 +48,7 @@ void TForm1::MenuQuitterClick() {
     RecordCompactPosition(true);
   if (env_.seams.hideSecondaryWindows) env_.seams.hideSecondaryWindows();
   if (formRename_->isVisible()) formRename_->hide();
+  HideRadioWindows();  // notes being typed are saved
   // 4. Antennas to their parking position.
   SpeedButtonParkClick();
   // 5. An open DDE conversation keeps the program running.
