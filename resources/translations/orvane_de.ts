@@ -86,12 +86,12 @@
 <context>
     <name>app::TForm1</name>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="202"/>
+        <location filename="../../app/form1_groups.cpp" line="215"/>
         <source>2-Line,Text (*.tle *.2li *.txt)</source>
         <translation>2-Zeilen, Text (*.tle *.2li *.txt)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="202"/>
+        <location filename="../../app/form1_groups.cpp" line="215"/>
         <source>All/Tous (*)</source>
         <translation>Alle (*)</translation>
     </message>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <location filename="../../app/form1_menus.cpp" line="217"/>
-        <location filename="../../app/form1_tracking.cpp" line="191"/>
+        <location filename="../../app/form1_tracking.cpp" line="193"/>
         <source>Antenna interface</source>
         <translation>Antennensteuerung</translation>
     </message>
@@ -378,42 +378,42 @@
         <translation>&apos;%1&apos; ist keine gültige Dezimalzahl</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="190"/>
+        <location filename="../../app/form1_tracking.cpp" line="192"/>
         <source>ANT</source>
         <translation>ANT</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="192"/>
+        <location filename="../../app/form1_tracking.cpp" line="194"/>
         <source>Antenna</source>
         <translation>Antenne</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="193"/>
+        <location filename="../../app/form1_tracking.cpp" line="195"/>
         <source>Doppler</source>
         <translation>Doppler</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="194"/>
+        <location filename="../../app/form1_tracking.cpp" line="196"/>
         <source>RX Doppler (Hz)</source>
         <translation>Doppler RX (Hz)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="195"/>
+        <location filename="../../app/form1_tracking.cpp" line="197"/>
         <source>TX Doppler (Hz)</source>
         <translation>Doppler TX (Hz)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="196"/>
+        <location filename="../../app/form1_tracking.cpp" line="198"/>
         <source>TRACK</source>
         <translation>NACHFÜHREN</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="197"/>
+        <location filename="../../app/form1_tracking.cpp" line="199"/>
         <source>PARK</source>
         <translation>PARKEN</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="198"/>
+        <location filename="../../app/form1_tracking.cpp" line="200"/>
         <source>Antennas to their parking position</source>
         <translation>Antennen in die Parkposition</translation>
     </message>
@@ -421,6 +421,16 @@
         <location filename="../../app/form1_server.cpp" line="101"/>
         <source>TCPIP</source>
         <translation>TCPIP</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_radio.cpp" line="86"/>
+        <source>Radio modes and antenna of the satellite</source>
+        <translation>Funkmodi und Antenne des Satelliten</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_radio.cpp" line="87"/>
+        <source>Your notes about the satellite</source>
+        <translation>Ihre Notizen zum Satelliten</translation>
     </message>
 </context>
 <context>

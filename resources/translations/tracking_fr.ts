@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>RadioData</name>
+    <message>
+        <location filename="../../tracking/radio_data_file.cpp" line="140"/>
+        <source>Can&apos;t create Orvane.dat</source>
+        <translation>Impossible de créer Orvane.dat</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/radio_data_file.cpp" line="144"/>
+        <source>Erreur/Error Orvane.nfo</source>
+        <translation>Erreur/Error Orvane.nfo</translation>
+    </message>
+</context>
+<context>
     <name>Rotator</name>
     <message>
         <location filename="../../tracking/rotator_sender.cpp" line="43"/>
@@ -15,39 +28,82 @@
     </message>
 </context>
 <context>
+    <name>TFormExtraInfo</name>
+    <message>
+        <location filename="../../tracking/extra_info_check.cpp" line="172"/>
+        <source>Only one character for mode !</source>
+        <translation>Un seul caractère pour le mode !</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/extra_info_check.cpp" line="173"/>
+        <source>No &quot;/&quot; please !</source>
+        <translation>Pas de &quot;/&quot; s&apos;il vous plaît !</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/extra_info_check.cpp" line="174"/>
+        <source>Enter one character for mode, please !</source>
+        <translation>Entrez un caractère pour le mode, s&apos;il vous plaît !</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/extra_info_check.cpp" line="175"/>
+        <source>Incorrect frequency !</source>
+        <translation>Fréquence incorrecte !</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/extra_info_check.cpp" line="176"/>
+        <source>Undefined mode in MA definition !</source>
+        <translation>Mode non défini dans la définition MA !</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/extra_info_check.cpp" line="177"/>
+        <source>Incorrect ALAT !</source>
+        <translation>ALAT incorrect !</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/extra_info_check.cpp" line="178"/>
+        <source>Incorrect ALON !</source>
+        <translation>ALON incorrect !</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/extra_info_check.cpp" line="179"/>
+        <source>Successive MAs must be increasing integers !</source>
+        <translation>Les MA successifs doivent être des entiers croissants !</translation>
+    </message>
+</context>
+<context>
     <name>Tracking</name>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="103"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="68"/>
         <source>Start tracking</source>
         <translation>Démarrer la poursuite</translation>
     </message>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="108"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="73"/>
         <source>Overlap 180 - 270°</source>
         <translation>Recouvrement 180 - 270°</translation>
     </message>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="109"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="74"/>
         <source>Overlap 360 - 450°</source>
         <translation>Recouvrement 360 - 450°</translation>
     </message>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="111"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="76"/>
         <source>Overlap 180-270°</source>
         <translation>Recouvrement 180-270°</translation>
     </message>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="112"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="77"/>
         <source>Overlap 360-450°</source>
         <translation>Recouvrement 360-450°</translation>
     </message>
     <message>
-        <location filename="../../tracking/tick_steps.cpp" line="146"/>
+        <location filename="../../tracking/tick_steps.cpp" line="147"/>
         <source>Satellite is visible</source>
         <translation>Le satellite est visible</translation>
     </message>
     <message>
-        <location filename="../../tracking/tick_steps.cpp" line="147"/>
+        <location filename="../../tracking/tick_steps.cpp" line="148"/>
         <source>Satellite is currently not visible</source>
         <translation>Le satellite n&apos;est pas visible actuellement</translation>
     </message>
@@ -143,6 +199,82 @@
         <location filename="../../tracking/form_alarm.cpp" line="49"/>
         <source>No</source>
         <translation>Non</translation>
+    </message>
+</context>
+<context>
+    <name>tracking::TFormExtraInfo</name>
+    <message>
+        <location filename="../../tracking/form_extra_info.cpp" line="174"/>
+        <source>EXTRA INFOS</source>
+        <translation>INFOS SUPPLÉMENTAIRES</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/form_extra_info.cpp" line="175"/>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/form_extra_info.cpp" line="175"/>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/form_extra_info.cpp" line="175"/>
+        <source>Downlink MHz</source>
+        <translation>Descente MHz</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/form_extra_info.cpp" line="176"/>
+        <source>D-Ops</source>
+        <translation>D-Ops</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/form_extra_info.cpp" line="176"/>
+        <source>Uplink MHz</source>
+        <translation>Montée MHz</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/form_extra_info.cpp" line="176"/>
+        <source>U-Ops</source>
+        <translation>U-Ops</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/form_extra_info.cpp" line="177"/>
+        <source>ALAT Satellite antenna [-90..+90]</source>
+        <translation>ALAT antenne du satellite [-90..+90]</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/form_extra_info.cpp" line="178"/>
+        <source>ALON Satellite antenna [0..360]</source>
+        <translation>ALON antenne du satellite [0..360]</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/form_extra_info.cpp" line="179"/>
+        <source>====== Starting Mode MA [0..255] ======</source>
+        <translation>====== Mode de départ MA [0..255] ======</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/form_extra_info.cpp" line="180"/>
+        <source>Save info</source>
+        <translation>Enregistrer les infos</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/form_extra_info.cpp" line="181"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/form_extra_info.cpp" line="182"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>tracking::TFormInfo</name>
+    <message>
+        <location filename="../../tracking/form_info.cpp" line="35"/>
+        <source> Info</source>
+        <translation> Info</translation>
     </message>
 </context>
 <context>
