@@ -226,6 +226,38 @@ TEST_F(RadioUiTest, TheModeBoxSavesTheModeKeepsTrackingAndARestartFindsEverythin
   Extra().BitBtnCancelInfoSatClick();
 }
 
+TEST_F(RadioUiTest, TheDopplerPanelFollowsTheModeChosenInTheBox) {
+  TForm1& f = StartWithIss();
+  QTest::mouseClick(f.BitBtnInfoSat, Qt::LeftButton);
+  TypeMode();
+  TypeIntoCell(1, tracking::kColLetter, QStringLiteral("U"));
+  TypeIntoCell(1, tracking::kColRx, QStringLiteral("435") + Sep() + QStringLiteral("8"));
+  TypeIntoCell(1, tracking::kColTx, QStringLiteral("145") + Sep() + QStringLiteral("9"));
+  Extra().EditMA[0]->clear();  // no schedule: the current mode rules every row
+  Extra().EditMode[0]->clear();
+  QTest::mouseClick(Extra().BitBtnOKInfoSat, Qt::LeftButton);
+  ASSERT_FALSE(Extra().isVisible());
+  ASSERT_EQ(f.ComboBoxMode->count(), 2);
+  EXPECT_EQ(f.ComboBoxMode->itemText(1), QStringLiteral("U"));
+  f.ComboBoxMode->setCurrentIndex(1);
+  emit f.ComboBoxMode->activated(1);
+  EXPECT_EQ(f.Slots()[0].radio.currentMode, "U");
+
+  for (int s = 0; s < 150; ++s) {
+    clock.AdvanceSeconds(1);
+    f.TimersecondeTimer();
+  }
+  EXPECT_EQ(f.ComboBoxMode->currentIndex(), 1);
+  const double factor = static_cast<double>(f.Explorer()->DopplerNow(clock.Now()));
+  ASSERT_NE(factor, 0);
+  EXPECT_EQ(f.EditDoppler->text().toLongLong(),
+            static_cast<long long>(std::nearbyint(factor * 435.8 / 1000)));
+  EXPECT_EQ(f.EditTXDoppler->text().toLongLong(),
+            static_cast<long long>(std::nearbyint(-factor * 145.9 / 1000)));
+  EXPECT_EQ(f.LabelRXfreq->text(), QStringLiteral("F.RX=435") + Sep() + QStringLiteral("8 MHz "));
+  EXPECT_EQ(f.LabelTXFreq->text(), QStringLiteral("F.TX=145") + Sep() + QStringLiteral("9 MHz "));
+}
+
 TEST_F(RadioUiTest, AFailedWriteSaysSoAndLeavesTheOldBytes) {
   const QByteArray old = "[AO-7][07530]\r\nLAST_MODE=A\r\n";
   Put(File(QStringLiteral("Orvane.dat")), old);
