@@ -73,6 +73,7 @@ TForm1::TForm1(Form1Environment environment, QWidget* parent)
   BuildMenus();
   ConnectExplorer();
   BuildTracking();
+  BuildRadio();
   BuildServers();
   BuildMap();
   BuildDownloads();
@@ -162,9 +163,9 @@ void TForm1::FormCreate() {
   settings_ = DefaultSettings(environment);
   settings_.geometry.compactLeft = environment.screenWidth - compactBaseWidth_;
 
-  // 6. The radio data file is read for the element loader.
-  if (radioDataExisted_)
-    base::ReadRawLines(ProgramFile(QStringLiteral("Orvane.dat")), &radioDataLines_);
+  // 6. The radio data and notes files, read, indexed and written again when indexing
+  // changed them.
+  LoadRadioFilesAtStart();
 
   // 9. English first, so that every message exists before anything can fail.
   SilentAction = true;
@@ -362,6 +363,7 @@ void TForm1::MenuInitialisationClick() {
   if (isVisible() && CompactListShowing() && !settingsOpenedSinceComputation_)
     RecordCompactPosition(true);
   if (env_.seams.hideSecondaryWindows) env_.seams.hideSecondaryWindows();
+  HideRadioWindows();
   MenuSoleil->setChecked(false);
   MenuHFBeam->setChecked(false);
   MenuHFBeam->setEnabled(false);

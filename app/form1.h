@@ -55,6 +55,8 @@ class PrinterPortBank;
 class ReportSink;
 class RotatorBank;
 class TFormAlarm;
+class TFormExtraInfo;
+class TFormInfo;
 class TrackingController;
 class TrackingOptions;
 struct AntennaSetup;
@@ -262,6 +264,17 @@ class TForm1 : public QMainWindow {
   tracking::AntennaSources& Sources() { return *antennaSources_; }
   void MenuSoleilClick();
   void MenuLuneClick();
+  // ----- Radio modes and notes of the shown satellite (form1_radio.cpp).
+  QPushButton* BitBtnInfoSat = nullptr;   // "+": TFormExtraInfo
+  QPushButton* BitBtnInfoPlus = nullptr;  // "I": TFormInfo
+  tracking::TFormExtraInfo* ExtraInfoWindow() const { return formExtraInfo_; }
+  tracking::TFormInfo* InfoWindow() const { return formInfo_; }
+  void MemoSatelliteClick();
+  void BitBtnInfoPlusClick();
+  // Writes the shown satellite's section of "Orvane.dat" unless "Save info" is
+  // unchecked; false (after the message) when the write failed.
+  bool SaveSatelliteData();
+
   // ----- Data sharing: the server group of the settings panel and the report road that
   // the tick and the moon window publish through (the DDE item and the TCP clients).
   QPushButton* BitBtnServer = nullptr;
@@ -450,6 +463,14 @@ class TForm1 : public QMainWindow {
   // form1_download.cpp
   void BuildDownloads();
   void RetranslateDownloads();
+  // form1_radio.cpp
+  void BuildRadio();
+  void RetranslateRadio();
+  void LoadRadioFilesAtStart();
+  void HideRadioWindows();
+  void ExtraInfoAccepted(const orbit::SatRadioData& data);
+  void RecomputeShownPassKeepingTracking(const std::function<void()>& beforeResume);
+  prediction::PassSlot* ShownRadioSlot();
   // form1_quit.cpp
   void RecordCompactPosition(bool withExtraSize);
   void RecordSettingsGeometry();
@@ -489,6 +510,10 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<tracking::AntennaSources> antennaSources_;
   tools::TFormSoleil* formSoleil_ = nullptr;  // own top-level windows, deleted with TForm1
   tools::TFormLune* formLune_ = nullptr;
+  tracking::TFormExtraInfo* formExtraInfo_ = nullptr;
+  tracking::TFormInfo* formInfo_ = nullptr;
+  int radioSlot_ = 0;            // the slot TFormExtraInfo was opened for
+  std::string radioSatellite_;   // and its satellite
   std::unique_ptr<sharing::TcpServer> tcpServer_;
   std::unique_ptr<sharing::DdeServer> ddeServer_;
   std::unique_ptr<sharing::SharingReportSink> sharingSink_;

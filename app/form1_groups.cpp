@@ -28,6 +28,7 @@
 #include "prediction/panel_explorer.h"
 #include "base/ansi_text.h"
 #include "prediction/element_content.h"
+#include "tracking/radio_data_file.h"
 
 namespace app {
 
@@ -107,16 +108,15 @@ void TForm1::PageControlGroupeChange() {
   downloads_->GroupChanged();
 }
 
+// The re-tagged data files, through the same writers as the windows' saves.
 void TForm1::WriteDataFile(const QString& name, const std::vector<std::string>& lines,
                            bool readOnly) {
-  // Replaced in one step; a failure leaves the old file as it was and says so.
-  const bool radioData = name == QLatin1String("Orvane.dat");
-  const QString temp = ProgramFile(radioData ? QStringLiteral("Orvane.~da") : QStringLiteral("Orvane.~fo"));
-  const QFileDevice::Permissions mode =
-      readOnly ? QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther
-               : base::kDefaultFileMode;
-  if (base::WriteRawLines(ProgramFile(name), lines, mode, nullptr, temp)) return;
-  env_.dialogs->Error(radioData ? msg::CantCreateRadioData() : msg::NotesFileError());
+  const bool radioData = readOnly || name == QLatin1String(tracking::kRadioDataFileName);
+  const bool written = radioData ? tracking::WriteRadioDataFile(env_.programFolder, lines)
+                                 : tracking::WriteNotesFile(env_.programFolder, lines);
+  if (!written)
+    translatingDialogs_.Error(radioData ? tracking::CantCreateRadioDataText()
+                                        : tracking::NotesErrorText());
 }
 
 void TForm1::LoadGroupFile() {

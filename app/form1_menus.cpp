@@ -225,6 +225,7 @@ void TForm1::Retranslate() {
   EditDate->setToolTip(tr("Date"));
   EditTime->setToolTip(tr("Time"));
   RetranslateTracking();
+  RetranslateRadio();
   RetranslateServer();
   RetranslateDownloads();
   RetranslateWindowSize();

@@ -50,6 +50,7 @@ void TForm1::MenuQuitterClick() {
   if (env_.seams.hideSecondaryWindows) env_.seams.hideSecondaryWindows();
   if (formRename_->isVisible()) formRename_->hide();
   downloads_->CloseDownloadWindow();  // its fields go back into the groups
+  HideRadioWindows();  // notes being typed are saved
   // 4. Antennas to their parking position.
   SpeedButtonParkClick();
   // 5. An open DDE conversation keeps the program running.

@@ -23,6 +23,7 @@
 #include "prediction/panel_explorer.h"
 #include "tracking/antenna_setup.h"
 #include "tracking/antenna_sources.h"
+#include "tracking/field_text.h"
 #include "tracking/form_alarm.h"
 #include "tracking/movenow_launcher.h"
 #include "tracking/page_control_antenne.h"
@@ -319,8 +320,8 @@ void TForm1::FillModeBox() {
   const orbit::SatRadioData& radio = slots_[static_cast<std::size_t>(shownSlot_ - 1)].radio;
   for (const orbit::RadioMode& mode : radio.modes) {
     if (mode.letter.empty()) continue;
-    QString item = QString::fromLatin1(mode.letter.substr(0, 1));
-    if (!mode.comment.empty()) item += QStringLiteral(" : ") + QString::fromLatin1(mode.comment);
+    QString item = tracking::DecodeFieldText(mode.letter.substr(0, 1));
+    if (!mode.comment.empty()) item += QStringLiteral(" : ") + tracking::DecodeFieldText(mode.comment);
     ComboBoxMode->addItem(item);
   }
   ComboBoxMode->setEnabled(ComboBoxMode->count() > 0);
@@ -342,16 +343,12 @@ void TForm1::SelectModeLetter(char letter) {
 }
 
 // A mode chosen by hand becomes the satellite's current mode; the pass is shown again with
-// it and tracking goes on as it was.
+// it, the data file keeps it and tracking goes on as it was.
 void TForm1::ComboBoxModeClick(int index) {
   if (shownSlot_ < 1 || index < 0 || ComboBoxMode->count() == 0) return;
   prediction::PassSlot& slot = slots_[static_cast<std::size_t>(shownSlot_ - 1)];
-  const bool wasTracking = tracking_->TrackingActive;
-  slot.radio.currentMode = ComboBoxMode->itemText(index).left(1).toStdString();
-  BeforeExplorerRebuild();
-  explorer_->RefreshShownPass();
-  tracking_->ResumeAfterPass = false;
-  if (wasTracking && !tracking_->TrackingActive) SpeedButtonTrackClick();
+  slot.radio.currentMode = tracking::EncodeFieldText(ComboBoxMode->itemText(index).left(1));
+  RecomputeShownPassKeepingTracking([this] { SaveSatelliteData(); });
 }
 
 // Settings panel, steps 1-2: tracking off and the selected rotator stopped.

@@ -6,6 +6,7 @@
 // may carry an annotation ("[AO-7 [+]]") or no number at all ("[AO-7]").
 
 #include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,7 +14,9 @@
 
 namespace orbit {
 
-inline constexpr std::size_t kMaxDataSections = 300;
+// No limit: a file holds every satellite it has ever been given (dropping the oldest
+// sections would lose their data).
+inline constexpr std::size_t kMaxDataSections = std::numeric_limits<std::size_t>::max();
 
 struct SectionHeader {
   std::string name;    // trailing blanks removed
@@ -60,7 +63,8 @@ bool NormalizeSectionHeaders(std::vector<std::string>& lines);
 // non-empty number repeats one of an earlier section replaces that earlier section (the
 // earlier is removed, the later stays where it is), since sections are appended when
 // saved and the last one is the newest. Of the sections left, only the last `maxSections`
-// are kept. Lines before the first header stay. True when the lines changed.
+// are kept (all of them unless told otherwise). Lines before the first header stay. True
+// when the lines changed.
 bool ReindexSections(std::vector<std::string>& lines, std::size_t maxSections = kMaxDataSections);
 
 }  // namespace orbit

@@ -4,6 +4,7 @@
 
 #include "base/locale_number.h"
 #include "prediction/ephemeris_row.h"
+#include "tracking/field_text.h"
 
 namespace tracking {
 
@@ -127,7 +128,7 @@ namespace {
 
 QString FrequencyLabel(const char* prefix, Real mhz, const std::string& note) {
   return QString::fromLatin1(prefix) + base::FormatUserGeneral(mhz) + QStringLiteral(" MHz ") +
-         QString::fromStdString(note);
+         DecodeFieldText(note);
 }
 
 }  // namespace

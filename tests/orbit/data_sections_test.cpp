@@ -112,22 +112,24 @@ TEST(ReindexSectionsTest, EmptyNamesAndNumbersAreNotDuplicates) {
   EXPECT_EQ(lines.size(), 6u);
 }
 
-TEST(ReindexSectionsTest, KeepsTheNewestSectionsOverTheLimit) {
+TEST(ReindexSectionsTest, KeepsEverySectionHoweverMany) {
+  // An older index kept only the last 300 sections and so lost the data of the others.
   Lines lines;
   for (int i = 0; i < 305; ++i) {
     lines.push_back("[S" + std::to_string(i) + "][" + std::to_string(10000 + i) + "]");
     lines.push_back("LAST_MODE=A");
   }
-  EXPECT_TRUE(ReindexSections(lines));
-  const auto sections = ListSections(lines);
-  ASSERT_EQ(sections.size(), kMaxDataSections);
-  EXPECT_EQ(lines.front(), "[S5][10005]");
-  EXPECT_EQ(lines[lines.size() - 2], "[S304][10304]");
+  const Lines before = lines;
+  EXPECT_FALSE(ReindexSections(lines));
+  EXPECT_EQ(lines, before);
+  EXPECT_EQ(ListSections(lines).size(), 305u);
+}
 
-  Lines exact;
-  for (int i = 0; i < 300; ++i) exact.push_back("[S" + std::to_string(i) + "]");
-  EXPECT_FALSE(ReindexSections(exact));
-  EXPECT_EQ(exact.size(), 300u);
+TEST(ReindexSectionsTest, AGivenLimitKeepsTheNewest) {
+  Lines lines;
+  for (int i = 0; i < 5; ++i) lines.push_back("[S" + std::to_string(i) + "]");
+  EXPECT_TRUE(ReindexSections(lines, 3));
+  EXPECT_EQ(lines, (Lines{"[S2]", "[S3]", "[S4]"}));
 }
 
 TEST(ReindexSectionsTest, RandomBytesNeverBreakTheStructure) {
