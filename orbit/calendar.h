@@ -8,13 +8,26 @@ namespace orbit {
 using Real = long double;
 
 // INT: truncation toward zero. Round: nearest, halves to even (the default rounding mode).
-// Built on the x87 round instruction: truncl and nearbyintl switch the control word or save
-// the whole FPU environment at every call, which made them the main cost of an evaluation.
+// truncl and nearbyintl switch the control word or save the whole FPU environment at every
+// call, which made them the main cost of an evaluation.
 inline Real Round(Real x) { return __builtin_rintl(x); }
 inline Real Int(Real x) {
-  const Real r = __builtin_rintl(x);
-  if (x >= 0) return r > x ? r - 1 : r;
-  return r < x ? r + 1 : r;
+  // Adding and taking away 2^63 rounds to a whole number in the 64-bit mantissa, cheaper
+  // than the round instruction; larger magnitudes are whole already. Zero keeps its sign
+  // and NaN stays NaN.
+  constexpr Real kShift = 9223372036854775808.0L;
+  if (x > 0) {
+    if (!(x < kShift)) return x;
+    const Real r = (x + kShift) - kShift;
+    return r > x ? r - 1 : r;
+  }
+  if (x < 0) {
+    if (!(x > -kShift)) return x;
+    const Real r = (x - kShift) + kShift;
+    if (r == 0) return -Real(0);  // as the round instruction leaves it
+    return r < x ? r + 1 : r;
+  }
+  return x;
 }
 
 // The program's constants, exactly as the orbit code uses them.

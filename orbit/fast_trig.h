@@ -16,4 +16,7 @@ inline Real Atan(Real x) { return std::atan(static_cast<double>(x)); }
 inline Real Asin(Real x) { return std::asin(static_cast<double>(x)); }
 inline Real Acos(Real x) { return std::acos(static_cast<double>(x)); }
 
+// Both at once for the double-precision evaluation.
+inline void SinCos(double x, double* s, double* c) { __builtin_sincos(x, s, c); }
+
 }  // namespace orbit

@@ -19,42 +19,98 @@ struct OrbitState {
   Real cosG = 1, sinG = 0;  // Greenwich rotation of this instant
 };
 
+// The same position in double precision (PropagateFast).
+struct FastOrbitState {
+  double x = 0, y = 0, z = 0;  // km, Earth-fixed
+  double r = 0;                // km from the Earth's centre
+  double cosG = 1, sinG = 0;
+  // Kepler's stop test came out within a hair of its threshold, where the extended
+  // iteration may take one step more or less: only an extended evaluation can tell.
+  bool borderline = false;
+};
+
+// Secular terms of one refresh: mean motion (rev/day), semi-major axis (km), secular rate
+// (degrees/day), node and perigee (degrees) and the orientation matrix columns P, Q, W.
+struct SecularTerms {
+  Real n = 0, a = 0, k = 0, node = 0, perigee = 0;
+  Real p[3] = {}, q[3] = {}, w[3] = {};
+};
+
 // Keplerian ellipse with a linear mean-motion drift and secular node and perigee motion.
-// One instance per computation: SetUp once, then Propagate for increasing offsets.
-// Nothing is allocated per evaluation.
+// One instance per computation: SetUp once, then Propagate or PropagateFast for increasing
+// offsets. Nothing is allocated per evaluation.
+//
+// Both evaluations share the clock, the orbit phase and the refresh of the secular terms,
+// all in extended precision, so orbit numbers, phases and refreshes are the same whichever
+// is called; PropagateFast then solves Kepler's equation and turns the position in double.
 class Propagator {
  public:
   // start: UTC calendar fields of the computation's start instant.
   void SetUp(const SatelliteElements& elements, const CalendarFields& start);
   // x: days since the start (rounded to whole seconds by the clock).
   const OrbitState& Propagate(Real x);
+  // The same instant in double precision. Leaves state() as the last Propagate left it
+  // except for the orbit number and phase; calling Propagate(x) for the same x afterwards
+  // gives exactly what Propagate alone would have given. (An instant evaluated again keeps
+  // its clock, phase and secular terms.)
+  const FastOrbitState& PropagateFast(Real x);
+  // Extended-precision position of the evaluation `back` steps before the last one
+  // (1 or 2), recomputed with the clock offset, mean anomaly and secular terms it had,
+  // whichever of the two evaluations produced it. The propagator is left unchanged.
+  bool LookBack(int back, OrbitState* out) const;
 
   const OrbitState& state() const { return state_; }
+  const FastOrbitState& fastState() const { return fast_; }
   const PropagationClock& clock() const { return clock_; }
   // Orientation matrix columns P, Q, W of the orbit plane (inertial frame).
-  const Real* P() const { return p_; }
-  const Real* Q() const { return q_; }
-  const Real* W() const { return w_; }
-  Real semiMajorAxis() const { return a_; }
-  Real secularRate() const { return k_; }
-  Real node() const { return node_; }
-  Real perigee() const { return perigee_; }
+  const Real* P() const { return terms_.p; }
+  const Real* Q() const { return terms_.q; }
+  const Real* W() const { return terms_.w; }
+  const double* FastP() const { return fastP_; }
+  const double* FastQ() const { return fastQ_; }
+  const double* FastW() const { return fastW_; }
+  Real semiMajorAxis() const { return terms_.a; }
+  Real secularRate() const { return terms_.k; }
+  Real node() const { return terms_.node; }
+  Real perigee() const { return terms_.perigee; }
   int keplerIterations() const { return keplerIterations_; }
+  // Elapsed time T (days since epoch) at which the current secular terms were refreshed.
+  Real refreshTime() const { return refreshT_; }
 
  private:
+  // One evaluation as the look-back needs it again.
+  struct Instant {
+    Real x = 0;             // clock offset argument
+    Real meanAnomaly = 0;   // radians
+    Real refreshT = 0;      // the secular terms in effect
+    Real orbitNumber = 0;
+    int phase = 0;
+    bool valid = false;
+  };
+
+  SecularTerms Terms(Real t) const;
   void Refresh(Real t);
   void Phase(Real t);
+  void Advance(Real x);
+  Real GreenwichAngle(Real t) const;
+  OrbitState Position(const SecularTerms& terms, Real meanAnomaly, Real t,
+                      int* iterations) const;
 
   PropagationClock clock_;
   SatelliteElements el_;
   Real oneMinusE2_ = 1, sqrtOneMinusE2_ = 1, sinI_ = 0, cosI_ = 1, epochRevs_ = 0;
   Real g0_ = 0;
-  Real n_ = 0, a_ = 0, k_ = 0, node_ = 0, perigee_ = 0;
-  Real p_[3] = {}, q_[3] = {}, w_[3] = {};
+  SecularTerms terms_;
+  Real refreshT_ = 0;
+  bool termsValid_ = false;
+  double fastA_ = 0, fastE_ = 0, fastSqrtOneMinusE2_ = 1;
+  double fastP_[3] = {}, fastQ_[3] = {}, fastW_[3] = {};
   Real refreshOrbit_ = 9e9L;
   Real meanAnomaly_ = 0;
   int keplerIterations_ = 0;
+  Instant history_[3];  // the last three evaluations, newest first
   OrbitState state_;
+  FastOrbitState fast_;
 };
 
 // Kepler's equation M = E - e sin E (radians), Newton's method from the usual start,
@@ -62,5 +118,11 @@ class Propagator {
 // the final E are handed back when asked.
 Real SolveKepler(Real meanAnomaly, Real e, int* iterations = nullptr, int maxIterations = 100,
                  Real* sinE = nullptr, Real* cosE = nullptr);
+
+// The same in double precision. *borderline is set where the extended solver could end
+// elsewhere: a residual within 1e-12 of the stop threshold (one step more or less), an
+// eccentricity above 0.9 or many steps (where Newton's steps magnify rounding).
+double SolveKeplerFast(double meanAnomaly, double e, double* sinE, double* cosE,
+                       bool* borderline, int maxIterations = 100);
 
 }  // namespace orbit

@@ -82,16 +82,17 @@ bool SearchPass(SearchContext& ctx, PassSlot& slot, SearchMode mode, LiveView* l
     preRoll = -3;
   }
 
-  orbit::Propagator prop;
-  orbit::Observer obs;
+  MinuteScan scan(mode == SearchMode::RealTime ? Precision::Wide : ctx.precision, ctx.sightGuard);
+  orbit::Propagator& prop = scan.propagator();
+  orbit::Observer& obs = scan.observer();
   prop.SetUp(slot.set.elements, StartFields(t0, mode == SearchMode::RealTime));
   obs.SetStation(ctx.station.latitude, ctx.station.westLongitude, ctx.station.altitude);
   obs.SetAttitude(slot.radio.hasAttitude, slot.radio.alat, slot.radio.alon);
-  obs.StartRun();
+  scan.Start(ctx.minimumElevation, kStepDays);
 
   if (mode == SearchMode::RealTime) {
-    prop.Propagate(0);
-    const orbit::ObserverView& v = obs.Observe(prop, 0, kStepDays);
+    scan.Step(0);
+    const orbit::ObserverView& v = scan.Wide();
     if (live != nullptr) {
       live->view = v;
       live->westLongitude = ReduceLongitude(v.subWestLongitude);
@@ -104,10 +105,10 @@ bool SearchPass(SearchContext& ctx, PassSlot& slot, SearchMode mode, LiveView* l
   bool inPass = false;
   orbit::CalendarFields start, end;
   for (Real x = 0; x < kSpanDays; x += kStepDays) {
-    prop.Propagate(x);
-    const orbit::ObserverView& v = obs.Observe(prop, prop.clock().offset(), kStepDays);
+    const bool above = scan.Step(x);
     if (preRoll < 0) ++preRoll;
-    if (v.elevation >= ctx.minimumElevation && preRoll >= 0) {
+    if (above && preRoll >= 0) {
+      const orbit::ObserverView& v = scan.Wide();
       const orbit::JulianDay now = prop.clock().current();
       end = orbit::CalendarFromJulianDay(now.number, now.fraction);
       if (!inPass) {
@@ -149,19 +150,18 @@ bool SearchPass(SearchContext& ctx, PassSlot& slot, SearchMode mode, LiveView* l
 }
 
 std::vector<TrackPoint> GroundTrack(const PassSlot& slot, const StationPosition& station,
-                                    int minimumElevation, Real startUtc) {
+                                    int minimumElevation, Real startUtc, Precision precision) {
   std::vector<TrackPoint> track;
   track.reserve(kMaxRows + 1);
-  orbit::Propagator prop;
-  orbit::Observer obs;
-  prop.SetUp(slot.set.elements, StartFields(startUtc, false));
-  obs.SetStation(station.latitude, station.westLongitude, station.altitude);
-  obs.StartRun();
+  MinuteScan scan(precision);
+  scan.propagator().SetUp(slot.set.elements, StartFields(startUtc, false));
+  scan.observer().SetStation(station.latitude, station.westLongitude, station.altitude);
+  scan.Start(minimumElevation + 0.1L, kStepDays);
   for (Real x = 0; x < kSpanDays && track.size() < static_cast<std::size_t>(kMaxRows);
        x += kStepDays) {
-    prop.Propagate(x);
-    const orbit::ObserverView& v = obs.Observe(prop, prop.clock().offset(), kStepDays);
-    if (v.elevation >= minimumElevation + 0.1L) break;
+    if (scan.Step(x)) break;
+    // The points are drawn, never printed: double precision is plenty.
+    const orbit::FastView& v = scan.Fast();
     TrackPoint p;
     p.latitude = v.subLatitude;
     p.westLongitude = ReduceLongitude(v.subWestLongitude);

@@ -1,0 +1,83 @@
+#include "prediction/minute_scan.h"
+
+#include <cmath>
+
+namespace prediction {
+
+void MinuteScan::Start(Real threshold, Real step) {
+  obs_.StartRun();
+  threshold_ = threshold;
+  thresholdSine_ = std::sin(static_cast<double>(threshold * orbit::kDegree));
+  step_ = step;
+  past1_ = past2_ = current_ = Past{};
+  wideDone_ = fastDone_ = false;
+  wideCount_ = 0;
+}
+
+bool MinuteScan::Step(Real x) {
+  x_ = x;
+  wideDone_ = false;
+  fastDone_ = false;
+  if (precision_ == Precision::Wide) {
+    prop_.Propagate(x);
+    obs_.Observe(prop_, prop_.clock().offset(), step_);
+    wideDone_ = true;
+    ++wideCount_;
+    return obs_.view().elevation >= threshold_;
+  }
+  past2_ = past1_;
+  past1_ = current_;
+  current_ = Past{false, 0};
+  const orbit::FastOrbitState& f = prop_.PropagateFast(x);
+  const double margin = obs_.SightFast(f).elevationSine - thresholdSine_;
+  // Away from the threshold both precisions agree; near it (or on a doubtful Kepler
+  // solution, or a NaN) the extended evaluation decides.
+  if (!f.borderline && std::fabs(margin) > guard_) return margin > 0;
+  return Wide().elevation >= threshold_;
+}
+
+Real MinuteScan::PastRange(const Past& past, int back) const {
+  if (past.wide) return past.range;
+  orbit::OrbitState s;
+  return prop_.LookBack(back, &s) ? obs_.RangeTo(s) : 0;
+}
+
+const orbit::ObserverView& MinuteScan::Wide() {
+  if (wideDone_) return obs_.view();
+  // Same clock, phase and secular terms as the fast step: this is the extended evaluation
+  // of the very instant, and its two predecessors give the extended range rate.
+  prop_.Propagate(x_);
+  past1_ = Past{true, PastRange(past1_, 1)};
+  past2_ = Past{true, PastRange(past2_, 2)};
+  obs_.SetRangeHistory(past1_.range, past2_.range);
+  obs_.Observe(prop_, prop_.clock().offset(), step_);
+  current_ = Past{true, obs_.view().range};
+  wideDone_ = true;
+  ++wideCount_;
+  return obs_.view();
+}
+
+const orbit::FastView& MinuteScan::Fast() {
+  if (precision_ == Precision::Wide) {
+    const orbit::ObserverView& v = obs_.view();
+    fastCopy_.elevation = static_cast<double>(v.elevation);
+    fastCopy_.azimuth = static_cast<double>(v.azimuth);
+    fastCopy_.range = static_cast<double>(v.range);
+    fastCopy_.rangeRate = static_cast<double>(v.rangeRate);
+    fastCopy_.subLatitude = static_cast<double>(v.subLatitude);
+    fastCopy_.subWestLongitude = static_cast<double>(v.subWestLongitude);
+    fastCopy_.distance = static_cast<double>(v.distance);
+    fastCopy_.squint = static_cast<double>(v.squint);
+    fastCopy_.doppler1000 = static_cast<double>(v.doppler1000);
+    fastCopy_.phase = v.phase;
+    fastCopy_.orbitNumber = static_cast<double>(v.orbitNumber);
+    return fastCopy_;
+  }
+  if (!fastDone_) {
+    obs_.ObserveFast(prop_, prop_.clock().offset(), step_);
+    fastDone_ = true;
+  }
+  return obs_.fastView();
+}
+
+}  // namespace prediction
