@@ -83,35 +83,12 @@ void PropagationClock::SetStart(const CalendarFields& utc) {
   offset_ = 0;
 }
 
-namespace {
-
-// h/24, m/1440 and s/86400 of the whole hours, minutes and seconds a day fraction splits
-// into, divided once here: the same correctly rounded quotients as at run time.
-template <int N, int D>
-constexpr std::array<Real, N> Quotients() {
-  std::array<Real, N> q{};
-  for (int i = 0; i < N; ++i) q[static_cast<std::size_t>(i)] = static_cast<Real>(i) / D;
-  return q;
-}
-constexpr auto kHourDays = Quotients<25, 24>();
-constexpr auto kMinuteDays = Quotients<61, 1440>();
-constexpr auto kSecondDays = Quotients<62, 86400>();
-
-template <std::size_t N>
-Real Quotient(const std::array<Real, N>& table, Real whole, Real divisor) {
-  if (whole >= 0 && whole < static_cast<Real>(N)) return table[static_cast<std::size_t>(whole)];
-  return whole / divisor;
-}
-
-}  // namespace
-
 void PropagationClock::AdvanceClock(Real x) {
   // Round the instant to whole seconds.
   const Real jWhole = Int(x + 0.00001L);
   const Real fPart = x - jWhole;
   const TimeOfDay t = SplitDayFraction(fPart);
-  x = Quotient(kHourDays, t.hour, 24) + jWhole + Quotient(kMinuteDays, t.minute, 1440) +
-      Quotient(kSecondDays, t.second, 86400);
+  x = t.hour / 24 + jWhole + t.minute / 1440 + t.second / 86400;
   offset_ = x;
   const Real tt = x + 1 + start_.fraction - epoch_.fraction;
   const Real g = tt - Int(tt);

@@ -8,27 +8,18 @@ namespace orbit {
 using Real = long double;
 
 // INT: truncation toward zero. Round: nearest, halves to even (the default rounding mode).
-// truncl and nearbyintl switch the control word or save the whole FPU environment at every
-// call, which made them the main cost of an evaluation.
+// Built on the x87 round instruction: truncl and nearbyintl switch the control word or save
+// the whole FPU environment at every call, which made them the main cost of an evaluation.
 inline Real Round(Real x) { return __builtin_rintl(x); }
 inline Real Int(Real x) {
-  // Adding and taking away 2^63 rounds to a whole number in the 64-bit mantissa, cheaper
-  // than the round instruction; larger magnitudes are whole already. Zero keeps its sign
-  // and NaN stays NaN.
-  constexpr Real kShift = 9223372036854775808.0L;
-  if (x > 0) {
-    if (!(x < kShift)) return x;
-    const Real r = (x + kShift) - kShift;
-    return r > x ? r - 1 : r;
-  }
-  if (x < 0) {
-    if (!(x > -kShift)) return x;
-    const Real r = (x - kShift) + kShift;
-    if (r == 0) return -Real(0);  // as the round instruction leaves it
-    return r < x ? r + 1 : r;
-  }
-  return x;
+  const Real r = __builtin_rintl(x);
+  if (x >= 0) return r > x ? r - 1 : r;
+  return r < x ? r + 1 : r;
 }
+
+// A whole number of small magnitude as an int. Through double: a direct conversion from
+// the extended type switches the FPU control word twice, a large cost per evaluation.
+inline int WholeToInt(Real whole) { return static_cast<int>(static_cast<double>(whole)); }
 
 // The program's constants, exactly as the orbit code uses them.
 inline constexpr Real kPi = 3.1415926536L;

@@ -15,6 +15,14 @@ constexpr double kKeplerDoubt = 1e-12;
 // of the two roundings: the fast solution is not trusted.
 constexpr double kFastEccentricity = 0.9;
 constexpr int kFastIterations = 12;
+constexpr double kSmallEccentricity = 0.01;
+
+// floor of 0 <= v < 2^51 without the library call.
+inline double FloorOfPositive(double v) {
+  constexpr double kShift = 6755399441055744.0;  // 1.5 * 2^52
+  const double r = (v + kShift) - kShift;
+  return r > v ? r - 1 : r;
+}
 }  // namespace
 
 Real SolveKepler(Real m, Real e, int* iterations, int maxIterations, Real* sinE, Real* cosE) {
@@ -46,7 +54,18 @@ double SolveKeplerFast(double m, double e, double* sinE, double* cosE, bool* bor
   SinCos(m, &sm, &cm);
   double big = m + e * sm + (e * e / 2) * (2 * sm * cm);
   double s = 0, c = 1;
-  SinCos(big, &s, &c);
+  if (e < kSmallEccentricity) {
+    // Near-circular orbits start within 0.0101 rad of M: the sine and cosine of the start
+    // follow from those of M by the addition formulas (series good to 1e-17).
+    const double d = big - m;
+    const double d2 = d * d;
+    const double sd = d * (1 - d2 / 6 * (1 - d2 / 20));
+    const double cd = 1 - d2 / 2 * (1 - d2 / 12 * (1 - d2 / 30));
+    s = sm * cd + cm * sd;
+    c = cm * cd - sm * sd;
+  } else {
+    SinCos(big, &s, &c);
+  }
   bool doubt = !(e <= kFastEccentricity);
   int count = 0;
   for (; count < maxIterations; ++count) {
@@ -85,9 +104,15 @@ void Propagator::SetUp(const SatelliteElements& elements, const CalendarFields& 
   state_ = OrbitState{};
   fast_ = FastOrbitState{};
   for (Instant& h : history_) h = Instant{};
+  head_ = 0;
+  refreshCount_ = 0;
   clock_.AdvanceClock(0);
+  startElapsed_ = clock_.elapsed();
+  const Real turn = (el_.epochDay + startElapsed_) * kSiderealRatio + g0_;
+  startTurnFraction_ = static_cast<double>(turn - Int(turn));
+  exact_ = true;
   Refresh(clock_.elapsed());
-  Phase(clock_.elapsed());
+  PhaseOf(terms_.n, clock_.elapsed(), &state_.orbitNumber, &state_.phase, &meanAnomaly_);
 }
 
 SecularTerms Propagator::Terms(Real t) const {
@@ -116,11 +141,19 @@ SecularTerms Propagator::Terms(Real t) const {
 
 void Propagator::Refresh(Real t) {
   refreshOrbit_ = state_.orbitNumber;
+  fastRefreshOrbit_ = static_cast<double>(refreshOrbit_);
+  ++refreshCount_;
+  refreshes_[refreshCount_ & 3] = RefreshRecord{t, refreshOrbit_};
   // The first evaluation after the set-up refreshes again at the same instant.
   if (termsValid_ && t == refreshT_) return;
   termsValid_ = true;
   refreshT_ = t;
   terms_ = Terms(t);
+  // The fast phase: revolutions at the start instant with these terms, whole and fraction.
+  const Real startRevs = terms_.n * startElapsed_ + epochRevs_;
+  startRevsWhole_ = static_cast<double>(Int(startRevs));
+  startRevsFraction_ = static_cast<double>(startRevs - Int(startRevs));
+  fastN_ = static_cast<double>(terms_.n);
   fastA_ = static_cast<double>(terms_.a);
   for (int i = 0; i < 3; ++i) {
     fastP_[i] = static_cast<double>(terms_.p[i]);
@@ -129,26 +162,82 @@ void Propagator::Refresh(Real t) {
   }
 }
 
-void Propagator::Phase(Real t) {
-  const Real x = terms_.n * t + epochRevs_;
-  state_.orbitNumber = Int(x);
+void Propagator::PhaseOf(Real n, Real t, Real* orbitNumber, int* phase,
+                         Real* meanAnomaly) const {
+  const Real x = n * t + epochRevs_;
+  *orbitNumber = Int(x);
   const Real frac = x - Int(x);
-  state_.phase = static_cast<int>(Int(frac * 256));
-  meanAnomaly_ = frac * kTwoPi;
+  *phase = WholeToInt(Int(frac * 256));
+  *meanAnomaly = frac * kTwoPi;
 }
 
-// Clock, phase and refresh: the extended bookkeeping both evaluations share.
+Propagator::Instant& Propagator::Push(Real x) {
+  head_ = head_ == 2 ? 0 : head_ + 1;
+  Instant& h = history_[head_];
+  h.x = x;
+  h.valid = true;
+  return h;
+}
+
 void Propagator::Advance(Real x) {
-  // The same instant again (fast, then extended): its phase was taken before a refresh
-  // it may have caused, and must not be taken again with the new mean motion.
-  if (history_[0].valid && history_[0].x == x) return;
   clock_.AdvanceClock(x);
   const Real t = clock_.elapsed();
-  Phase(t);
+  PhaseOf(terms_.n, t, &state_.orbitNumber, &state_.phase, &meanAnomaly_);
+  // The phase above used the previous mean motion; a refresh does not take it again.
   if (state_.orbitNumber != refreshOrbit_) Refresh(t);
-  history_[2] = history_[1];
-  history_[1] = history_[0];
-  history_[0] = Instant{x, meanAnomaly_, refreshT_, state_.orbitNumber, state_.phase, true};
+  exact_ = true;
+  Instant& h = Push(x);
+  h.meanAnomaly = meanAnomaly_;
+  h.refresh = refreshCount_;
+  h.orbitNumber = state_.orbitNumber;
+  h.phase = state_.phase;
+  h.exact = true;
+}
+
+void Propagator::MakeExact() {
+  Instant& h = history_[head_];
+  clock_.AdvanceClock(h.x);
+  const Real t = clock_.elapsed();
+  PhaseOf(terms_.n, t, &state_.orbitNumber, &state_.phase, &meanAnomaly_);
+  // AdvanceFast kept clear of revolution boundaries, so no refresh falls due here; the
+  // rule stays the extended run's all the same.
+  if (state_.orbitNumber != refreshOrbit_) Refresh(t);
+  exact_ = true;
+  h.meanAnomaly = meanAnomaly_;
+  h.refresh = refreshCount_;
+  h.orbitNumber = state_.orbitNumber;
+  h.phase = state_.phase;
+  h.exact = true;
+}
+
+bool Propagator::AdvanceFast(Real x) {
+  // The clock takes the instant to the nearest whole second; far from a half second
+  // (always so for the whole minutes of a search) that is the rounding below.
+  constexpr double kShift = 6755399441055744.0;  // 1.5 * 2^52: adding it rounds to a whole number
+  const double seconds = static_cast<double>(x) * 86400;
+  if (!(seconds >= 0 && seconds < 1e15)) return false;
+  const double whole = (seconds + kShift) - kShift;
+  if (!(std::fabs(seconds - whole) < 0.25)) return false;
+  const double offset = whole * (1 / 86400.0);
+  // Revolutions since the start's, split so that double keeps 1e-14 of a revolution.
+  const double revs = startRevsFraction_ + fastN_ * offset;
+  const double extra = FloorOfPositive(revs);
+  const double frac = revs - extra;
+  const double orbitNumber = startRevsWhole_ + extra;
+  // A new revolution refreshes the secular terms at the extended instant; so close to one
+  // that the last bits could tell otherwise, the extended clock decides as well.
+  if (orbitNumber != fastRefreshOrbit_ || !(frac > 1e-12 && frac < 1 - 1e-12)) return false;
+  state_.orbitNumber = refreshOrbit_;
+  state_.phase = static_cast<int>(frac * 256);
+  fastMeanAnomaly_ = frac * static_cast<double>(kTwoPi);
+  const double turn = startTurnFraction_ + offset * static_cast<double>(kSiderealRatio);
+  fastGreenwich_ = (turn - FloorOfPositive(turn)) * static_cast<double>(kTwoPi);
+  fastOffset_ = offset;
+  exact_ = false;
+  Instant& h = Push(x);
+  h.refresh = refreshCount_;
+  h.exact = false;
+  return true;
 }
 
 Real Propagator::GreenwichAngle(Real t) const {
@@ -181,7 +270,14 @@ OrbitState Propagator::Position(const SecularTerms& terms, Real meanAnomaly, Rea
 }
 
 const OrbitState& Propagator::Propagate(Real x) {
-  Advance(x);
+  const Instant& last = history_[head_];
+  // The same instant again (fast, then extended): its phase was taken before a refresh
+  // it may have caused, and is not taken again with the new mean motion.
+  if (!last.valid || last.x != x) {
+    Advance(x);
+  } else if (!last.exact) {
+    MakeExact();
+  }
   const OrbitState pos = Position(terms_, meanAnomaly_, clock_.elapsed(), &keplerIterations_);
   state_.x = pos.x;
   state_.y = pos.y;
@@ -193,17 +289,20 @@ const OrbitState& Propagator::Propagate(Real x) {
 }
 
 const FastOrbitState& Propagator::PropagateFast(Real x) {
-  Advance(x);
+  const Instant& last = history_[head_];
+  if ((!last.valid || last.x != x) && !AdvanceFast(x)) Advance(x);
   const double e = fastE_;
   double s = 0, c = 1;
-  SolveKeplerFast(static_cast<double>(meanAnomaly_), e, &s, &c, &fast_.borderline);
+  SolveKeplerFast(exact_ ? static_cast<double>(meanAnomaly_) : fastMeanAnomaly_, e, &s, &c,
+                  &fast_.borderline);
   const double x0 = fastA_ * (c - e);
   const double y0 = fastA_ * fastSqrtOneMinusE2_ * s;
   fast_.r = fastA_ * (1 - e * c);
   const double sx = x0 * fastP_[0] + y0 * fastQ_[0];
   const double sy = x0 * fastP_[1] + y0 * fastQ_[1];
   const double sz = x0 * fastP_[2] + y0 * fastQ_[2];
-  SinCos(static_cast<double>(GreenwichAngle(clock_.elapsed())), &fast_.sinG, &fast_.cosG);
+  SinCos(exact_ ? static_cast<double>(GreenwichAngle(clock_.elapsed())) : fastGreenwich_,
+         &fast_.sinG, &fast_.cosG);
   fast_.x = sx * fast_.cosG + sy * fast_.sinG;
   fast_.y = -sx * fast_.sinG + sy * fast_.cosG;
   fast_.z = sz;
@@ -211,15 +310,23 @@ const FastOrbitState& Propagator::PropagateFast(Real x) {
 }
 
 bool Propagator::LookBack(int back, OrbitState* out) const {
-  if (back < 1 || back > 2 || !history_[back].valid) return false;
-  const Instant& h = history_[back];
+  if (back < 1 || back > 2) return false;
+  const Instant& h = history_[(head_ + 3 - back) % 3];
+  if (!h.valid) return false;
   PropagationClock clock = clock_;
   clock.AdvanceClock(h.x);
-  const SecularTerms terms = h.refreshT == refreshT_ ? terms_ : Terms(h.refreshT);
-  const OrbitState pos = Position(terms, h.meanAnomaly, clock.elapsed(), nullptr);
-  *out = pos;
-  out->orbitNumber = h.orbitNumber;
-  out->phase = h.phase;
+  // Two instants back lie at most two refreshes back.
+  if (refreshCount_ - h.refresh > 3) return false;
+  const RefreshRecord& r = refreshes_[h.refresh & 3];
+  const SecularTerms terms = r.t == refreshT_ ? terms_ : Terms(r.t);
+  Real meanAnomaly = h.meanAnomaly;
+  Real orbitNumber = h.orbitNumber;
+  int phase = h.phase;
+  // A fast instant caused no refresh: its phase came from these very terms.
+  if (!h.exact) PhaseOf(terms.n, clock.elapsed(), &orbitNumber, &phase, &meanAnomaly);
+  *out = Position(terms, meanAnomaly, clock.elapsed(), nullptr);
+  out->orbitNumber = orbitNumber;
+  out->phase = phase;
   return true;
 }
 

@@ -49,18 +49,24 @@ class Propagator {
   void SetUp(const SatelliteElements& elements, const CalendarFields& start);
   // x: days since the start (rounded to whole seconds by the clock).
   const OrbitState& Propagate(Real x);
-  // The same instant in double precision. Leaves state() as the last Propagate left it
-  // except for the orbit number and phase; calling Propagate(x) for the same x afterwards
-  // gives exactly what Propagate alone would have given. (An instant evaluated again keeps
-  // its clock, phase and secular terms.)
+  // The same instant in double precision, for the minutes of a search, tracks and
+  // charts. The orbit number is the extended one and the secular terms are refreshed at
+  // the same instants, with the same values, as by Propagate; the instant is taken to the
+  // same whole second, its elapsed time only to the last bits. Calling Propagate(x) for the
+  // same x afterwards gives exactly what Propagate alone would have given. state() keeps
+  // the last extended position; its orbit number and phase follow this call (the phase
+  // may differ from the extended one at a 256th boundary until Propagate).
   const FastOrbitState& PropagateFast(Real x);
   // Extended-precision position of the evaluation `back` steps before the last one
   // (1 or 2), recomputed with the clock offset, mean anomaly and secular terms it had,
   // whichever of the two evaluations produced it. The propagator is left unchanged.
   bool LookBack(int back, OrbitState* out) const;
+  // Clock offset (days since the start, whole seconds) of the last evaluation of either kind.
+  Real offset() const { return exact_ ? clock_.offset() : fastOffset_; }
 
   const OrbitState& state() const { return state_; }
   const FastOrbitState& fastState() const { return fast_; }
+  // The clock of the last extended evaluation (Propagate).
   const PropagationClock& clock() const { return clock_; }
   // Orientation matrix columns P, Q, W of the orbit plane (inertial frame).
   const Real* P() const { return terms_.p; }
@@ -80,18 +86,32 @@ class Propagator {
  private:
   // One evaluation as the look-back needs it again.
   struct Instant {
-    Real x = 0;             // clock offset argument
-    Real meanAnomaly = 0;   // radians
-    Real refreshT = 0;      // the secular terms in effect
+    Real x = 0;            // clock offset argument
+    int refresh = 0;       // the refresh in effect (its number)
+    bool exact = false;
+    bool valid = false;
+    // Only when `exact` (a fast instant has those of its refresh and no stored phase):
+    Real meanAnomaly = 0;  // radians
     Real orbitNumber = 0;
     int phase = 0;
-    bool valid = false;
+  };
+  // Elapsed time and orbit number of a refresh, kept for the look-back.
+  struct RefreshRecord {
+    Real t = 0;
+    Real orbitNumber = 0;
   };
 
   SecularTerms Terms(Real t) const;
   void Refresh(Real t);
-  void Phase(Real t);
+  // Orbit number, phase and mean anomaly (radians) at elapsed time t with mean motion n.
+  void PhaseOf(Real n, Real t, Real* orbitNumber, int* phase, Real* meanAnomaly) const;
+  // Extended clock, phase and refresh of a new instant.
   void Advance(Real x);
+  // The instant of the last Advance again in extended precision, when it was a fast one.
+  void MakeExact();
+  // The cheap way for a fast evaluation; false (nothing done) when only Advance can tell.
+  bool AdvanceFast(Real x);
+  Instant& Push(Real x);
   Real GreenwichAngle(Real t) const;
   OrbitState Position(const SecularTerms& terms, Real meanAnomaly, Real t,
                       int* iterations) const;
@@ -108,7 +128,17 @@ class Propagator {
   Real refreshOrbit_ = 9e9L;
   Real meanAnomaly_ = 0;
   int keplerIterations_ = 0;
-  Instant history_[3];  // the last three evaluations, newest first
+  Real startElapsed_ = 0;  // T at offset 0
+  // The fast bookkeeping: revolutions and Earth turns at the start instant (whole part and
+  // fraction), the mean motion, and what the last fast evaluation found.
+  double startRevsWhole_ = 0, startRevsFraction_ = 0, fastN_ = 0, startTurnFraction_ = 0;
+  double fastRefreshOrbit_ = 9e9;
+  double fastMeanAnomaly_ = 0, fastGreenwich_ = 0, fastOffset_ = 0;
+  bool exact_ = true;      // the last evaluation went through the extended clock
+  Instant history_[3];     // the last three evaluations, history_[head_] the newest
+  int head_ = 0;
+  RefreshRecord refreshes_[4];  // by refresh number modulo 4
+  int refreshCount_ = 0;
   OrbitState state_;
   FastOrbitState fast_;
 };

@@ -9,7 +9,11 @@ void MinuteScan::Start(Real threshold, Real step) {
   threshold_ = threshold;
   thresholdSine_ = std::sin(static_cast<double>(threshold * orbit::kDegree));
   step_ = step;
-  past1_ = past2_ = current_ = Past{};
+  for (int i = 0; i < 3; ++i) {
+    known_[i] = true;  // before the first instant: nothing, range 0
+    range_[i] = 0;
+  }
+  head_ = 0;
   wideDone_ = fastDone_ = false;
   wideCount_ = 0;
 }
@@ -20,14 +24,13 @@ bool MinuteScan::Step(Real x) {
   fastDone_ = false;
   if (precision_ == Precision::Wide) {
     prop_.Propagate(x);
-    obs_.Observe(prop_, prop_.clock().offset(), step_);
+    obs_.Observe(prop_, prop_.offset(), step_);
     wideDone_ = true;
     ++wideCount_;
     return obs_.view().elevation >= threshold_;
   }
-  past2_ = past1_;
-  past1_ = current_;
-  current_ = Past{false, 0};
+  head_ = head_ == 2 ? 0 : head_ + 1;
+  known_[head_] = false;
   const orbit::FastOrbitState& f = prop_.PropagateFast(x);
   const double margin = obs_.SightFast(f).elevationSine - thresholdSine_;
   // Away from the threshold both precisions agree; near it (or on a doubtful Kepler
@@ -36,10 +39,14 @@ bool MinuteScan::Step(Real x) {
   return Wide().elevation >= threshold_;
 }
 
-Real MinuteScan::PastRange(const Past& past, int back) const {
-  if (past.wide) return past.range;
-  orbit::OrbitState s;
-  return prop_.LookBack(back, &s) ? obs_.RangeTo(s) : 0;
+Real MinuteScan::PastRange(int back) {
+  const int i = (head_ + 3 - back) % 3;
+  if (!known_[i]) {
+    orbit::OrbitState s;
+    range_[i] = prop_.LookBack(back, &s) ? obs_.RangeTo(s) : 0;
+    known_[i] = true;
+  }
+  return range_[i];
 }
 
 const orbit::ObserverView& MinuteScan::Wide() {
@@ -47,11 +54,10 @@ const orbit::ObserverView& MinuteScan::Wide() {
   // Same clock, phase and secular terms as the fast step: this is the extended evaluation
   // of the very instant, and its two predecessors give the extended range rate.
   prop_.Propagate(x_);
-  past1_ = Past{true, PastRange(past1_, 1)};
-  past2_ = Past{true, PastRange(past2_, 2)};
-  obs_.SetRangeHistory(past1_.range, past2_.range);
-  obs_.Observe(prop_, prop_.clock().offset(), step_);
-  current_ = Past{true, obs_.view().range};
+  obs_.SetRangeHistory(PastRange(1), PastRange(2));
+  obs_.Observe(prop_, prop_.offset(), step_);
+  range_[head_] = obs_.view().range;
+  known_[head_] = true;
   wideDone_ = true;
   ++wideCount_;
   return obs_.view();
@@ -74,7 +80,7 @@ const orbit::FastView& MinuteScan::Fast() {
     return fastCopy_;
   }
   if (!fastDone_) {
-    obs_.ObserveFast(prop_, prop_.clock().offset(), step_);
+    obs_.ObserveFast(prop_, prop_.offset(), step_);
     fastDone_ = true;
   }
   return obs_.fastView();

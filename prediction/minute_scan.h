@@ -48,11 +48,8 @@ class MinuteScan {
   int wideCount() const { return wideCount_; }
 
  private:
-  struct Past {
-    bool wide = true;  // range known in extended precision
-    Real range = 0;
-  };
-  Real PastRange(const Past& past, int back) const;
+  // Extended range of the instant `back` steps before the current one (0: the current).
+  Real PastRange(int back);
 
   Precision precision_;
   double guard_;
@@ -64,7 +61,10 @@ class MinuteScan {
   Real x_ = 0;
   bool wideDone_ = false;
   bool fastDone_ = false;
-  Past past1_, past2_, current_;
+  // Extended ranges of the last three instants (ring, [head_] the current), where known.
+  bool known_[3] = {true, true, true};
+  Real range_[3] = {};
+  int head_ = 0;
   orbit::FastView fastCopy_;
   int wideCount_ = 0;
 };

@@ -1,12 +1,12 @@
-// The double-precision evaluation against the extended one, the look-back, and the clock
-// and truncation against their plain textbook forms.
+// The double-precision evaluation against the extended one, and the look-back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
-#include <random>
 #include <vector>
 
 #include "orbit/elements.h"
+#include "orbit/fast_trig.h"
 #include "orbit/observer.h"
 #include "orbit/propagator.h"
 
@@ -38,79 +38,6 @@ CalendarFields Start(Real y, Real m, Real d, Real h = 0, Real mi = 0) {
 bool SameBits(const OrbitState& a, const OrbitState& b) {
   return a.x == b.x && a.y == b.y && a.z == b.z && a.r == b.r && a.cosG == b.cosG &&
          a.sinG == b.sinG && a.orbitNumber == b.orbitNumber && a.phase == b.phase;
-}
-
-// The textbook forms: truncation by the C library, the clock's steps exactly as written.
-Real TextbookInt(Real x) { return std::trunc(x); }
-
-struct TextbookClock {
-  JulianDay epoch, start;
-  Real offset = 0, elapsed = 0;
-  JulianDay current;
-  void Advance(Real x) {
-    const Real j = TextbookInt(x + 0.00001L);
-    const Real f = x - j;
-    const Real s = f * 86400 + 0.0001L;
-    const Real h = TextbookInt(s / 3600 + 0.0001L);
-    const Real m = TextbookInt((s - h * 3600) / 60 + 0.001L);
-    const Real sec = TextbookInt(s - h * 3600 - m * 60 + 0.5L);
-    x = h / 24 + j + m / 1440 + sec / 86400;
-    offset = x;
-    const Real t = x + 1 + start.fraction - epoch.fraction;
-    const Real g = t - TextbookInt(t);
-    const Real w = TextbookInt(t) + start.number - epoch.number - 1;
-    elapsed = w + g;
-    const Real carry = TextbookInt(epoch.fraction + g);
-    current.number = carry + w + epoch.number;
-    current.fraction = epoch.fraction + g - carry;
-    if (current.fraction > 0.99999L) {
-      current.fraction = 0;
-      current.number += 1;
-    }
-  }
-};
-
-TEST(Truncation, AgreesWithTheLibraryOnEveryKindOfValue) {
-  std::mt19937_64 random(7);
-  std::uniform_real_distribution<double> wide(-1e7, 1e7);
-  std::vector<Real> values = {0.5L, 1.5L, -0.5L, -1.5L, 2.5L, 0.9999999999999999999L,
-                              -0.9999999999999999999L, 4611686018427387904.5L,
-                              9.3e18L, -9.3e18L, 1e30L, 123456789.75L};
-  for (int i = 0; i < 200000; ++i) {
-    const Real v = static_cast<Real>(wide(random)) + static_cast<Real>(wide(random)) * 1e-13L;
-    values.push_back(v);
-    values.push_back(std::floor(v) + 0.5L);  // halves, where rounding to even would show
-    values.push_back(v * 1e-7L);
-  }
-  for (Real v : values) {
-    ASSERT_EQ(Int(v), TextbookInt(v)) << static_cast<double>(v);
-  }
-  EXPECT_TRUE(std::isnan(static_cast<double>(Int(std::nanl("")))));
-  EXPECT_EQ(Int(-0.0L), 0);
-}
-
-TEST(PropagationClockSpeed, SameInstantsAsTheStepsWrittenOut) {
-  PropagationClock clock;
-  clock.SetEpoch(2018, 20.89808844L);
-  CalendarFields start = Start(2018, 1, 21, 23, 58);
-  clock.SetStart(start);
-  TextbookClock book;
-  book.epoch = clock.epoch();
-  book.start = clock.start();
-  std::mt19937_64 random(11);
-  std::uniform_real_distribution<double> offsets(0, 3);
-  // Minute steps as the pass search adds them, then arbitrary offsets.
-  Real x = 0;
-  for (int i = 0; i < 20000; ++i) {
-    const Real at = i < 6000 ? x : static_cast<Real>(offsets(random));
-    clock.AdvanceClock(at);
-    book.Advance(at);
-    ASSERT_EQ(clock.offset(), book.offset) << i;
-    ASSERT_EQ(clock.elapsed(), book.elapsed) << i;
-    ASSERT_EQ(clock.current().number, book.current.number) << i;
-    ASSERT_EQ(clock.current().fraction, book.current.fraction) << i;
-    x += 1.0L / 1440;
-  }
 }
 
 // Two days of minutes: the fast evaluation shares the orbit number and phase and stays
@@ -192,6 +119,27 @@ TEST(FastKepler, AgreesAndDoubtsWhereTheExtendedSolverCouldDiffer) {
   doubt = true;
   EXPECT_EQ(SolveKeplerFast(1.234, 0, &s, &c, &doubt), 1.234);
   EXPECT_FALSE(doubt);
+}
+
+TEST(FastTrig, SineAndCosineAsTheLibraryOverManyTurns) {
+  double worst = 0;
+  for (double x = -40; x < 40; x += 0.000731) {
+    double s = 0, c = 0;
+    SinCos(x, &s, &c);
+    worst = std::max({worst, std::fabs(s - std::sin(x)), std::fabs(c - std::cos(x))});
+  }
+  EXPECT_LT(worst, 4e-16);
+  // Quadrant edges and large arguments.
+  for (double x : {0.0, -0.0, 0.7853981633974483, 1.5707963267948966, 3.141592653589793,
+                   4.71238898038469, 6.283185307179586, 6.2831853072, 12345.678, 99999.9, 2e5}) {
+    double s = 0, c = 0;
+    SinCos(x, &s, &c);
+    EXPECT_NEAR(s, std::sin(x), 4e-16 * std::max(1.0, std::fabs(x) / 1000)) << x;
+    EXPECT_NEAR(c, std::cos(x), 4e-16 * std::max(1.0, std::fabs(x) / 1000)) << x;
+  }
+  double s = 0, c = 0;
+  SinCos(std::nan(""), &s, &c);
+  EXPECT_TRUE(std::isnan(s) && std::isnan(c));
 }
 
 TEST(FastObserver, SameViewToAFewNanodegrees) {
