@@ -106,6 +106,7 @@ void Propagator::SetUp(const SatelliteElements& elements, const CalendarFields& 
   for (Instant& h : history_) h = Instant{};
   head_ = 0;
   refreshCount_ = 0;
+  fastDone_ = false;
   clock_.AdvanceClock(0);
   startElapsed_ = clock_.elapsed();
   const Real turn = (el_.epochDay + startElapsed_) * kSiderealRatio + g0_;
@@ -155,6 +156,24 @@ void Propagator::Refresh(Real t) {
   startRevsFraction_ = static_cast<double>(startRevs - Int(startRevs));
   fastN_ = static_cast<double>(terms_.n);
   fastA_ = static_cast<double>(terms_.a);
+  // Earth-fixed speed: at most the perigee speed of the ellipse, n a sqrt((1+e)/(1-e)),
+  // plus the Earth's turn at apogee distance; and the position error of Kepler's stop
+  // test (|dE| < 1e-6 / (1 - e), the point moves at most a per radian of E).
+  const double e = fastE_;
+  const double turnRate = static_cast<double>(kTwoPi * kSiderealRatio) / 86400;
+  const double nRad = fastN_ * static_cast<double>(kTwoPi) / 86400;
+  if (e <= kFastEccentricity) {
+    speedBound_ = (nRad * fastA_ * std::sqrt((1 + e) / (1 - e)) + turnRate * fastA_ * (1 + e)) *
+                  1.001;
+    positionSlack_ = 4e-6 * fastA_ / (1 - e) + 1e-3;
+  } else {
+    speedBound_ = HUGE_VAL;
+    positionSlack_ = HUGE_VAL;
+  }
+  if (!std::isfinite(speedBound_) || !std::isfinite(positionSlack_)) {
+    speedBound_ = HUGE_VAL;
+    positionSlack_ = HUGE_VAL;
+  }
   for (int i = 0; i < 3; ++i) {
     fastP_[i] = static_cast<double>(terms_.p[i]);
     fastQ_[i] = static_cast<double>(terms_.q[i]);
@@ -227,11 +246,8 @@ bool Propagator::AdvanceFast(Real x) {
   // A new revolution refreshes the secular terms at the extended instant; so close to one
   // that the last bits could tell otherwise, the extended clock decides as well.
   if (orbitNumber != fastRefreshOrbit_ || !(frac > 1e-12 && frac < 1 - 1e-12)) return false;
-  state_.orbitNumber = refreshOrbit_;
-  state_.phase = static_cast<int>(frac * 256);
-  fastMeanAnomaly_ = frac * static_cast<double>(kTwoPi);
-  const double turn = startTurnFraction_ + offset * static_cast<double>(kSiderealRatio);
-  fastGreenwich_ = (turn - FloorOfPositive(turn)) * static_cast<double>(kTwoPi);
+  // state_.orbitNumber is the refresh's already; the phase and angles wait for a position.
+  fastRevsFraction_ = frac;
   fastOffset_ = offset;
   exact_ = false;
   Instant& h = Push(x);
@@ -288,21 +304,37 @@ const OrbitState& Propagator::Propagate(Real x) {
   return state_;
 }
 
-const FastOrbitState& Propagator::PropagateFast(Real x) {
+void Propagator::Skip(Real x) {
   const Instant& last = history_[head_];
-  if ((!last.valid || last.x != x) && !AdvanceFast(x)) Advance(x);
+  if (last.valid && last.x == x) return;
+  if (!AdvanceFast(x)) Advance(x);
+  fastDone_ = false;
+}
+
+const FastOrbitState& Propagator::PropagateFast(Real x) {
+  Skip(x);
+  if (fastDone_) return fast_;
+  fastDone_ = true;
+  double meanAnomaly = 0, greenwich = 0;
+  if (exact_) {
+    meanAnomaly = static_cast<double>(meanAnomaly_);
+    greenwich = static_cast<double>(GreenwichAngle(clock_.elapsed()));
+  } else {
+    state_.phase = static_cast<int>(fastRevsFraction_ * 256);
+    meanAnomaly = fastRevsFraction_ * static_cast<double>(kTwoPi);
+    const double turn = startTurnFraction_ + fastOffset_ * static_cast<double>(kSiderealRatio);
+    greenwich = (turn - FloorOfPositive(turn)) * static_cast<double>(kTwoPi);
+  }
   const double e = fastE_;
   double s = 0, c = 1;
-  SolveKeplerFast(exact_ ? static_cast<double>(meanAnomaly_) : fastMeanAnomaly_, e, &s, &c,
-                  &fast_.borderline);
+  SolveKeplerFast(meanAnomaly, e, &s, &c, &fast_.borderline);
   const double x0 = fastA_ * (c - e);
   const double y0 = fastA_ * fastSqrtOneMinusE2_ * s;
   fast_.r = fastA_ * (1 - e * c);
   const double sx = x0 * fastP_[0] + y0 * fastQ_[0];
   const double sy = x0 * fastP_[1] + y0 * fastQ_[1];
   const double sz = x0 * fastP_[2] + y0 * fastQ_[2];
-  SinCos(exact_ ? static_cast<double>(GreenwichAngle(clock_.elapsed())) : fastGreenwich_,
-         &fast_.sinG, &fast_.cosG);
+  SinCos(greenwich, &fast_.sinG, &fast_.cosG);
   fast_.x = sx * fast_.cosG + sy * fast_.sinG;
   fast_.y = -sx * fast_.sinG + sy * fast_.cosG;
   fast_.z = sz;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 #include "orbit/calendar.h"
 #include "orbit/elements.h"
 
@@ -57,12 +59,25 @@ class Propagator {
   // the last extended position; its orbit number and phase follow this call (the phase
   // may differ from the extended one at a 256th boundary until Propagate).
   const FastOrbitState& PropagateFast(Real x);
+  // The clock, phase and refresh of instant x without its position: for a minute already
+  // known to lie below a threshold. PropagateFast or Propagate of the same x completes it.
+  void Skip(Real x);
+  // Refreshes of the secular terms so far; between two the position moves continuously.
+  int refreshCount() const { return refreshCount_; }
+  // Under the current secular terms: a bound on the Earth-fixed speed (km/s) and on the
+  // error of a position from Kepler's stop test (km); infinite when there is none.
+  double speedBound() const { return speedBound_; }
+  double positionSlack() const { return positionSlack_; }
+
   // Extended-precision position of the evaluation `back` steps before the last one
   // (1 or 2), recomputed with the clock offset, mean anomaly and secular terms it had,
   // whichever of the two evaluations produced it. The propagator is left unchanged.
   bool LookBack(int back, OrbitState* out) const;
   // Clock offset (days since the start, whole seconds) of the last evaluation of either kind.
   Real offset() const { return exact_ ? clock_.offset() : fastOffset_; }
+  double offsetSeconds() const {
+    return (exact_ ? static_cast<double>(clock_.offset()) : fastOffset_) * 86400;
+  }
 
   const OrbitState& state() const { return state_; }
   const FastOrbitState& fastState() const { return fast_; }
@@ -133,7 +148,9 @@ class Propagator {
   // fraction), the mean motion, and what the last fast evaluation found.
   double startRevsWhole_ = 0, startRevsFraction_ = 0, fastN_ = 0, startTurnFraction_ = 0;
   double fastRefreshOrbit_ = 9e9;
-  double fastMeanAnomaly_ = 0, fastGreenwich_ = 0, fastOffset_ = 0;
+  double fastRevsFraction_ = 0, fastOffset_ = 0;
+  bool fastDone_ = false;  // fast_ holds the position of the newest instant
+  double speedBound_ = HUGE_VAL, positionSlack_ = HUGE_VAL;
   bool exact_ = true;      // the last evaluation went through the extended clock
   Instant history_[3];     // the last three evaluations, history_[head_] the newest
   int head_ = 0;

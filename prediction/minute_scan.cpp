@@ -16,6 +16,8 @@ void MinuteScan::Start(Real threshold, Real step) {
   head_ = 0;
   wideDone_ = fastDone_ = false;
   wideCount_ = 0;
+  skipCount_ = 0;
+  allowance_ = -1;
 }
 
 bool MinuteScan::Step(Real x) {
@@ -31,11 +33,30 @@ bool MinuteScan::Step(Real x) {
   }
   head_ = head_ == 2 ? 0 : head_ + 1;
   known_[head_] = false;
+  if (allowance_ > 0) {
+    prop_.Skip(x);
+    const double seconds = prop_.offsetSeconds() - allowanceOffset_;
+    if (prop_.refreshCount() == allowanceRefresh_ && seconds * allowanceSpeed_ <= allowance_) {
+      ++skipCount_;
+      return false;
+    }
+    allowance_ = -1;
+  }
   const orbit::FastOrbitState& f = prop_.PropagateFast(x);
-  const double margin = obs_.SightFast(f).elevationSine - thresholdSine_;
+  const orbit::FastSight sight = obs_.SightFast(f);
+  const double margin = sight.elevationSine - thresholdSine_;
   // Away from the threshold both precisions agree; near it (or on a doubtful Kepler
   // solution, or a NaN) the extended evaluation decides.
-  if (!f.borderline && std::fabs(margin) > guard_) return margin > 0;
+  if (!f.borderline && std::fabs(margin) > guard_) {
+    if (skipBelow_ && margin < 0) {
+      allowance_ = -margin * sight.range / (1 + std::fabs(thresholdSine_)) -
+                   prop_.positionSlack() - 1e-3;
+      allowanceOffset_ = prop_.offsetSeconds();
+      allowanceSpeed_ = prop_.speedBound();
+      allowanceRefresh_ = prop_.refreshCount();
+    }
+    return margin > 0;
+  }
   return Wide().elevation >= threshold_;
 }
 
@@ -80,6 +101,7 @@ const orbit::FastView& MinuteScan::Fast() {
     return fastCopy_;
   }
   if (!fastDone_) {
+    prop_.PropagateFast(x_);  // a skipped minute gets its position now
     obs_.ObserveFast(prop_, prop_.offset(), step_);
     fastDone_ = true;
   }

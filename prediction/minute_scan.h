@@ -23,10 +23,17 @@ inline constexpr double kSightGuard = 1e-9;
 
 // One computation's propagator and observer stepping through increasing offsets. Set the
 // propagator and the station up, call Start, then Step for every instant in order.
+//
+// With `skipBelow`, a fast step that finds the satellite below the threshold also works out
+// how far it is from rising to it (the test's value changes by at most 1 + |sin threshold|
+// km per km the satellite moves) and how long it needs at most to get there (the speed
+// bound of the propagator); the following minutes within that time only keep the clock,
+// phase and refreshes. A refresh ends the skip (the position jumps there).
 class MinuteScan {
  public:
-  explicit MinuteScan(Precision precision = Precision::Fast, double guard = kSightGuard)
-      : precision_(precision), guard_(guard) {}
+  explicit MinuteScan(Precision precision = Precision::Fast, double guard = kSightGuard,
+                      bool skipBelow = false)
+      : precision_(precision), guard_(guard), skipBelow_(skipBelow) {}
 
   orbit::Propagator& propagator() { return prop_; }
   orbit::Observer& observer() { return obs_; }
@@ -44,8 +51,9 @@ class MinuteScan {
   // Double-precision view of the last instant (from Wide() under Precision::Wide). Its
   // range rate holds only when FastView is asked at every step.
   const orbit::FastView& Fast();
-  // The extended evaluations of the run so far (for tests and benchmarks).
+  // The extended evaluations and the skipped minutes of the run so far.
   int wideCount() const { return wideCount_; }
+  int skipCount() const { return skipCount_; }
 
  private:
   // Extended range of the instant `back` steps before the current one (0: the current).
@@ -53,6 +61,14 @@ class MinuteScan {
 
   Precision precision_;
   double guard_;
+  bool skipBelow_;
+  // The skip in progress: allowance (km) left at the last full step, its offset, speed
+  // bound and refresh count.
+  double allowance_ = -1;
+  double allowanceOffset_ = 0;
+  double allowanceSpeed_ = 0;
+  int allowanceRefresh_ = -1;
+  int skipCount_ = 0;
   orbit::Propagator prop_;
   orbit::Observer obs_;
   Real threshold_ = 0;

@@ -1,5 +1,7 @@
 #include "prediction/pass_search.h"
 
+#include <climits>
+
 #include "prediction/slot_text.h"
 
 namespace prediction {
@@ -20,6 +22,13 @@ PassRows::PassRows()
 namespace {
 
 Real ReduceLongitude(Real westLon) { return westLon > 180 ? westLon - 360 : westLon; }
+
+// Round to an int as the direct conversion does (out of range or NaN: INT_MIN), without its
+// two switches of the FPU control word.
+int RoundToInt(Real v) {
+  const Real r = Round(v);
+  return r >= -2147483648.0L && r <= 2147483647.0L ? orbit::WholeToInt(r) : INT_MIN;
+}
 
 // Busy flag held for the length of one search; cleared on every exit.
 class BusyGuard {
@@ -82,7 +91,8 @@ bool SearchPass(SearchContext& ctx, PassSlot& slot, SearchMode mode, LiveView* l
     preRoll = -3;
   }
 
-  MinuteScan scan(mode == SearchMode::RealTime ? Precision::Wide : ctx.precision, ctx.sightGuard);
+  MinuteScan scan(mode == SearchMode::RealTime ? Precision::Wide : ctx.precision, ctx.sightGuard,
+                  ctx.skipBelow);
   orbit::Propagator& prop = scan.propagator();
   orbit::Observer& obs = scan.observer();
   prop.SetUp(slot.set.elements, StartFields(t0, mode == SearchMode::RealTime));
@@ -103,34 +113,38 @@ bool SearchPass(SearchContext& ctx, PassSlot& slot, SearchMode mode, LiveView* l
   PassRows& rows = slot.rows;
   rows.Clear();
   bool inPass = false;
-  orbit::CalendarFields start, end;
+  orbit::JulianDay first, last;  // the calendar fields of the last are taken once, at the end
   for (Real x = 0; x < kSpanDays; x += kStepDays) {
     const bool above = scan.Step(x);
     if (preRoll < 0) ++preRoll;
     if (above && preRoll >= 0) {
       const orbit::ObserverView& v = scan.Wide();
-      const orbit::JulianDay now = prop.clock().current();
-      end = orbit::CalendarFromJulianDay(now.number, now.fraction);
+      last = prop.clock().current();
       if (!inPass) {
-        start = end;
+        first = last;
         inPass = true;
       }
       if (rows.count < kMaxRows) {
         const int i = rows.count;
-        rows.elevation[i] = static_cast<int>(Round(v.elevation));
-        rows.azimuth[i] = static_cast<int>(Round(v.azimuth));
-        rows.range[i] = static_cast<int>(Round(v.range));
+        rows.elevation[i] = RoundToInt(v.elevation);
+        rows.azimuth[i] = RoundToInt(v.azimuth);
+        rows.range[i] = RoundToInt(v.range);
         rows.altitude10[i] = (v.distance - orbit::kEarthRadiusKm) * 10;
         rows.latitude[i] = v.subLatitude;
         rows.westLongitude[i] = ReduceLongitude(v.subWestLongitude);
         rows.phase[i] = v.phase;
-        rows.doppler[i] = static_cast<int>(Round(v.doppler1000));
-        rows.squint[i] = static_cast<int>(Round(v.squint));
+        rows.doppler[i] = RoundToInt(v.doppler1000);
+        rows.squint[i] = RoundToInt(v.squint);
         ++rows.count;
       }
     } else if (inPass) {
       break;  // the pass is over; nothing after it is examined
     }
+  }
+  orbit::CalendarFields start, end;
+  if (inPass) {
+    start = orbit::CalendarFromJulianDay(first.number, first.fraction);
+    end = orbit::CalendarFromJulianDay(last.number, last.fraction);
   }
   rows.elevation[rows.count] = kEndMark;
 

@@ -40,6 +40,8 @@ struct SearchContext {
   // precision throughout (the reference the fast scan is checked against).
   Precision precision = Precision::Fast;
   double sightGuard = kSightGuard;
+  // Minutes that cannot reach the minimum elevation yet are not positioned (see MinuteScan).
+  bool skipBelow = true;
 };
 
 // One evaluation of the real-time mode.
