@@ -7,6 +7,7 @@
 
 #include "bench/bench_data.h"
 #include "prediction/pass_search.h"
+#include "prediction/position_sweep.h"
 
 namespace {
 
@@ -104,6 +105,17 @@ void BM_GroundTrack(benchmark::State& state) {
         prediction::GroundTrack(*s.slot, kParis, 0, orbit::EncodeDateTimeValue(2018, 1, 21, 12, 0)));
 }
 BENCHMARK(BM_GroundTrack)->Unit(benchmark::kMicrosecond);
+
+// The same 48 hours of minutes through the batch sweep (every point, no stop).
+void BM_SweepTwoDays(benchmark::State& state) {
+  orbit::ParsedSet set;
+  orbit::ParseElementLines(kIss1, kIss2, &set);
+  const Real start = orbit::EncodeDateTimeValue(2018, 1, 21, 12, 0);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(prediction::SweepPositions(set.elements, kParis, start,
+                                                        prediction::kStepDays, 2880));
+}
+BENCHMARK(BM_SweepTwoDays)->Unit(benchmark::kMicrosecond);
 
 void BM_Load15Slots(benchmark::State& state) {
   Searcher s(SampleFile());

@@ -4,6 +4,18 @@
 
 namespace prediction {
 
+orbit::CalendarFields UtcFields(Real utc, bool withSeconds) {
+  const orbit::DecodedDateTime d = orbit::DecodeDateTimeValue(utc);
+  orbit::CalendarFields c;
+  c.year = d.year;
+  c.month = d.month;
+  c.day = d.day;
+  c.hour = d.hour;
+  c.minute = d.minute;
+  c.second = withSeconds ? d.second : 0;
+  return c;
+}
+
 void MinuteScan::Start(Real threshold, Real step) {
   obs_.StartRun();
   threshold_ = threshold;

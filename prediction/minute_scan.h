@@ -21,6 +21,10 @@ enum class Precision {
 // some 1e-15 there; the band costs an extended evaluation about once in 10^8 minutes.
 inline constexpr double kSightGuard = 1e-9;
 
+// Calendar fields of a UTC date-time value for a computation's start; seconds only when
+// asked (a search starts at a whole minute).
+orbit::CalendarFields UtcFields(Real utc, bool withSeconds);
+
 // One computation's propagator and observer stepping through increasing offsets. Set the
 // propagator and the station up, call Start, then Step for every instant in order.
 //

@@ -42,18 +42,6 @@ class BusyGuard {
   bool& flag_;
 };
 
-orbit::CalendarFields StartFields(Real utc, bool withSeconds) {
-  const orbit::DecodedDateTime d = orbit::DecodeDateTimeValue(utc);
-  orbit::CalendarFields c;
-  c.year = d.year;
-  c.month = d.month;
-  c.day = d.day;
-  c.hour = d.hour;
-  c.minute = d.minute;
-  c.second = withSeconds ? d.second : 0;
-  return c;
-}
-
 Real WholeMinuteValue(const orbit::CalendarFields& c) {
   return orbit::EncodeDateTimeValue(static_cast<int>(c.year), static_cast<int>(c.month),
                                     static_cast<int>(c.day), static_cast<int>(c.hour),
@@ -95,7 +83,7 @@ bool SearchPass(SearchContext& ctx, PassSlot& slot, SearchMode mode, LiveView* l
                   ctx.skipBelow);
   orbit::Propagator& prop = scan.propagator();
   orbit::Observer& obs = scan.observer();
-  prop.SetUp(slot.set.elements, StartFields(t0, mode == SearchMode::RealTime));
+  prop.SetUp(slot.set.elements, UtcFields(t0, mode == SearchMode::RealTime));
   obs.SetStation(ctx.station.latitude, ctx.station.westLongitude, ctx.station.altitude);
   obs.SetAttitude(slot.radio.hasAttitude, slot.radio.alat, slot.radio.alon);
   scan.Start(ctx.minimumElevation, kStepDays);
@@ -168,7 +156,7 @@ std::vector<TrackPoint> GroundTrack(const PassSlot& slot, const StationPosition&
   std::vector<TrackPoint> track;
   track.reserve(kMaxRows + 1);
   MinuteScan scan(precision);
-  scan.propagator().SetUp(slot.set.elements, StartFields(startUtc, false));
+  scan.propagator().SetUp(slot.set.elements, UtcFields(startUtc, false));
   scan.observer().SetStation(station.latitude, station.westLongitude, station.altitude);
   scan.Start(minimumElevation + 0.1L, kStepDays);
   for (Real x = 0; x < kSpanDays && track.size() < static_cast<std::size_t>(kMaxRows);

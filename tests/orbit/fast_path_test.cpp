@@ -93,6 +93,42 @@ TEST(FastPropagation, EpochOfThePreviousYear) {
   CompareRuns(el, Start(2018, 1, 1, 12, 0));
 }
 
+// The bound the pass search skips minutes by: between two refreshes, no extended
+// position moves faster than speedBound() allows, give or take positionSlack().
+void CheckSpeedBound(const SatelliteElements& el) {
+  Propagator p;
+  p.SetUp(el, Start(2018, 1, 21));
+  OrbitState before;
+  int refreshes = -1;
+  Real x = 0;
+  double closest = 1e9;
+  for (int i = 0; i < 2 * 86400 / 20; ++i, x += 20.0L / 86400) {
+    const OrbitState now = p.Propagate(x);
+    if (p.refreshCount() == refreshes) {
+      const double moved = std::hypot(static_cast<double>(now.x - before.x),
+                                      static_cast<double>(now.y - before.y),
+                                      static_cast<double>(now.z - before.z));
+      const double allowed = p.speedBound() * 20 + p.positionSlack();
+      ASSERT_LE(moved, allowed) << i;
+      closest = std::min(closest, allowed - moved);
+    }
+    refreshes = p.refreshCount();
+    before = now;
+  }
+  // Not so loose that it would skip little: within a third of the bound somewhere.
+  EXPECT_LT(closest, p.speedBound() * 20 / 3 + p.positionSlack());
+}
+
+TEST(FastPropagation, SpeedBoundHoldsForLowAndEccentricOrbits) {
+  CheckSpeedBound(Parse(kIss1, kIss2));
+  CheckSpeedBound(Parse(kGto1, kGto2));
+  Propagator p;
+  SatelliteElements nearlyParabolic = Parse(kGto1, kGto2);
+  nearlyParabolic.eccentricity = 0.95L;
+  p.SetUp(nearlyParabolic, Start(2018, 1, 21));
+  EXPECT_TRUE(std::isinf(p.speedBound()));  // no bound: nothing is skipped
+}
+
 TEST(FastKepler, AgreesAndDoubtsWhereTheExtendedSolverCouldDiffer) {
   for (double e : {0.0, 0.0003646, 0.1, 0.5, 0.73, 0.88}) {
     for (double m = 0; m < 6.3; m += 0.05) {

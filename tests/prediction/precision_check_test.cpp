@@ -163,6 +163,38 @@ TEST(FastSearch, AWideDoubtBandChangesNothing) {
   EXPECT_GT(totals.passes, 300);
 }
 
+// Skipping the minutes that cannot reach the threshold changes no decision of the scan and
+// leaves most minutes of two days unpositioned.
+TEST(FastSearch, SkippedMinutesDecideAsEvaluatedOnes) {
+  orbit::ElementFile file = orbit::ReadElementFile(ORVANE_TEST_DATA "/mixed200.txt", true);
+  int skipped = 0, minutes = 0;
+  for (std::size_t i = 0; i < file.sets.size(); i += 4) {
+    PassSlot slot;
+    LoadSlot(file, i, &slot);
+    for (const StationCase& station : kStations) {
+      MinuteScan plain(Precision::Fast, kSightGuard, false), skipping(Precision::Fast, kSightGuard, true);
+      for (MinuteScan* scan : {&plain, &skipping}) {
+        orbit::CalendarFields start;
+        start.year = 2018;
+        start.month = 1;
+        start.day = 21;
+        scan->propagator().SetUp(slot.set.elements, start);
+        scan->observer().SetStation(station.position.latitude, station.position.westLongitude,
+                                    station.position.altitude);
+        scan->Start(station.minimumElevation, kStepDays);
+      }
+      Real x = 0;
+      for (int k = 0; k < 2880; ++k, x += kStepDays) {
+        ASSERT_EQ(plain.Step(x), skipping.Step(x)) << slot.name << " " << station.name << " " << k;
+      }
+      skipped += skipping.skipCount();
+      minutes += 2880;
+    }
+  }
+  EXPECT_GT(skipped, minutes / 2);
+  std::printf("skipped %d of %d minutes\n", skipped, minutes);
+}
+
 TEST(FastSearch, GroundTrackEndsAtTheSameMinuteWithTheSamePoints) {
   orbit::ElementFile file = orbit::ReadElementFile(ORVANE_TEST_DATA "/amateur.txt", true);
   const Real start = orbit::EncodeDateTimeValue(2018, 1, 21, 6, 30);
