@@ -79,6 +79,7 @@ TForm1::TForm1(Form1Environment environment, QWidget* parent)
   connect(this, &TForm1::LanguageSwitched, formRename_, [this] {
     if (formRename_->isVisible()) formRename_->Retranslate();
   });
+  ConnectHelp();
   FormCreate();
 }
 

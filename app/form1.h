@@ -283,6 +283,8 @@ class TForm1 : public QMainWindow {
   void RetranslateMessages();
   void RefreshPassListTitle();
   void MenuGroupeClick();
+  // form1_help.cpp
+  void ConnectHelp();
   void ApplyMenuGroupStates();
   // form1_startup.cpp
   void FormCreate();
@@ -340,7 +342,6 @@ class TForm1 : public QMainWindow {
   // form1_explorer.cpp
   prediction::PanelExplorer* BuildExplorer();
   void ConnectExplorer();
-  void ApplyExplorerLanguage(Language language);
   void EnterExplorerFace();
   void RecordExplorerGeometry();
   void SaveExplorerSettings();
@@ -387,7 +388,6 @@ class TForm1 : public QMainWindow {
   prediction::TFormDate* formDate_ = nullptr;
   prediction::TFormPRINT* formPrint_ = nullptr;
   prediction::TForm24H* form24h_ = nullptr;
-  prediction::PredictionTranslator predictionTranslator_;
   QHBoxLayout* PassListClockRow = nullptr;
   std::unique_ptr<tracking::RotatorBank> ownBank_;
   tracking::RotatorBank* bank_ = nullptr;
@@ -397,7 +397,6 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<tracking::ReportSink> silentSink_;
   std::unique_ptr<tracking::TrackingController> tracking_;
   tracking::TFormAlarm* formAlarm_ = nullptr;
-  base::CatalogueTranslator trackingTranslator_{QStringLiteral("tracking")};
   QString memoBeforeRebuild_;
   Real displayedAzimuth_ = 0;  // what EditAzimut shows, in degrees  // first memo line when the explorer is rebuilt
 

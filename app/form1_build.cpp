@@ -17,6 +17,7 @@
 
 #include "app/form1.h"
 #include "app/named_widget.h"
+#include "base/help_button.h"
 
 #include "prediction/panel_explorer.h"
 #include "app/form1_list_delegate.h"
@@ -85,6 +86,7 @@ QWidget* TForm1::BuildSettingsPanel() {
   layout->addLayout(columns, 1);
 
   auto* bottom = new QHBoxLayout;
+  bottom->addWidget(base::NewHelpButton(panel, base::kHelpTopicMain, QStringLiteral("SpeedButtonHelp")));
   bottom->addStretch();
   BitBtn_OK_Location = Named(new QPushButton, QStringLiteral("BitBtn_OK_Location"));
   QFont buttonFont = BitBtn_OK_Location->font();
@@ -175,6 +177,9 @@ QWidget* TForm1::BuildOptionsBox() {
   BitBtnAntenne = Named(new QPushButton, QStringLiteral("BitBtnAntenne"));
   BitBtnAntenne->setAutoDefault(false);
   grid->addWidget(BitBtnAntenne, 5, 0, 1, 3);
+  grid->addWidget(base::NewHelpButton(GroupBoxOptions, base::kHelpTopicAlarms,
+                                      QStringLiteral("SpeedButtonHelpFile2")),
+                  0, 3, Qt::AlignRight | Qt::AlignTop);
   grid->setColumnMinimumWidth(0, 16);
   grid->setColumnStretch(1, 1);
   return GroupBoxOptions;

@@ -43,22 +43,6 @@ FontSetting FromFont(const QFont& font) {
   return f;
 }
 
-QString LanguageCode(Language language) {
-  switch (language) {
-    case Language::Spanish:
-      return QStringLiteral("es");
-    case Language::French:
-      return QStringLiteral("fr");
-    case Language::German:
-      return QStringLiteral("de");
-    case Language::Italian:
-      return QStringLiteral("it");
-    case Language::English:
-      break;
-  }
-  return QString();
-}
-
 }  // namespace
 
 prediction::PanelExplorer* TForm1::BuildExplorer() {
@@ -186,11 +170,6 @@ void TForm1::ApplyExplorerSettings() {
   form24h_->PrintWindow()->SetPrintFont(ToFont(settings_.printFont24));
   form24h_->move(settings_.geometry.chartLeft, settings_.geometry.chartTop);
   explorer_->SpeedButtonSurbrillance->setChecked(settings_.trackLine);
-}
-
-void TForm1::ApplyExplorerLanguage(Language language) {
-  predictionTranslator_.Apply(LanguageCode(language));
-  trackingTranslator_.Apply(LanguageCode(language));
 }
 
 void TForm1::EnterExplorerFace() {

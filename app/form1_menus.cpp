@@ -1,8 +1,6 @@
 // Main menu, language switch and the texts of the main window.
 #include <QActionGroup>
 #include <QCheckBox>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +9,6 @@
 #include <QShortcut>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QUrl>
 
 #include "app/form1.h"
 #include "app/languages.h"
@@ -124,18 +121,11 @@ void TForm1::BuildMenus() {
   menugettingstarted = Item(MenuInformation, QStringLiteral("menugettingstarted"));
   MenuAide = Item(MenuInformation, QStringLiteral("MenuAide"));
   MenuAide->setShortcut(Qt::Key_F1);
-  MenuAide->setEnabled(false);  // the help viewer comes later
   MenuAPropos = Item(MenuInformation, QStringLiteral("MenuAPropos"));
   MenuAPropos->setShortcut(Qt::Key_F2);
   MenuAPropos->setEnabled(false);  // the about window comes later
   MenuInformation->addSeparator();
   MenuInfoVersion = Item(MenuInformation, QStringLiteral("MenuInfoVersion"), true);
-  connect(menugettingstarted, &QAction::triggered, this, [this] {
-    const QString document = MenuFrancais->isChecked() ? QStringLiteral("comment_demarrer.pdf")
-                                                       : QStringLiteral("getting_started.pdf");
-    const QString path = env_.programFolder + QLatin1Char('/') + document;
-    if (QFileInfo::exists(path)) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-  });
 
   MenuEME = new QAction(this);
   MenuEME->setObjectName(QStringLiteral("MenuEME"));
@@ -148,6 +138,12 @@ void TForm1::BuildMenus() {
 }
 
 void TForm1::SwitchLanguage(Language language) {
+  // All the texts of a language or none: a catalogue that cannot be read keeps the
+  // language in force, and the menu, the texts and "LANGUAGE=" go on agreeing.
+  if (!languages_.Apply(language)) {
+    language = languages_.Current();
+    env_.dialogs->Warning(msg::LanguageNotLoaded());
+  }
   QAction* item = MenuEnglish;
   switch (language) {
     case Language::Spanish:
@@ -165,8 +161,6 @@ void TForm1::SwitchLanguage(Language language) {
     case Language::English:
       break;
   }
-  if (!languages_.Apply(language)) language = Language::English;  // catalogue missing
-  ApplyExplorerLanguage(language);
   item->setChecked(true);
   CurrentLanguage = CurrentLanguageText(language);
   helpFile_ = env_.programFolder + QLatin1Char('/') + HelpFileName(language);

@@ -8,6 +8,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "base/help_button.h"
+
 namespace app {
 
 TFormRename::TFormRename(QWidget* parent) : QDialog(parent) {
@@ -29,6 +31,7 @@ TFormRename::TFormRename(QWidget* parent) : QDialog(parent) {
   buttons->addWidget(LabelRenameNum, 1);
   buttons->addWidget(BitBtnOKRename);
   buttons->addWidget(BitBtnCancelRename);
+  buttons->addWidget(base::InstallHelp(this, base::kHelpTopicTools));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(StringGridRename, 1);
   layout->addLayout(buttons);

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
+#include "base/catalogue_translator.h"
+
 namespace app {
 
 QString CurrentLanguageText(Language language) {
@@ -64,40 +66,59 @@ QString HelpFileName(Language language) {
   return QStringLiteral("orvane_en.chm");
 }
 
-QString TranslationResource(Language language) {
+QString CatalogueCode(Language language) {
   switch (language) {
     case Language::Spanish:
-      return QStringLiteral(":/i18n/orvane_es.qm");
+      return QStringLiteral("es");
     case Language::French:
-      return QStringLiteral(":/i18n/orvane_fr.qm");
+      return QStringLiteral("fr");
     case Language::German:
-      return QStringLiteral(":/i18n/orvane_de.qm");
+      return QStringLiteral("de");
     case Language::Italian:
-      return QStringLiteral(":/i18n/orvane_it.qm");
+      return QStringLiteral("it");
     case Language::English:
       break;
   }
   return {};
 }
 
-LanguageSwitcher::LanguageSwitcher() : translator_(std::make_unique<QTranslator>()) {}
+QString TranslationResource(Language language) {
+  return base::CatalogueResource(QStringLiteral("orvane"), CatalogueCode(language));
+}
+
+QStringList CatalogueNames() {
+  return {QStringLiteral("orvane"), QStringLiteral("prediction"), QStringLiteral("tracking"),
+          QStringLiteral("help")};
+}
+
+LanguageSwitcher::LanguageSwitcher(QStringList catalogues) : catalogues_(std::move(catalogues)) {}
 
 LanguageSwitcher::~LanguageSwitcher() {
-  if (installed_) QCoreApplication::removeTranslator(translator_.get());
+  RemoveInstalled();
+}
+
+void LanguageSwitcher::RemoveInstalled() {
+  for (const auto& translator : installed_) QCoreApplication::removeTranslator(translator.get());
+  installed_.clear();
 }
 
 bool LanguageSwitcher::Apply(Language language) {
-  if (installed_) {
-    QCoreApplication::removeTranslator(translator_.get());
-    installed_ = false;
+  std::vector<std::unique_ptr<QTranslator>> loaded;
+  const QString code = CatalogueCode(language);
+  if (!code.isEmpty()) {
+    for (const QString& catalogue : catalogues_) {
+      auto translator = std::make_unique<QTranslator>();
+      if (!translator->load(base::CatalogueResource(catalogue, code))) return false;
+      loaded.push_back(std::move(translator));
+    }
   }
-  current_ = Language::English;
-  const QString resource = TranslationResource(language);
-  if (resource.isEmpty()) return true;
-  if (!translator_->load(resource)) return false;
-  installed_ = QCoreApplication::installTranslator(translator_.get());
-  if (installed_) current_ = language;
-  return installed_;
+  RemoveInstalled();
+  for (auto& translator : loaded) {
+    QCoreApplication::installTranslator(translator.get());
+    installed_.push_back(std::move(translator));
+  }
+  current_ = language;
+  return true;
 }
 
 namespace msg {
@@ -163,6 +184,11 @@ QString TooManyLines() {
 }
 QString SatelliteVisibility() {
   return QCoreApplication::translate("Messages", "Satellite visibility");
+}
+
+QString LanguageNotLoaded() {
+  return QCoreApplication::translate(
+      "Messages", "The texts of this language could not be loaded. The language stays unchanged.");
 }
 
 QString Translate(const QString& english) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
+#include <vector>
 
 #include "base/sounds.h"
 
@@ -28,22 +30,33 @@ QString HelpFileName(Language language);
 // Compiled catalogue embedded in the program; empty for English (the source texts).
 QString TranslationResource(Language language);
 
-// Installs the catalogue of one language at a time into the application. English removes
-// every catalogue, so the source texts show.
+// "es", "fr", "de", "it" of the compiled catalogues; empty for English.
+QString CatalogueCode(Language language);
+
+// Every window family's catalogue, switched together: the main window's own ("orvane")
+// first, then one per folder. A folder that brings windows adds its name here.
+QStringList CatalogueNames();
+
+// Installs the catalogues of one language at a time into the application. English
+// removes them, so the source texts show. A switch is all or nothing: every catalogue
+// of the new language is loaded before the old ones are removed.
 class LanguageSwitcher {
  public:
-  LanguageSwitcher();
+  explicit LanguageSwitcher(QStringList catalogues = CatalogueNames());
   ~LanguageSwitcher();
   LanguageSwitcher(const LanguageSwitcher&) = delete;
   LanguageSwitcher& operator=(const LanguageSwitcher&) = delete;
 
-  // False when the catalogue could not be loaded; English texts are then in force.
+  // False when a catalogue of `language` is missing or unreadable; the language in force
+  // before the call then stays installed, whole.
   bool Apply(Language language);
   Language Current() const { return current_; }
 
  private:
-  std::unique_ptr<QTranslator> translator_;
-  bool installed_ = false;
+  void RemoveInstalled();
+
+  QStringList catalogues_;
+  std::vector<std::unique_ptr<QTranslator>> installed_;
   Language current_ = Language::English;
 };
 
@@ -63,6 +76,7 @@ QString CantOpenElementFile();
 QString ElementsMissing();
 QString TooManyLines();
 QString SatelliteVisibility();
+QString LanguageNotLoaded();  // a switch refused because its texts could not be read
 // Any catalogue text given in English, in the current language (unchanged when unknown).
 QString Translate(const QString& english);
 }  // namespace msg

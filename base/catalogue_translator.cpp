@@ -6,11 +6,23 @@
 
 namespace base {
 
+namespace {
+QString& FolderOverride() {
+  static QString folder;
+  return folder;
+}
+}  // namespace
+
 QString CatalogueResource(const QString& catalogue, const QString& languageCode) {
   static const QStringList kCodes = {QStringLiteral("es"), QStringLiteral("fr"), QStringLiteral("de"),
                                      QStringLiteral("it")};
   if (!kCodes.contains(languageCode)) return {};
-  return QStringLiteral(":/i18n/%1_%2.qm").arg(catalogue, languageCode);
+  const QString folder = FolderOverride().isEmpty() ? QStringLiteral(":/i18n") : FolderOverride();
+  return QStringLiteral("%1/%2_%3.qm").arg(folder, catalogue, languageCode);
+}
+
+void SetCatalogueFolderOverride(const QString& folder) {
+  FolderOverride() = folder;
 }
 
 CatalogueTranslator::CatalogueTranslator(QString catalogue)

@@ -11,6 +11,10 @@ namespace base {
 // language code ("es", "fr", "de", "it"); empty for English, whose texts are the source.
 QString CatalogueResource(const QString& catalogue, const QString& languageCode);
 
+// Makes CatalogueResource() look in `folder` instead of ":/i18n" (tests: a missing or
+// damaged catalogue). An empty text restores the embedded catalogues.
+void SetCatalogueFolderOverride(const QString& folder);
+
 // Installs one window family's catalogue of a language into the application, beside the
 // others; English removes it.
 class CatalogueTranslator {

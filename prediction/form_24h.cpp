@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "base/ansi_text.h"
+#include "base/help_button.h"
 #include "prediction/form_print24h.h"
 
 namespace prediction {
@@ -130,6 +131,7 @@ TForm24H::TForm24H(Chart24Environment environment, QWidget* parent)
   SpeedButton24Moins = tool("SpeedButton24Moins", QStringLiteral("-24"), 8);
   SpeedButton24Plus = tool("SpeedButton24Plus", QStringLiteral("+24"), 38);
   SpeedButtonPrint = tool("SpeedButtonPrint", QString(), 68);
+  base::InstallHelp(this, base::kHelpTopicChart24)->setGeometry(852, 98, 64, 26);
   SpeedButton24Moins->setEnabled(false);
   SpeedButton24Plus->setEnabled(false);
   connect(SpeedButton24Moins, &QToolButton::clicked, this, &TForm24H::SpeedButton24MoinsClick);

@@ -10,6 +10,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "base/help_button.h"
+
 namespace prediction {
 
 UpDownButtons::UpDownButtons(QWidget* parent) : QWidget(parent) {
@@ -77,6 +79,7 @@ TFormDate::TFormDate(base::Sounds* sounds, QWidget* parent) : QDialog(parent), s
   BitBtnOKDate = new QPushButton(QStringLiteral("OK"), this);
   BitBtnOKDate->setObjectName(QStringLiteral("BitBtnOKDate"));
   grid->addWidget(BitBtnOKDate, 4, 0, 1, 7, Qt::AlignRight);
+  grid->addWidget(base::InstallHelp(this, base::kHelpTopicMain), 4, 0, Qt::AlignLeft);
 
   connect(UpDownStartDate, &UpDownButtons::Clicked, this, &TFormDate::UpDownStartDateClick);
   connect(UpDownStartTime, &UpDownButtons::Clicked, this, &TFormDate::UpDownStartTimeClick);

@@ -13,6 +13,7 @@
 #include <QTextEdit>
 
 #include "base/ansi_text.h"
+#include "base/help_button.h"
 #include "prediction/form_date.h"
 
 namespace prediction {
@@ -118,6 +119,7 @@ TFormPRINT::TFormPRINT(base::Sounds* sounds, base::Dialogs* dialogs, QWidget* pa
   grid->addWidget(BitBtnPolice, 5, 2, 1, 2);
   grid->addWidget(BitBtnPrintOK, 6, 0, 1, 2);
   grid->addWidget(BitBtnCancelPrint, 6, 2, 1, 2);
+  grid->addWidget(base::InstallHelp(this, base::kHelpTopicMain), 6, 7, Qt::AlignRight);
 
   RichEditPrint = new QTextEdit(this);
   RichEditPrint->setObjectName(QStringLiteral("RichEditPrint"));

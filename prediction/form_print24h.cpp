@@ -9,6 +9,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "base/help_button.h"
+
 namespace prediction {
 
 TFormPrint24HPreview::TFormPrint24HPreview(QWidget* parent) : QDialog(parent) {
@@ -19,6 +21,7 @@ TFormPrint24HPreview::TFormPrint24HPreview(QWidget* parent) : QDialog(parent) {
   RichEdit1->setReadOnly(true);
   RichEdit1->setGeometry(18, 28, 489, 449);
   RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  base::InstallHelp(this, base::kHelpTopicChart24)->setGeometry(483, 2, 24, 24);
   QPalette pal = RichEdit1->palette();
   pal.setColor(QPalette::Base, pal.color(QPalette::ToolTipBase));
   pal.setColor(QPalette::Text, pal.color(QPalette::ToolTipText));
@@ -59,6 +62,7 @@ TFormPrint24H::TFormPrint24H(std::function<QStringList()> timetable, QWidget* pa
   grid->addWidget(BitBtnVisu, 1, 0);
   grid->addWidget(BitBtnPrintOK, 1, 1);
   grid->addWidget(BitBtnCancelPrint, 2, 1);
+  grid->addWidget(base::InstallHelp(this, base::kHelpTopicChart24), 2, 0, Qt::AlignLeft);
   RichEditPrint24H = new QTextEdit(this);
   RichEditPrint24H->setObjectName(QStringLiteral("RichEditPrint24H"));
   RichEditPrint24H->setReadOnly(true);

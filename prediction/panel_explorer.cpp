@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "base/ansi_text.h"
+#include "base/help_button.h"
 #include "base/locale_number.h"
 #include "prediction/doppler_now.h"
 #include "prediction/ephemeris_row.h"
@@ -104,6 +105,7 @@ void PanelExplorer::BuildWidgets() {
   LabelEclipse->setObjectName(QStringLiteral("LabelEclipse"));
   buttons->addWidget(LabelEclipse, 1);
   buttons->addWidget(BitBtnClosePanelExplorer);
+  buttons->addWidget(base::NewHelpButton(this, base::kHelpTopicMain));
   right->addLayout(buttons);
   outer->addLayout(right, 1);
 

@@ -14,6 +14,7 @@ packages=(
   openssl python3-pyftpdlib libhamlib-utils python3-ephem python3-geographiclib
   desktop-file-utils appstream librsvg2-bin dpkg-dev
   hamradio-files
+  fonts-dejavu-core
 )
 
 missing=()

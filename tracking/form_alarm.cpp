@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/help_button.h"
+
 namespace tracking {
 
 QString Stop360Text() {
@@ -28,6 +30,7 @@ TFormAlarm::TFormAlarm(QWidget* parent) : QDialog(parent) {
   BitBtnNo->setObjectName(QStringLiteral("BitBtnNo"));
   buttons->addWidget(BitBtnYes);
   buttons->addWidget(BitBtnNo);
+  buttons->addWidget(base::InstallHelp(this, base::kHelpTopicAlarms));
   layout->addLayout(buttons);
   connect(BitBtnYes, &QPushButton::clicked, this, &TFormAlarm::BitBtnYesClick);
   connect(BitBtnNo, &QPushButton::clicked, this, &TFormAlarm::BitBtnNoClick);

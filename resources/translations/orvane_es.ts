@@ -4,78 +4,83 @@
 <context>
     <name>Messages</name>
     <message>
-        <location filename="../../app/languages.cpp" line="110"/>
+        <location filename="../../app/languages.cpp" line="131"/>
         <source>Can&apos;t create Orvane.ini</source>
         <translation>No se puede crear Orvane.ini</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="111"/>
-        <location filename="../../app/languages.cpp" line="152"/>
+        <location filename="../../app/languages.cpp" line="132"/>
+        <location filename="../../app/languages.cpp" line="173"/>
         <source>Can&apos;t open the satellite data file</source>
         <translation>No se puede abrir el archivo de datos de satélites</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="112"/>
-        <location filename="../../app/languages.cpp" line="159"/>
+        <location filename="../../app/languages.cpp" line="133"/>
+        <location filename="../../app/languages.cpp" line="180"/>
         <source>The 3-line file is limited to 1000 satellites<byte value="xd"/>
  Please split this or choose a shorter file</source>
         <translation>El archivo de 3 líneas está limitado a 1000 satélites<byte value="xd"/>
  Divídalo o elija un archivo más corto</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="119"/>
+        <location filename="../../app/languages.cpp" line="140"/>
         <source>Enter your locator or lattitude+longitude, please ...</source>
         <translation>Introduzca su locator o latitud+longitud, por favor ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="123"/>
+        <location filename="../../app/languages.cpp" line="144"/>
         <source>Enter your altitude please ...</source>
         <translation>Introduzca su altitud, por favor ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="126"/>
+        <location filename="../../app/languages.cpp" line="147"/>
         <source>Enter your local time difference with UTC please...</source>
         <translation>Introduzca la diferencia entre su hora local y UTC, por favor...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="130"/>
+        <location filename="../../app/languages.cpp" line="151"/>
         <source>Enter 3-line file path and name please...</source>
         <translation>Introduzca la ruta y el nombre del archivo de 3 líneas, por favor...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="133"/>
+        <location filename="../../app/languages.cpp" line="154"/>
         <source>Choose 1 to %1 satellites please...</source>
         <translation>Elija de 1 a %1 satélites, por favor...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="136"/>
+        <location filename="../../app/languages.cpp" line="157"/>
         <source>%1 satellites maximum please ...</source>
         <translation>%1 satélites como máximo, por favor ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="139"/>
+        <location filename="../../app/languages.cpp" line="160"/>
         <source>Local time has changed ! Please update time lag between local time/UTC.</source>
         <translation>¡La hora local ha cambiado! Actualice la diferencia entre la hora local y UTC.</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="143"/>
+        <location filename="../../app/languages.cpp" line="164"/>
         <source>You quit ORVANE ! Are you sure ?</source>
         <translation>¡Va a salir de ORVANE! ¿Está seguro?</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="146"/>
+        <location filename="../../app/languages.cpp" line="167"/>
         <source>A DDE conversation is in progress ! Please close the client conversation before quitting !</source>
         <translation>¡Hay una conversación DDE en curso! Cierre la conversación del cliente antes de salir.</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="155"/>
+        <location filename="../../app/languages.cpp" line="176"/>
         <source>One or more satellites are missing in your Two-Line-Elements file</source>
         <translation>Faltan uno o varios satélites en su archivo de elementos orbitales</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="165"/>
+        <location filename="../../app/languages.cpp" line="186"/>
         <source>Satellite visibility</source>
         <translation>Visibilidad de satélites</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="190"/>
+        <source>The texts of this language could not be loaded. The language stays unchanged.</source>
+        <translation>No se han podido cargar los textos de este idioma. El idioma no cambia.</translation>
     </message>
 </context>
 <context>
@@ -91,274 +96,274 @@
         <translation>Todos (*)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="178"/>
+        <location filename="../../app/form1_menus.cpp" line="172"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="179"/>
+        <location filename="../../app/form1_menus.cpp" line="173"/>
         <source>&amp;Rename satellites</source>
         <translation>&amp;Renombrar satélites</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="180"/>
+        <location filename="../../app/form1_menus.cpp" line="174"/>
         <source>&amp;Save data pass to file</source>
         <translation>&amp;Guardar el paso en un archivo</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="181"/>
+        <location filename="../../app/form1_menus.cpp" line="175"/>
         <source>Don&apos;t control checksums of the TLE files</source>
         <translation>No comprobar las sumas de control de los archivos TLE</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="182"/>
+        <location filename="../../app/form1_menus.cpp" line="176"/>
         <source>Don&apos;t confirm when quitting</source>
         <translation>No pedir confirmación al salir</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="183"/>
+        <location filename="../../app/form1_menus.cpp" line="177"/>
         <source>&amp;Quit</source>
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="184"/>
+        <location filename="../../app/form1_menus.cpp" line="178"/>
         <source>&amp;Settings</source>
         <translation>&amp;Configuración</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="185"/>
+        <location filename="../../app/form1_menus.cpp" line="179"/>
         <source>&amp;Group</source>
         <translation>&amp;Grupo</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="186"/>
+        <location filename="../../app/form1_menus.cpp" line="180"/>
         <source>Moon</source>
         <translation>Luna</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="187"/>
+        <location filename="../../app/form1_menus.cpp" line="181"/>
         <source>Sun</source>
         <translation>Sol</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="188"/>
+        <location filename="../../app/form1_menus.cpp" line="182"/>
         <source>AZ Beam</source>
         <translation>Rumbo AZ</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="189"/>
+        <location filename="../../app/form1_menus.cpp" line="183"/>
         <source>&amp;Language</source>
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="190"/>
+        <location filename="../../app/form1_menus.cpp" line="184"/>
         <source>&amp;Options</source>
         <translation>&amp;Opciones</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="191"/>
+        <location filename="../../app/form1_menus.cpp" line="185"/>
         <source>Starting &amp;Date</source>
         <translation>&amp;Fecha de inicio</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="192"/>
+        <location filename="../../app/form1_menus.cpp" line="186"/>
         <source>Display &amp;UTC</source>
         <translation>Mostrar &amp;UTC</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="193"/>
+        <location filename="../../app/form1_menus.cpp" line="187"/>
         <source>Display current time in 24-hour format</source>
         <translation>Mostrar la hora actual en formato de 24 horas</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="194"/>
+        <location filename="../../app/form1_menus.cpp" line="188"/>
         <source>&amp;Window</source>
         <translation>&amp;Ventana</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="195"/>
+        <location filename="../../app/form1_menus.cpp" line="189"/>
         <source>&amp;Normal</source>
         <translation>&amp;Normal</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="196"/>
+        <location filename="../../app/form1_menus.cpp" line="190"/>
         <source>&amp;Reduced</source>
         <translation>&amp;Reducida</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="197"/>
+        <location filename="../../app/form1_menus.cpp" line="191"/>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="198"/>
+        <location filename="../../app/form1_menus.cpp" line="192"/>
         <source>Getting started</source>
         <translation>Primeros pasos</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="199"/>
+        <location filename="../../app/form1_menus.cpp" line="193"/>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="200"/>
+        <location filename="../../app/form1_menus.cpp" line="194"/>
         <source>&amp;About Orvane</source>
         <translation>&amp;Acerca de Orvane</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="201"/>
+        <location filename="../../app/form1_menus.cpp" line="195"/>
         <source>Check for a new release when opening the program.</source>
         <translation>Buscar una nueva versión al abrir el programa.</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="203"/>
+        <location filename="../../app/form1_menus.cpp" line="197"/>
         <source>INITIALIZATION</source>
         <translation>CONFIGURACIÓN</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="204"/>
+        <location filename="../../app/form1_menus.cpp" line="198"/>
         <source>Station</source>
         <translation>Estación</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="205"/>
+        <location filename="../../app/form1_menus.cpp" line="199"/>
         <source>QRA locator</source>
         <translation>Locator QRA</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="206"/>
+        <location filename="../../app/form1_menus.cpp" line="200"/>
         <source>Latitude</source>
         <translation>Latitud</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="207"/>
+        <location filename="../../app/form1_menus.cpp" line="201"/>
         <source>Longitude</source>
         <translation>Longitud</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="208"/>
+        <location filename="../../app/form1_menus.cpp" line="202"/>
         <source>Altitude (m)</source>
         <translation>Altitud (m)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="209"/>
+        <location filename="../../app/form1_menus.cpp" line="203"/>
         <source>Local time - UTC (h)</source>
         <translation>Hora local - UTC (h)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="210"/>
+        <location filename="../../app/form1_menus.cpp" line="204"/>
         <source>Locator form : AR09AX</source>
         <translation>Formato del locator: AR09AX</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="211"/>
-        <location filename="../../app/form1_menus.cpp" line="212"/>
+        <location filename="../../app/form1_menus.cpp" line="205"/>
+        <location filename="../../app/form1_menus.cpp" line="206"/>
         <source>Form : 45.123456789</source>
         <translation>Formato: 45.123456789</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="213"/>
+        <location filename="../../app/form1_menus.cpp" line="207"/>
         <source>Degrees, minutes, seconds to decimal degrees</source>
         <translation>Grados, minutos, segundos a grados decimales</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="214"/>
+        <location filename="../../app/form1_menus.cpp" line="208"/>
         <source>Satellite groups</source>
         <translation>Grupos de satélites</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="215"/>
+        <location filename="../../app/form1_menus.cpp" line="209"/>
         <source>BROWSE</source>
         <translation>EXAMINAR</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="216"/>
+        <location filename="../../app/form1_menus.cpp" line="210"/>
         <source>Group name</source>
         <translation>Nombre del grupo</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="217"/>
+        <location filename="../../app/form1_menus.cpp" line="211"/>
         <source>to change group name</source>
         <translation>para cambiar el nombre del grupo</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="218"/>
+        <location filename="../../app/form1_menus.cpp" line="212"/>
         <source>Reset</source>
         <translation>Borrar</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="219"/>
+        <location filename="../../app/form1_menus.cpp" line="213"/>
         <source>to reset the group</source>
         <translation>para reiniciar el grupo</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="220"/>
+        <location filename="../../app/form1_menus.cpp" line="214"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="221"/>
+        <location filename="../../app/form1_menus.cpp" line="215"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="222"/>
+        <location filename="../../app/form1_menus.cpp" line="216"/>
         <source>Red satellites out of work</source>
         <translation>Satélites en rojo fuera de servicio</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="223"/>
-        <location filename="../../app/form1_tracking.cpp" line="197"/>
+        <location filename="../../app/form1_menus.cpp" line="217"/>
+        <location filename="../../app/form1_tracking.cpp" line="192"/>
         <source>Antenna interface</source>
         <translation>Interfaz de antena</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="224"/>
+        <location filename="../../app/form1_menus.cpp" line="218"/>
         <source>Options</source>
         <translation>Opciones</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="225"/>
+        <location filename="../../app/form1_menus.cpp" line="219"/>
         <source>Minimum elevation (degrees)</source>
         <translation>Elevación mínima (grados)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="226"/>
+        <location filename="../../app/form1_menus.cpp" line="220"/>
         <source>Sound alarm when a satellite rises</source>
         <translation>Alarma sonora al salir un satélite</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="227"/>
+        <location filename="../../app/form1_menus.cpp" line="221"/>
         <source>Alarm length (seconds)</source>
         <translation>Duración de la alarma (segundos)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="228"/>
+        <location filename="../../app/form1_menus.cpp" line="222"/>
         <source>Warning before the satellite rises</source>
         <translation>Aviso antes de la salida del satélite</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="229"/>
+        <location filename="../../app/form1_menus.cpp" line="223"/>
         <source>Warning time (minutes)</source>
         <translation>Antelación del aviso (minutos)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="230"/>
+        <location filename="../../app/form1_menus.cpp" line="224"/>
         <source>EXPLORE</source>
         <translation>EXPLORAR</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="231"/>
+        <location filename="../../app/form1_menus.cpp" line="225"/>
         <source>SATELLITE  : IN    FOR</source>
         <translation>SATÉLITE   :EN    DUR.</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="232"/>
+        <location filename="../../app/form1_menus.cpp" line="226"/>
         <source>Date</source>
         <translation>Fecha</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="233"/>
+        <location filename="../../app/form1_menus.cpp" line="227"/>
         <source>Time</source>
         <translation>Hora</translation>
     </message>
@@ -373,42 +378,42 @@
         <translation>&apos;%1&apos; no es un número decimal válido</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="196"/>
+        <location filename="../../app/form1_tracking.cpp" line="191"/>
         <source>ANT</source>
         <translation>ANT</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="198"/>
+        <location filename="../../app/form1_tracking.cpp" line="193"/>
         <source>Antenna</source>
         <translation>Antena</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="199"/>
+        <location filename="../../app/form1_tracking.cpp" line="194"/>
         <source>Doppler</source>
         <translation>Doppler</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="200"/>
+        <location filename="../../app/form1_tracking.cpp" line="195"/>
         <source>RX Doppler (Hz)</source>
         <translation>Doppler RX (Hz)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="201"/>
+        <location filename="../../app/form1_tracking.cpp" line="196"/>
         <source>TX Doppler (Hz)</source>
         <translation>Doppler TX (Hz)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="202"/>
+        <location filename="../../app/form1_tracking.cpp" line="197"/>
         <source>TRACK</source>
         <translation>SEGUIR</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="203"/>
+        <location filename="../../app/form1_tracking.cpp" line="198"/>
         <source>PARK</source>
         <translation>APARCAR</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="204"/>
+        <location filename="../../app/form1_tracking.cpp" line="199"/>
         <source>Antennas to their parking position</source>
         <translation>Antenas a su posición de aparcamiento</translation>
     </message>
@@ -429,32 +434,32 @@
 <context>
     <name>app::TFormRename</name>
     <message>
-        <location filename="../../app/form_rename.cpp" line="42"/>
+        <location filename="../../app/form_rename.cpp" line="45"/>
         <source>ORVANE - Rename Satellites</source>
         <translation>ORVANE - Renombrar satélites</translation>
     </message>
     <message>
-        <location filename="../../app/form_rename.cpp" line="43"/>
+        <location filename="../../app/form_rename.cpp" line="46"/>
         <source>Old name or NORAD number</source>
         <translation>Nombre antiguo o número NORAD</translation>
     </message>
     <message>
-        <location filename="../../app/form_rename.cpp" line="43"/>
+        <location filename="../../app/form_rename.cpp" line="46"/>
         <source>New name</source>
         <translation>Nombre nuevo</translation>
     </message>
     <message>
-        <location filename="../../app/form_rename.cpp" line="44"/>
+        <location filename="../../app/form_rename.cpp" line="47"/>
         <source>It is recommanded to use the NORAD satellite number as reference</source>
         <translation>Se recomienda usar el número NORAD del satélite como referencia</translation>
     </message>
     <message>
-        <location filename="../../app/form_rename.cpp" line="45"/>
+        <location filename="../../app/form_rename.cpp" line="48"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location filename="../../app/form_rename.cpp" line="46"/>
+        <location filename="../../app/form_rename.cpp" line="49"/>
         <source>CANCEL</source>
         <translation>CANCELAR</translation>
     </message>

@@ -4,78 +4,83 @@
 <context>
     <name>Messages</name>
     <message>
-        <location filename="../../app/languages.cpp" line="110"/>
+        <location filename="../../app/languages.cpp" line="131"/>
         <source>Can&apos;t create Orvane.ini</source>
         <translation>Impossibile creare Orvane.ini</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="111"/>
-        <location filename="../../app/languages.cpp" line="152"/>
+        <location filename="../../app/languages.cpp" line="132"/>
+        <location filename="../../app/languages.cpp" line="173"/>
         <source>Can&apos;t open the satellite data file</source>
         <translation>Impossibile aprire il file dei dati dei satelliti</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="112"/>
-        <location filename="../../app/languages.cpp" line="159"/>
+        <location filename="../../app/languages.cpp" line="133"/>
+        <location filename="../../app/languages.cpp" line="180"/>
         <source>The 3-line file is limited to 1000 satellites<byte value="xd"/>
  Please split this or choose a shorter file</source>
         <translation>Il file a 3 righe è limitato a 1000 satelliti<byte value="xd"/>
  Dividerlo o scegliere un file più corto</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="119"/>
+        <location filename="../../app/languages.cpp" line="140"/>
         <source>Enter your locator or lattitude+longitude, please ...</source>
         <translation>Inserire il locator o latitudine+longitudine, per favore ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="123"/>
+        <location filename="../../app/languages.cpp" line="144"/>
         <source>Enter your altitude please ...</source>
         <translation>Inserire la propria altitudine, per favore ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="126"/>
+        <location filename="../../app/languages.cpp" line="147"/>
         <source>Enter your local time difference with UTC please...</source>
         <translation>Inserire la differenza tra l&apos;ora locale e UTC, per favore...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="130"/>
+        <location filename="../../app/languages.cpp" line="151"/>
         <source>Enter 3-line file path and name please...</source>
         <translation>Inserire percorso e nome del file a 3 righe, per favore...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="133"/>
+        <location filename="../../app/languages.cpp" line="154"/>
         <source>Choose 1 to %1 satellites please...</source>
         <translation>Scegliere da 1 a %1 satelliti, per favore...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="136"/>
+        <location filename="../../app/languages.cpp" line="157"/>
         <source>%1 satellites maximum please ...</source>
         <translation>%1 satelliti al massimo, per favore ...</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="139"/>
+        <location filename="../../app/languages.cpp" line="160"/>
         <source>Local time has changed ! Please update time lag between local time/UTC.</source>
         <translation>L&apos;ora locale è cambiata! Aggiornare la differenza tra ora locale e UTC.</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="143"/>
+        <location filename="../../app/languages.cpp" line="164"/>
         <source>You quit ORVANE ! Are you sure ?</source>
         <translation>Si sta per uscire da ORVANE! Confermare?</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="146"/>
+        <location filename="../../app/languages.cpp" line="167"/>
         <source>A DDE conversation is in progress ! Please close the client conversation before quitting !</source>
         <translation>È in corso una conversazione DDE! Chiudere la conversazione del client prima di uscire!</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="155"/>
+        <location filename="../../app/languages.cpp" line="176"/>
         <source>One or more satellites are missing in your Two-Line-Elements file</source>
         <translation>Uno o più satelliti mancano nel file degli elementi orbitali</translation>
     </message>
     <message>
-        <location filename="../../app/languages.cpp" line="165"/>
+        <location filename="../../app/languages.cpp" line="186"/>
         <source>Satellite visibility</source>
         <translation>Visibilità dei satelliti</translation>
+    </message>
+    <message>
+        <location filename="../../app/languages.cpp" line="190"/>
+        <source>The texts of this language could not be loaded. The language stays unchanged.</source>
+        <translation>Non è stato possibile caricare i testi di questa lingua. La lingua resta invariata.</translation>
     </message>
 </context>
 <context>
@@ -91,274 +96,274 @@
         <translation>Tutti (*)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="178"/>
+        <location filename="../../app/form1_menus.cpp" line="172"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="179"/>
+        <location filename="../../app/form1_menus.cpp" line="173"/>
         <source>&amp;Rename satellites</source>
         <translation>&amp;Rinomina satelliti</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="180"/>
+        <location filename="../../app/form1_menus.cpp" line="174"/>
         <source>&amp;Save data pass to file</source>
         <translation>&amp;Salva il passaggio su file</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="181"/>
+        <location filename="../../app/form1_menus.cpp" line="175"/>
         <source>Don&apos;t control checksums of the TLE files</source>
         <translation>Non controllare le somme di controllo dei file TLE</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="182"/>
+        <location filename="../../app/form1_menus.cpp" line="176"/>
         <source>Don&apos;t confirm when quitting</source>
         <translation>Non chiedere conferma all&apos;uscita</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="183"/>
+        <location filename="../../app/form1_menus.cpp" line="177"/>
         <source>&amp;Quit</source>
         <translation>&amp;Esci</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="184"/>
+        <location filename="../../app/form1_menus.cpp" line="178"/>
         <source>&amp;Settings</source>
         <translation>&amp;Impostazioni</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="185"/>
+        <location filename="../../app/form1_menus.cpp" line="179"/>
         <source>&amp;Group</source>
         <translation>&amp;Gruppo</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="186"/>
+        <location filename="../../app/form1_menus.cpp" line="180"/>
         <source>Moon</source>
         <translation>Luna</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="187"/>
+        <location filename="../../app/form1_menus.cpp" line="181"/>
         <source>Sun</source>
         <translation>Sole</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="188"/>
+        <location filename="../../app/form1_menus.cpp" line="182"/>
         <source>AZ Beam</source>
         <translation>Direzione AZ</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="189"/>
+        <location filename="../../app/form1_menus.cpp" line="183"/>
         <source>&amp;Language</source>
         <translation>&amp;Lingua</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="190"/>
+        <location filename="../../app/form1_menus.cpp" line="184"/>
         <source>&amp;Options</source>
         <translation>&amp;Opzioni</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="191"/>
+        <location filename="../../app/form1_menus.cpp" line="185"/>
         <source>Starting &amp;Date</source>
         <translation>&amp;Data di partenza</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="192"/>
+        <location filename="../../app/form1_menus.cpp" line="186"/>
         <source>Display &amp;UTC</source>
         <translation>Mostra &amp;UTC</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="193"/>
+        <location filename="../../app/form1_menus.cpp" line="187"/>
         <source>Display current time in 24-hour format</source>
         <translation>Mostra l&apos;ora corrente nel formato 24 ore</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="194"/>
+        <location filename="../../app/form1_menus.cpp" line="188"/>
         <source>&amp;Window</source>
         <translation>&amp;Finestra</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="195"/>
+        <location filename="../../app/form1_menus.cpp" line="189"/>
         <source>&amp;Normal</source>
         <translation>&amp;Normale</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="196"/>
+        <location filename="../../app/form1_menus.cpp" line="190"/>
         <source>&amp;Reduced</source>
         <translation>&amp;Ridotta</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="197"/>
+        <location filename="../../app/form1_menus.cpp" line="191"/>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="198"/>
+        <location filename="../../app/form1_menus.cpp" line="192"/>
         <source>Getting started</source>
         <translation>Per iniziare</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="199"/>
+        <location filename="../../app/form1_menus.cpp" line="193"/>
         <source>&amp;Help</source>
         <translation>&amp;Guida</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="200"/>
+        <location filename="../../app/form1_menus.cpp" line="194"/>
         <source>&amp;About Orvane</source>
         <translation>&amp;Informazioni su Orvane</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="201"/>
+        <location filename="../../app/form1_menus.cpp" line="195"/>
         <source>Check for a new release when opening the program.</source>
         <translation>Cercare una nuova versione all&apos;apertura del programma.</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="203"/>
+        <location filename="../../app/form1_menus.cpp" line="197"/>
         <source>INITIALIZATION</source>
         <translation>IMPOSTAZIONI</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="204"/>
+        <location filename="../../app/form1_menus.cpp" line="198"/>
         <source>Station</source>
         <translation>Stazione</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="205"/>
+        <location filename="../../app/form1_menus.cpp" line="199"/>
         <source>QRA locator</source>
         <translation>Locator QRA</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="206"/>
+        <location filename="../../app/form1_menus.cpp" line="200"/>
         <source>Latitude</source>
         <translation>Latitudine</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="207"/>
+        <location filename="../../app/form1_menus.cpp" line="201"/>
         <source>Longitude</source>
         <translation>Longitudine</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="208"/>
+        <location filename="../../app/form1_menus.cpp" line="202"/>
         <source>Altitude (m)</source>
         <translation>Altitudine (m)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="209"/>
+        <location filename="../../app/form1_menus.cpp" line="203"/>
         <source>Local time - UTC (h)</source>
         <translation>Ora locale - UTC (h)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="210"/>
+        <location filename="../../app/form1_menus.cpp" line="204"/>
         <source>Locator form : AR09AX</source>
         <translation>Formato del locator: AR09AX</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="211"/>
-        <location filename="../../app/form1_menus.cpp" line="212"/>
+        <location filename="../../app/form1_menus.cpp" line="205"/>
+        <location filename="../../app/form1_menus.cpp" line="206"/>
         <source>Form : 45.123456789</source>
         <translation>Formato: 45.123456789</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="213"/>
+        <location filename="../../app/form1_menus.cpp" line="207"/>
         <source>Degrees, minutes, seconds to decimal degrees</source>
         <translation>Gradi, minuti, secondi in gradi decimali</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="214"/>
+        <location filename="../../app/form1_menus.cpp" line="208"/>
         <source>Satellite groups</source>
         <translation>Gruppi di satelliti</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="215"/>
+        <location filename="../../app/form1_menus.cpp" line="209"/>
         <source>BROWSE</source>
         <translation>SFOGLIA</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="216"/>
+        <location filename="../../app/form1_menus.cpp" line="210"/>
         <source>Group name</source>
         <translation>Nome del gruppo</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="217"/>
+        <location filename="../../app/form1_menus.cpp" line="211"/>
         <source>to change group name</source>
         <translation>per cambiare il nome del gruppo</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="218"/>
+        <location filename="../../app/form1_menus.cpp" line="212"/>
         <source>Reset</source>
         <translation>Azzera</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="219"/>
+        <location filename="../../app/form1_menus.cpp" line="213"/>
         <source>to reset the group</source>
         <translation>per azzerare il gruppo</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="220"/>
+        <location filename="../../app/form1_menus.cpp" line="214"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="221"/>
+        <location filename="../../app/form1_menus.cpp" line="215"/>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="222"/>
+        <location filename="../../app/form1_menus.cpp" line="216"/>
         <source>Red satellites out of work</source>
         <translation>Satelliti in rosso fuori servizio</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="223"/>
-        <location filename="../../app/form1_tracking.cpp" line="197"/>
+        <location filename="../../app/form1_menus.cpp" line="217"/>
+        <location filename="../../app/form1_tracking.cpp" line="192"/>
         <source>Antenna interface</source>
         <translation>Interfaccia d&apos;antenna</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="224"/>
+        <location filename="../../app/form1_menus.cpp" line="218"/>
         <source>Options</source>
         <translation>Opzioni</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="225"/>
+        <location filename="../../app/form1_menus.cpp" line="219"/>
         <source>Minimum elevation (degrees)</source>
         <translation>Elevazione minima (gradi)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="226"/>
+        <location filename="../../app/form1_menus.cpp" line="220"/>
         <source>Sound alarm when a satellite rises</source>
         <translation>Allarme sonoro al sorgere di un satellite</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="227"/>
+        <location filename="../../app/form1_menus.cpp" line="221"/>
         <source>Alarm length (seconds)</source>
         <translation>Durata dell&apos;allarme (secondi)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="228"/>
+        <location filename="../../app/form1_menus.cpp" line="222"/>
         <source>Warning before the satellite rises</source>
         <translation>Preavviso prima del sorgere del satellite</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="229"/>
+        <location filename="../../app/form1_menus.cpp" line="223"/>
         <source>Warning time (minutes)</source>
         <translation>Anticipo del preavviso (minuti)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="230"/>
+        <location filename="../../app/form1_menus.cpp" line="224"/>
         <source>EXPLORE</source>
         <translation>ESPLORA</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="231"/>
+        <location filename="../../app/form1_menus.cpp" line="225"/>
         <source>SATELLITE  : IN    FOR</source>
         <translation>SATELLITE  :TRA   DUR.</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="232"/>
+        <location filename="../../app/form1_menus.cpp" line="226"/>
         <source>Date</source>
         <translation>Data</translation>
     </message>
     <message>
-        <location filename="../../app/form1_menus.cpp" line="233"/>
+        <location filename="../../app/form1_menus.cpp" line="227"/>
         <source>Time</source>
         <translation>Ora</translation>
     </message>
@@ -373,42 +378,42 @@
         <translation>&apos;%1&apos; non è un numero decimale valido</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="196"/>
+        <location filename="../../app/form1_tracking.cpp" line="191"/>
         <source>ANT</source>
         <translation>ANT</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="198"/>
+        <location filename="../../app/form1_tracking.cpp" line="193"/>
         <source>Antenna</source>
         <translation>Antenna</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="199"/>
+        <location filename="../../app/form1_tracking.cpp" line="194"/>
         <source>Doppler</source>
         <translation>Doppler</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="200"/>
+        <location filename="../../app/form1_tracking.cpp" line="195"/>
         <source>RX Doppler (Hz)</source>
         <translation>Doppler RX (Hz)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="201"/>
+        <location filename="../../app/form1_tracking.cpp" line="196"/>
         <source>TX Doppler (Hz)</source>
         <translation>Doppler TX (Hz)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="202"/>
+        <location filename="../../app/form1_tracking.cpp" line="197"/>
         <source>TRACK</source>
         <translation>INSEGUI</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="203"/>
+        <location filename="../../app/form1_tracking.cpp" line="198"/>
         <source>PARK</source>
         <translation>PARCHEGGIO</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="204"/>
+        <location filename="../../app/form1_tracking.cpp" line="199"/>
         <source>Antennas to their parking position</source>
         <translation>Antenne in posizione di parcheggio</translation>
     </message>
@@ -429,32 +434,32 @@
 <context>
     <name>app::TFormRename</name>
     <message>
-        <location filename="../../app/form_rename.cpp" line="42"/>
+        <location filename="../../app/form_rename.cpp" line="45"/>
         <source>ORVANE - Rename Satellites</source>
         <translation>ORVANE - Rinomina satelliti</translation>
     </message>
     <message>
-        <location filename="../../app/form_rename.cpp" line="43"/>
+        <location filename="../../app/form_rename.cpp" line="46"/>
         <source>Old name or NORAD number</source>
         <translation>Vecchio nome o numero NORAD</translation>
     </message>
     <message>
-        <location filename="../../app/form_rename.cpp" line="43"/>
+        <location filename="../../app/form_rename.cpp" line="46"/>
         <source>New name</source>
         <translation>Nuovo nome</translation>
     </message>
     <message>
-        <location filename="../../app/form_rename.cpp" line="44"/>
+        <location filename="../../app/form_rename.cpp" line="47"/>
         <source>It is recommanded to use the NORAD satellite number as reference</source>
         <translation>Si consiglia di usare il numero NORAD del satellite come riferimento</translation>
     </message>
     <message>
-        <location filename="../../app/form_rename.cpp" line="45"/>
+        <location filename="../../app/form_rename.cpp" line="48"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../app/form_rename.cpp" line="46"/>
+        <location filename="../../app/form_rename.cpp" line="49"/>
         <source>CANCEL</source>
         <translation>ANNULLA</translation>
     </message>

@@ -128,19 +128,19 @@
 <context>
     <name>tracking::TFormAlarm</name>
     <message>
-        <location filename="../../tracking/form_alarm.cpp" line="11"/>
+        <location filename="../../tracking/form_alarm.cpp" line="13"/>
         <source>Tracking has been stopped on a 360° azimuth step. Nevertheless, do you want to resume tracking ?</source>
         <translation>Antenne-Steuerung wurde wegen eines 360-Grad-Schritt aufgehört. Trotzdem wollen Sie die Steuerung wieder gestartet werden ?</translation>
     </message>
     <message>
-        <location filename="../../tracking/form_alarm.cpp" line="25"/>
-        <location filename="../../tracking/form_alarm.cpp" line="45"/>
+        <location filename="../../tracking/form_alarm.cpp" line="27"/>
+        <location filename="../../tracking/form_alarm.cpp" line="48"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="../../tracking/form_alarm.cpp" line="27"/>
-        <location filename="../../tracking/form_alarm.cpp" line="46"/>
+        <location filename="../../tracking/form_alarm.cpp" line="29"/>
+        <location filename="../../tracking/form_alarm.cpp" line="49"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>

@@ -128,19 +128,19 @@
 <context>
     <name>tracking::TFormAlarm</name>
     <message>
-        <location filename="../../tracking/form_alarm.cpp" line="11"/>
+        <location filename="../../tracking/form_alarm.cpp" line="13"/>
         <source>Tracking has been stopped on a 360° azimuth step. Nevertheless, do you want to resume tracking ?</source>
         <translation>El seguimiento se ha parado en el paso de 360º. De todas formas, ¿quiere reiniciar el seguimiento?</translation>
     </message>
     <message>
-        <location filename="../../tracking/form_alarm.cpp" line="25"/>
-        <location filename="../../tracking/form_alarm.cpp" line="45"/>
+        <location filename="../../tracking/form_alarm.cpp" line="27"/>
+        <location filename="../../tracking/form_alarm.cpp" line="48"/>
         <source>Yes</source>
         <translation>Sí</translation>
     </message>
     <message>
-        <location filename="../../tracking/form_alarm.cpp" line="27"/>
-        <location filename="../../tracking/form_alarm.cpp" line="46"/>
+        <location filename="../../tracking/form_alarm.cpp" line="29"/>
+        <location filename="../../tracking/form_alarm.cpp" line="49"/>
         <source>No</source>
         <translation>No</translation>
     </message>

@@ -128,19 +128,19 @@
 <context>
     <name>tracking::TFormAlarm</name>
     <message>
-        <location filename="../../tracking/form_alarm.cpp" line="11"/>
+        <location filename="../../tracking/form_alarm.cpp" line="13"/>
         <source>Tracking has been stopped on a 360° azimuth step. Nevertheless, do you want to resume tracking ?</source>
         <translation>Monitoraggio delle antenne è stato arresto a causa di un salto di 360° in azimut. Tuttavia, non si desidera riavviare il monitoraggio ?</translation>
     </message>
     <message>
-        <location filename="../../tracking/form_alarm.cpp" line="25"/>
-        <location filename="../../tracking/form_alarm.cpp" line="45"/>
+        <location filename="../../tracking/form_alarm.cpp" line="27"/>
+        <location filename="../../tracking/form_alarm.cpp" line="48"/>
         <source>Yes</source>
         <translation>Sì</translation>
     </message>
     <message>
-        <location filename="../../tracking/form_alarm.cpp" line="27"/>
-        <location filename="../../tracking/form_alarm.cpp" line="46"/>
+        <location filename="../../tracking/form_alarm.cpp" line="29"/>
+        <location filename="../../tracking/form_alarm.cpp" line="49"/>
         <source>No</source>
         <translation>No</translation>
     </message>
