@@ -1,5 +1,6 @@
-// The 24-hour chart of 15 satellites: every pass of a day, slot after slot, through the
-// navigation's pass search, and every slot back on its current pass.
+// The 24-hour chart of 15 satellites (every pass of a day, slot after slot, through the
+// navigation's pass search, and every slot back on its current pass) and the map's ground
+// track to the next pass.
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_data.h"
@@ -34,5 +35,15 @@ void BM_Chart24Of15(benchmark::State& state) {
   state.counters["bars"] = static_cast<double>(bars);
 }
 BENCHMARK(BM_Chart24Of15)->Unit(benchmark::kMillisecond);
+
+// The map's orbit track: up to 48 hours of minutes until the next pass.
+void BM_GroundTrack(benchmark::State& state) {
+  Searcher s(SampleFile());
+  s.Load(s.elements.sets[0]);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        prediction::GroundTrack(*s.slot, kParis, 0, orbit::EncodeDateTimeValue(2018, 1, 21, 12, 0)));
+}
+BENCHMARK(BM_GroundTrack)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Speed of the orbit core: one evaluation (double and extended), the minute test of the
-// pass search, the set-up of a computation, the ground track, the load of 15 slots and the
-// next pass of every set of a 200- and a 1000-set file.
+// pass search, the set-up of a computation, two days of positions through the batch sweep,
+// the load of 15 slots and the next pass of every set of a 200- and a 1000-set file.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -95,16 +95,6 @@ void BM_SetUp(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SetUp);
-
-// The map's orbit track: up to 48 hours of minutes until the next pass.
-void BM_GroundTrack(benchmark::State& state) {
-  Searcher s(SampleFile());
-  s.Load(s.elements.sets[0]);
-  for (auto _ : state)
-    benchmark::DoNotOptimize(
-        prediction::GroundTrack(*s.slot, kParis, 0, orbit::EncodeDateTimeValue(2018, 1, 21, 12, 0)));
-}
-BENCHMARK(BM_GroundTrack)->Unit(benchmark::kMicrosecond);
 
 // The same 48 hours of minutes through the batch sweep (every point, no stop).
 void BM_SweepTwoDays(benchmark::State& state) {
