@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <unistd.h>
 
 #include "bench/main_window_fixture.h"
@@ -24,6 +25,12 @@ double ResidentMegabytes() {
 }
 
 namespace {
+
+double ThreadCpuMilliseconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
 
 // Two hours of ticks from the start of the program; resident memory after the start, after
 // the first hour and after the second (a tick that kept something would show in the last).
@@ -68,13 +75,17 @@ BENCHMARK(BM_TwoHoursOfTicks)->Iterations(1)->Unit(benchmark::kMillisecond);
 void BM_TickExplorerTracking(benchmark::State& state) {
   MainWindow window;
   window.StartTracking();
-  double worst = 0;
+  // The worst tick in processor time: on this shared machine the wall clock of a single
+  // tick mostly shows when the scheduler gave the core to another process.
+  double worst = 0, worstWall = 0;
   int tracking = 0, commands = 0, n = 0;
   for (auto _ : state) {
+    const double c0 = ThreadCpuMilliseconds();
     const auto t0 = std::chrono::steady_clock::now();
     window.Tick();
     const auto t1 = std::chrono::steady_clock::now();
-    worst = std::max(worst, std::chrono::duration<double, std::milli>(t1 - t0).count());
+    worst = std::max(worst, ThreadCpuMilliseconds() - c0);
+    worstWall = std::max(worstWall, std::chrono::duration<double, std::milli>(t1 - t0).count());
     if (window.TrackingOn()) ++tracking;
     if (++n % 60 == 0) {
       state.PauseTiming();
@@ -83,7 +94,8 @@ void BM_TickExplorerTracking(benchmark::State& state) {
       state.ResumeTiming();
     }
   }
-  state.counters["worst_ms"] = worst;
+  state.counters["worst_cpu_ms"] = worst;
+  state.counters["worst_wall_ms"] = worstWall;
   state.counters["tracking_s"] = tracking;
   state.counters["gs232_commands"] = commands;
 }

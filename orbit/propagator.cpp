@@ -191,6 +191,7 @@ void Propagator::PhaseOf(Real n, Real t, Real* orbitNumber, int* phase,
 }
 
 Propagator::Instant& Propagator::Push(Real x) {
+  fastDone_ = false;  // a new instant: no double position yet
   head_ = head_ == 2 ? 0 : head_ + 1;
   Instant& h = history_[head_];
   h.x = x;
@@ -308,7 +309,6 @@ void Propagator::Skip(Real x) {
   const Instant& last = history_[head_];
   if (last.valid && last.x == x) return;
   if (!AdvanceFast(x)) Advance(x);
-  fastDone_ = false;
 }
 
 const FastOrbitState& Propagator::PropagateFast(Real x) {
