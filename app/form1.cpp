@@ -7,6 +7,9 @@
 #include "prediction/form_date.h"
 #include "prediction/form_print.h"
 #include "prediction/panel_explorer.h"
+#include "sharing/dde_server.h"
+#include "sharing/report_sink.h"
+#include "sharing/tcp_server.h"
 #include "tracking/antenna_setup.h"
 #include "tracking/form_alarm.h"
 #include "tracking/printer_port_seam.h"
@@ -58,13 +61,13 @@ TForm1::TForm1(Form1Environment environment, QWidget* parent)
   // Unit start: what existed before this run touches anything.
   settingsFileExisted_ = QFileInfo::exists(ProgramFile(QString::fromLatin1(kSettingsFileName)));
   radioDataExisted_ = QFileInfo::exists(ProgramFile(QStringLiteral("Orvane.dat")));
-  groups_ = std::make_unique<GroupModel>(env_.programFolder);
   search_.clock = env_.clock;
   search_.rememberedTickTime = &previousTickTime_;
   BuildWidgets();
   BuildMenus();
   ConnectExplorer();
   BuildTracking();
+  BuildServers();
   // The faces set their own sizes; the compact list may be smaller than the settings panel.
   layout()->setSizeConstraint(QLayout::SetNoConstraint);
   ConnectStation();

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/form1_countdown.h"
-#include "app/form1_group_model.h"
+#include "app/countdown_slot.h"
+#include "app/groups.h"
 #include "app/form1_seams.h"
 #include "app/languages.h"
 #include "app/settings.h"
@@ -53,6 +53,13 @@ struct AntennaSetup;
 struct CommandState;
 struct PassContext;
 }  // namespace tracking
+
+namespace sharing {
+class DdeServer;
+class GroupBoxServer;
+class SharingReportSink;
+class TcpServer;
+}  // namespace sharing
 
 namespace prediction {
 class PanelExplorer;
@@ -130,7 +137,8 @@ class TForm1 : public QMainWindow {
   TFormRename* RenameWindow() const { return formRename_; }
   QListWidget* GroupList(int group) const;  // group 1..10
   QLineEdit* GroupFileEdit(int group) const;
-  GroupModel& Groups() { return *groups_; }
+  const GroupTable& Groups() const { return settings_.groups; }
+  const RenameTable& Renames() const { return settings_.renames; }
   QString SelectedName(int group, int slot) const;
   QString HelpFile() const { return helpFile_; }
   bool MinuteChanged() const { return minuteChanged_; }
@@ -220,6 +228,15 @@ class TForm1 : public QMainWindow {
   void LabelTrackDblClick();
   void BitBtnAntenneClick();
   void ComboBoxModeClick(int index);
+
+  // ----- Data sharing: the server group of the settings panel and the report road that
+  // the tick and the moon window publish through (the DDE item and the TCP clients).
+  QPushButton* BitBtnServer = nullptr;
+  sharing::GroupBoxServer* GroupBoxServer = nullptr;
+  sharing::TcpServer& TcpServer() { return *tcpServer_; }
+  sharing::DdeServer& DdeServer() { return *ddeServer_; }
+  tracking::ReportSink& Reports();
+  void BitBtnServerClick();
 
   QMenu* MenuFichier = nullptr;
   QAction* MenuRename = nullptr;
@@ -315,6 +332,7 @@ class TForm1 : public QMainWindow {
   // form1_groups.cpp
   void ConnectGroups();
   void FillGroupList(int group, const GroupFileResult& file);
+  Group& GroupRecord(int group);
   void ListBoxSatellitesMouseUp(int group, Qt::MouseButton button, const QPoint& position);
   void ButtonParcourirFichier2lignesClick(int group);
   void EditFichier2LignesChange(int group);
@@ -326,7 +344,7 @@ class TForm1 : public QMainWindow {
   void SetGroupMenuEntry(int group, bool enabled, bool checked);
   bool SameSelection(int a, int b) const;
   void SortRenames();
-  void RenameAccepted(const RenameRows& rows);
+  void RenameAccepted(const RenameTable& rows);
   void OpenRenameWindow(const QString& pendingName, const QString& pendingNumber);
   void WriteDataFile(const QString& name, const std::vector<std::string>& lines, bool readOnly);
   // form1_passes.cpp
@@ -363,6 +381,11 @@ class TForm1 : public QMainWindow {
   void SelectModeLetter(char letter);
   QString MemoFirstLine() const;
   tracking::PassContext CurrentPassContext() const;
+  // form1_server.cpp
+  void BuildServers();
+  void RetranslateServer();
+  void ApplyServerSettings();
+  void CollectServerSettings();
   // form1_quit.cpp
   void RecordCompactPosition(bool withExtraSize);
   void RecordSettingsGeometry();
@@ -372,7 +395,6 @@ class TForm1 : public QMainWindow {
   Settings settings_;
   StationRecord station_;
   TranslatingDialogs translatingDialogs_;
-  std::unique_ptr<GroupModel> groups_;
   QStringList keys_;  // `SatelliteKeys` of the active group's list
   QString currentElementFile_;
   QString helpFile_;
@@ -394,9 +416,11 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<tracking::CommandState> commandState_;
   std::unique_ptr<tracking::AntennaSetup> antennaSetup_;
   std::unique_ptr<tracking::PrinterPortSenders> noPrinterPorts_;
-  std::unique_ptr<tracking::ReportSink> silentSink_;
   std::unique_ptr<tracking::TrackingController> tracking_;
   tracking::TFormAlarm* formAlarm_ = nullptr;
+  std::unique_ptr<sharing::TcpServer> tcpServer_;
+  std::unique_ptr<sharing::DdeServer> ddeServer_;
+  std::unique_ptr<sharing::SharingReportSink> sharingSink_;
   QString memoBeforeRebuild_;
   Real displayedAzimuth_ = 0;  // what EditAzimut shows, in degrees  // first memo line when the explorer is rebuilt
 

@@ -20,7 +20,7 @@
 #include "base/help_button.h"
 
 #include "prediction/panel_explorer.h"
-#include "app/form1_list_delegate.h"
+#include "app/satellite_list_widget.h"
 
 namespace app {
 

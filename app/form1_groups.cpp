@@ -20,8 +20,9 @@
 #include <cstdio>
 
 #include "app/form1.h"
-#include "app/form1_list_delegate.h"
+#include "app/satellite_list_widget.h"
 #include "app/form_rename.h"
+#include "app/groups.h"
 #include "base/ansi_text.h"
 
 namespace app {
@@ -40,14 +41,19 @@ QListWidget* TForm1::GroupList(int group) const {
 QLineEdit* TForm1::GroupFileEdit(int group) const {
   return EditFichier2LignesG[Gi(group)];
 }
+Group& TForm1::GroupRecord(int group) {
+  return GroupNumber(settings_.groups, group);
+}
 QString TForm1::SelectedName(int group, int slot) const {
-  return groups_->SelectedName(group, slot);
+  const Group& g = GroupNumber(settings_.groups, group);
+  return g.SelectedNames[static_cast<std::size_t>(std::clamp(slot, 1, kGroupSelectionSize) - 1)];
 }
 bool TForm1::SameSelection(int a, int b) const {
-  return groups_->SameSelection(a, b);
+  return GroupNumber(settings_.groups, a).SelectedNames ==
+         GroupNumber(settings_.groups, b).SelectedNames;
 }
 void TForm1::SortRenames() {
-  groups_->SortRenames();
+  SortRenameTable(settings_.renames);
 }
 
 void TForm1::ConnectGroups() {
@@ -115,7 +121,7 @@ void TForm1::LoadGroupFile() {
     fileEdit->setText(currentElementFile_);
   }
   fileEdit->setCursorPosition(static_cast<int>(currentElementFile_.size()));
-  groups_->SetElementFile(g, currentElementFile_);
+  GroupRecord(g).elementFile = currentElementFile_;
   if (!QFileInfo::exists(currentElementFile_)) {
     ShowSettingsPanel();
     return;
@@ -133,8 +139,9 @@ void TForm1::LoadGroupFile() {
     ShowSettingsPanel();
     return;
   }
-  GroupFileResult file = groups_->Load(g, raw, !MenuNoChecksum->isChecked(), radioDataLines_,
-                                       notesLines_, settings_.groupFormat == GroupFormat::Numbers);
+  GroupFileResult file =
+      ScanGroupFile(GroupRecord(g), raw, settings_.renames, !MenuNoChecksum->isChecked(),
+                    radioDataLines_, notesLines_, settings_.groupFormat);
   if (file.tooManyLines) {
     env_.dialogs->Warning(msg::TooManyLines());
     ShowSettingsPanel();
@@ -150,13 +157,13 @@ void TForm1::FillGroupList(int group, const GroupFileResult& file) {
   QListWidget* list = GroupList(group);
   const QSignalBlocker blocker(list);
   list->clear();
-  keys_.clear();
+  keys_ = file.keys;
   StaticTextStatus->setVisible(file.outOfWork);
-  for (const GroupListEntry& entry : file.entries) {
+  for (std::size_t i = 0; i < file.list.size(); ++i) {
+    const SatelliteListEntry& entry = file.list[i];
     auto* item = new QListWidgetItem(entry.name, list);
-    item->setData(kSatelliteKeyRole, entry.key);
+    item->setData(kSatelliteKeyRole, keys_.value(static_cast<qsizetype>(i)));
     item->setSelected(entry.selected);
-    keys_.append(entry.key);
   }
 }
 
@@ -164,7 +171,7 @@ void TForm1::SelectGroupEntries(int group) {
   QListWidget* list = GroupList(group);
   const QSignalBlocker blocker(list);
   QStringList names;
-  for (int s = 1; s <= kGroupSelectionSize; ++s) names.append(groups_->SelectedName(group, s));
+  for (const QString& name : GroupRecord(group).SelectedNames) names.append(name);
   for (int i = 0; i < list->count(); ++i) {
     QListWidgetItem* item = list->item(i);
     item->setSelected(names.contains(item->text()));
@@ -186,8 +193,11 @@ void TForm1::ListBoxSatellitesMouseUp(int group, Qt::MouseButton button, const Q
     names.append(list->item(i)->text());
     if (list->item(i)->isSelected()) rows.push_back(static_cast<std::size_t>(i));
   }
-  QString warning;
-  if (!groups_->SelectFromList(group, rows, names, keys_, &warning)) {
+  const SelectionResult chosen = SelectionFromList(rows, names, keys_);
+  if (chosen.accepted) {
+    GroupRecord(group).SelectedNames = chosen.names;
+    GroupRecord(group).SelectedNumbers = chosen.numbers;
+  } else {
     env_.sounds->Warning();
     env_.dialogs->Warning(msg::SatellitesMaximum(kGroupSelectionSize));
     if (QListWidgetItem* focused = list->currentItem()) focused->setSelected(false);
@@ -216,7 +226,7 @@ void TForm1::ButtonParcourirFichier2lignesClick(int group) {
 }
 
 void TForm1::EditFichier2LignesChange(int group) {
-  groups_->SetElementFile(group, GroupFileEdit(group)->text());
+  GroupRecord(group).elementFile = GroupFileEdit(group)->text();
   if (group != activeGroup_ || !GroupFileEdit(group)->text().isEmpty()) return;
   GroupList(group)->clear();
   keys_.clear();
@@ -238,7 +248,7 @@ void TForm1::BitBtnOKNomGroupeClick() {
   }
   PageControlGroupe->setTabText(activeGroup_ - 1, name);
   MenuGroupeN[Gi(activeGroup_)]->setText(name);
-  groups_->SetName(activeGroup_, name);
+  GroupRecord(activeGroup_).name = name;
   PanelNomGroupe->hide();
   RefreshPassListTitle();
 }
@@ -249,7 +259,7 @@ void TForm1::BitBtnCancelNomGroupeClick() {
 
 void TForm1::SpeedButtonRAZClick() {
   const int g = activeGroup_;
-  groups_->Reset(g);
+  ResetGroup(GroupRecord(g), g);
   const QString caption = QStringLiteral("G") + QString::number(g);
   PageControlGroupe->setTabText(g - 1, caption);
   MenuGroupeN[Gi(g)]->setText(caption);
@@ -279,15 +289,17 @@ void TForm1::MenuRenameClick() {
 }
 
 void TForm1::OpenRenameWindow(const QString& pendingName, const QString& pendingNumber) {
-  RenameRows rows = groups_->Renames();
+  RenameTable rows = settings_.renames;
   std::optional<int> row;
-  if (!pendingNumber.isEmpty())
-    row = GroupModel::PreparePendingRename(rows, pendingName, pendingNumber);
+  if (!pendingNumber.isEmpty()) {
+    if (const auto free = PreparePendingRename(rows, pendingName, pendingNumber))
+      row = static_cast<int>(*free);
+  }
   formRename_->Open(rows, row);
 }
 
-void TForm1::RenameAccepted(const RenameRows& rows) {
-  groups_->ApplyRenameRows(rows);
+void TForm1::RenameAccepted(const RenameTable& rows) {
+  ApplyRenameRows(rows, settings_.renames, settings_.groups);
   currentElementFile_ = GroupFileEdit(activeGroup_)->text();
   if (!currentElementFile_.isEmpty()) LoadGroupFile();
 }

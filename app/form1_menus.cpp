@@ -226,6 +226,7 @@ void TForm1::Retranslate() {
   EditDate->setToolTip(tr("Date"));
   EditTime->setToolTip(tr("Time"));
   RetranslateTracking();
+  RetranslateServer();
   RefreshPassListTitle();
 }
 

@@ -18,7 +18,7 @@
 #include <QLabel>
 
 #include "prediction/panel_explorer.h"
-#include "app/form1_list_delegate.h"
+#include "app/satellite_list_widget.h"
 #include "base/locale_number.h"
 #include "orbit/elements.h"
 #include "orbit/radio_data.h"
@@ -29,7 +29,7 @@ namespace app {
 namespace {
 
 QString SlotQString(const std::string& text) {
-  return FromAnsi(text);
+  return ElementText(text);
 }
 
 }  // namespace
@@ -90,7 +90,7 @@ void TForm1::LoadAllSlots() {
   for (int i = 0; i < prediction::kSlotCount; ++i) {
     prediction::PassSlot& slot = slots_[static_cast<std::size_t>(i)];
     QLineEdit* edit = Edit[static_cast<std::size_t>(i)];
-    const QString name = groups_->SelectedName(activeGroup_, i + 1);
+    const QString name = SelectedName(activeGroup_, i + 1);
     if (name.isEmpty()) {
       slot.name.clear();
       edit->hide();
@@ -98,7 +98,7 @@ void TForm1::LoadAllSlots() {
       continue;
     }
     edit->show();
-    slot.name = ToAnsi(name);
+    slot.name = ElementBytes(name);
     slot.text = prediction::SlotPrefix(slot.name);
     slot.colour = prediction::kWhite;
     ShowSlotText(i);

@@ -12,7 +12,7 @@
 namespace app {
 
 void TForm1::ApplySettingsToControls() {
-  const Settings& s = settings_;
+  Settings& s = settings_;
   ApplyExplorerSettings();
   MenuFenetreNormale->setChecked(s.windowNormal);
   MenuFenetreReduite->setChecked(!s.windowNormal);
@@ -44,35 +44,23 @@ void TForm1::ApplySettingsToControls() {
   CheckBoxPreVisu->setChecked(s.preview);
   SpinEditPreVisu->setValue(s.previewBefore);
 
-  // Groups: captions, files, selections and download fields.
-  RenameRows rows;
-  for (std::size_t i = 0; i < rows.size() && i < s.renames.size(); ++i)
-    rows[i] = {s.renames[i].oldName, s.renames[i].newName};
-  groups_->SetRenames(rows);
+  // Groups: captions and files; the records themselves are the settings' own.
   for (int g = 1; g <= kGroupCount; ++g) {
-    const GroupSettings& group = s.groups[static_cast<std::size_t>(g - 1)];
-    const QString name = group.name.isEmpty() ? PageControlGroupe->tabText(g - 1) : group.name;
-    PageControlGroupe->setTabText(g - 1, name);
-    MenuGroupeN[static_cast<std::size_t>(g - 1)]->setText(name);
-    groups_->SetName(g, name);
-    {
-      const QSignalBlocker blocker(GroupFileEdit(g));
-      GroupFileEdit(g)->setText(group.elementFile);
-    }
-    groups_->SetElementFile(g, group.elementFile);
-    for (int slot = 1; slot <= kGroupSelectionSize; ++slot) {
-      const std::size_t k = static_cast<std::size_t>(slot - 1);
-      groups_->SetSelected(g, slot, group.selectedNames[k], group.selectedNumbers[k]);
-    }
-    groups_->SetDownload(g, {group.url, group.loginUrl, group.loginUserName, group.loginPassword});
+    Group& group = GroupRecord(g);
+    if (group.name.isEmpty()) group.name = PageControlGroupe->tabText(g - 1);
+    PageControlGroupe->setTabText(g - 1, group.name);
+    MenuGroupeN[static_cast<std::size_t>(g - 1)]->setText(group.name);
+    const QSignalBlocker blocker(GroupFileEdit(g));
+    GroupFileEdit(g)->setText(group.elementFile);
   }
   activeGroup_ = std::clamp(s.activeGroup, 1, kGroupCount);
+  ApplyServerSettings();
 }
 
 void TForm1::ApplyGroupMenuFromSettings() {
   bool anyVisible = false;
   for (int g = 1; g <= kGroupCount; ++g) {
-    const GroupSettings& group = settings_.groups[static_cast<std::size_t>(g - 1)];
+    const Group& group = GroupRecord(g);
     QAction* entry = MenuGroupeN[static_cast<std::size_t>(g - 1)];
     entry->setVisible(group.menuVisible);
     entry->setEnabled(group.menuEnabled && !GroupFileEdit(g)->text().isEmpty());
@@ -104,6 +92,7 @@ void TForm1::CaptureGeometryForSave() {
 void TForm1::CollectSettingsFromControls() {
   SaveExplorerSettings();
   StoreAntennaSettings();
+  CollectServerSettings();
   Settings& s = settings_;
   Language language = languages_.Current();
   if (MenuEspagnol->isChecked())
@@ -117,7 +106,7 @@ void TForm1::CollectSettingsFromControls() {
   else
     language = Language::English;
   s.language = LanguageSettingValue(language);
-  s.groupFormat = GroupFormat::Numbers;  // the writer always writes numbers
+  s.groupFormat = SelectionFormat::Numbers;  // the writer always writes numbers
   s.windowNormal = MenuFenetreNormale->isChecked();
   s.noConfirmQuit = MenuNoConfirm->isChecked();
   s.noChecksum = MenuNoChecksum->isChecked();
@@ -139,24 +128,6 @@ void TForm1::CollectSettingsFromControls() {
   s.preview = CheckBoxPreVisu->isChecked();
   s.previewBefore = SpinEditPreVisu->value();
 
-  const RenameRows rows = groups_->Renames();
-  for (std::size_t i = 0; i < rows.size() && i < s.renames.size(); ++i)
-    s.renames[i] = {rows[i].oldSide, rows[i].newSide};
-  for (int g = 1; g <= kGroupCount; ++g) {
-    GroupSettings& group = s.groups[static_cast<std::size_t>(g - 1)];
-    group.name = PageControlGroupe->tabText(g - 1);
-    group.elementFile = GroupFileEdit(g)->text();
-    for (int slot = 1; slot <= kGroupSelectionSize; ++slot) {
-      const std::size_t k = static_cast<std::size_t>(slot - 1);
-      group.selectedNames[k] = groups_->SelectedName(g, slot);
-      group.selectedNumbers[k] = groups_->SelectedNumber(g, slot);
-    }
-    const GroupModel::Download d = groups_->DownloadOf(g);
-    group.url = d.url;
-    group.loginUrl = d.loginUrl;
-    group.loginUserName = d.user;
-    group.loginPassword = d.password;
-  }
   s.activeGroup = activeGroup_;
   CaptureGeometryForSave();
 }

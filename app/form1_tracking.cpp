@@ -66,7 +66,6 @@ void TForm1::BuildTracking() {
   noPrinterPorts_ = std::make_unique<tracking::NoPrinterPortSenders>();
   tracking::PrinterPortSenders* printer =
       env_.printerPorts != nullptr ? env_.printerPorts : noPrinterPorts_.get();
-  silentSink_ = std::make_unique<tracking::RecordingReportSink>();  // nobody listens
 
   QWidget* side = BuildTrackBox();
   explorer_->AddSideWidget(side);
@@ -292,8 +291,7 @@ void TForm1::TrackingTick(bool shownSlotRecomputed) {
   in.rowTexts = visible ? &explorer_->LocalRows() : nullptr;
   in.nowLocal = env_.clock->Now();
   if (visible) in.satelliteName = explorer_->SatelliteName();
-  tracking::ReportSink& sink = env_.reportSink != nullptr ? *env_.reportSink : *silentSink_;
-  const tracking::TickOutput out = tracking_->Tick(in, sink);
+  const tracking::TickOutput out = tracking_->Tick(in, Reports());
   if (!visible) return;
 
   explorer_->SetSatelliteVisible(out.satelliteVisible);
@@ -356,9 +354,7 @@ void TForm1::StopTrackingForSettings() {
   if (tracking_->TrackingActive) {
     SpeedButtonTrackClick();
   } else {
-    std::optional<tracking::Dialect> dialect;
-    if (antennaSetup_->selected) dialect = tracking::DialectOf(*antennaSetup_->selected);
-    bank_->StopAllRotators(dialect, false);
+    bank_->StopAllRotators(antennaSetup_->selected, false);
   }
   if (const auto selected = PageControlAntenne->Selected())
     PageControlAntenne->setCurrentIndex(tracking::IndexOf(*selected));
@@ -368,9 +364,7 @@ void TForm1::StopTrackingForSettings() {
 // host-mode choice. No tick runs after this.
 void TForm1::ParkAndStopRotatorsForQuit() {
   tracking_->Quitting = true;
-  std::optional<tracking::Dialect> dialect;
-  if (antennaSetup_->selected) dialect = tracking::DialectOf(*antennaSetup_->selected);
-  bank_->Quit(dialect, antennaSetup_->configs);
+  bank_->Quit(antennaSetup_->selected, antennaSetup_->configs);
 }
 
 }  // namespace app

@@ -14,7 +14,7 @@ namespace app {
 
 TFormRename::TFormRename(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TFormRename"));
-  StringGridRename = new QTableWidget(static_cast<int>(RenameRows().size()), 2, this);
+  StringGridRename = new QTableWidget(static_cast<int>(RenameTable().size()), 2, this);
   StringGridRename->setObjectName(QStringLiteral("StringGridRename"));
   StringGridRename->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   StringGridRename->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -54,9 +54,9 @@ void TFormRename::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
-void TFormRename::Open(const RenameRows& rows, std::optional<int> pendingRow) {
+void TFormRename::Open(const RenameTable& rows, std::optional<int> pendingRow) {
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-    const RenameRow& row = rows[static_cast<std::size_t>(r)];
+    const RenamePair& row = rows[static_cast<std::size_t>(r)];
     StringGridRename->setItem(r, 0, new QTableWidgetItem(row.oldSide));
     StringGridRename->setItem(r, 1, new QTableWidgetItem(row.newSide));
   }
@@ -74,8 +74,8 @@ void TFormRename::Open(const RenameRows& rows, std::optional<int> pendingRow) {
   }
 }
 
-RenameRows TFormRename::Rows() const {
-  RenameRows rows;
+RenameTable TFormRename::Rows() const {
+  RenameTable rows;
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
     const QTableWidgetItem* oldItem = StringGridRename->item(r, 0);
     const QTableWidgetItem* newItem = StringGridRename->item(r, 1);
@@ -86,7 +86,7 @@ RenameRows TFormRename::Rows() const {
 }
 
 void TFormRename::BitBtnOKRenameClick() {
-  const RenameRows rows = Rows();
+  const RenameTable rows = Rows();
   hide();
   emit Accepted(rows);
 }

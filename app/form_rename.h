@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "app/form1_group_model.h"
+#include "app/groups.h"
 
 class QLabel;
 class QPushButton;
@@ -18,8 +18,8 @@ class TFormRename : public QDialog {
   explicit TFormRename(QWidget* parent = nullptr);
 
   // Shows the pairs; a pending row (right click in a list) is selected and scrolled to.
-  void Open(const RenameRows& rows, std::optional<int> pendingRow);
-  RenameRows Rows() const;
+  void Open(const RenameTable& rows, std::optional<int> pendingRow);
+  RenameTable Rows() const;
   void Retranslate();
 
   QTableWidget* StringGridRename;
@@ -28,7 +28,7 @@ class TFormRename : public QDialog {
   QPushButton* BitBtnCancelRename;
 
  signals:
-  void Accepted(const RenameRows& rows);
+  void Accepted(const RenameTable& rows);
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -3,102 +3,126 @@
 #include <algorithm>
 #include <set>
 
+#include "base/ansi_text.h"
 #include "orbit/data_sections.h"
 #include "orbit/elements.h"
-#include "orbit/text_number.h"
 
 namespace app {
 
-std::string DefaultGroupName(int n) {
-  return n == 1 ? std::string("G1 - Amateur") : "G" + std::to_string(n);
-}
-
-GroupTable DefaultGroupTable(const std::string& programDir) {
-  GroupTable table;
-  for (int n = 1; n <= kGroupCount; ++n) {
-    table.groups[static_cast<std::size_t>(n - 1)].name = DefaultGroupName(n);
-  }
-  table.groups[0].elementFile = programDir + "amateur.txt";
-  table.groups[0].url = kDefaultAmateurUrl;
-  return table;
-}
-
-void ResetGroup(Group& group, int n) {
-  group.name = "G" + std::to_string(n);
-  group.elementFile.clear();
-}
-
-bool GroupHasSelection(const Group& group) {
-  return std::any_of(group.SelectedNames.begin(), group.SelectedNames.end(),
-                     [](const std::string& s) { return !s.empty(); });
-}
-
-std::string SatelliteKey(std::string_view displayName, bool inService, std::string_view number) {
-  std::string key(orbit::TrimRightView(displayName));
-  key += inService ? '+' : '-';
-  key += number;
-  return key;
-}
-
-std::string KeyNumber(std::string_view key) {
-  if (key.size() <= kCatalogueNumberLength) return std::string(key);
-  return std::string(key.substr(key.size() - kCatalogueNumberLength));
-}
-
-char KeyStatusSign(std::string_view key) {
-  if (key.size() <= kCatalogueNumberLength) return '+';
-  return key[key.size() - kCatalogueNumberLength - 1] == '-' ? '-' : '+';
-}
-
 namespace {
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+std::size_t Index(int n) {
+  return static_cast<std::size_t>((n >= 1 && n <= kGroupCount) ? n - 1 : 0);
+}
 
-int CompareIgnoringCase(std::string_view a, std::string_view b) {
-  const std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    const auto ca = static_cast<unsigned char>(LowerAscii(a[i]));
-    const auto cb = static_cast<unsigned char>(LowerAscii(b[i]));
+bool IsBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+
+QString TrimmedBlanks(const QString& s) {
+  qsizetype from = 0;
+  qsizetype to = s.size();
+  while (from < to && IsBlank(s[from])) ++from;
+  while (to > from && IsBlank(s[to - 1])) --to;
+  return s.mid(from, to - from);
+}
+
+QString TrimmedRightBlanks(const QString& s) {
+  qsizetype n = s.size();
+  while (n > 0 && IsBlank(s[n - 1])) --n;
+  return s.left(n);
+}
+
+char16_t LowerAscii(char16_t c) {
+  return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
+int CompareIgnoringCase(const QString& a, const QString& b) {
+  const qsizetype n = std::min(a.size(), b.size());
+  for (qsizetype i = 0; i < n; ++i) {
+    const char16_t ca = LowerAscii(a[i].unicode());
+    const char16_t cb = LowerAscii(b[i].unicode());
     if (ca != cb) return ca < cb ? -1 : 1;
   }
   if (a.size() == b.size()) return 0;
   return a.size() < b.size() ? -1 : 1;
 }
 
-bool SameNumber(std::string_view a, std::string_view b) {
-  a = orbit::TrimView(a);
-  b = orbit::TrimView(b);
-  return !a.empty() && a == b;
+bool SameNumber(const QString& a, const QString& b) {
+  const QString x = TrimmedBlanks(a);
+  return !x.isEmpty() && x == TrimmedBlanks(b);
 }
 
 }  // namespace
 
-bool LessIgnoringCase(std::string_view a, std::string_view b) {
+Group& GroupNumber(GroupTable& table, int n) { return table[Index(n)]; }
+const Group& GroupNumber(const GroupTable& table, int n) { return table[Index(n)]; }
+
+QString DefaultGroupName(int n) {
+  return n == 1 ? QStringLiteral("G1 - Amateur") : QStringLiteral("G") + QString::number(n);
+}
+
+GroupTable DefaultGroupTable(const QString& programDir) {
+  GroupTable table;
+  for (int n = 1; n <= kGroupCount; ++n) table[Index(n)].name = DefaultGroupName(n);
+  if (!programDir.isEmpty()) table[0].elementFile = programDir + QStringLiteral("amateur.txt");
+  table[0].url = QString::fromLatin1(kDefaultAmateurUrl);
+  return table;
+}
+
+void ResetGroup(Group& group, int n) {
+  group.name = QStringLiteral("G") + QString::number(n);
+  group.elementFile.clear();
+}
+
+bool GroupHasSelection(const Group& group) {
+  return std::any_of(group.SelectedNames.begin(), group.SelectedNames.end(),
+                     [](const QString& s) { return !s.isEmpty(); });
+}
+
+QString SatelliteKey(const QString& displayName, bool inService, const QString& number) {
+  return TrimmedRightBlanks(displayName) + QLatin1Char(inService ? '+' : '-') + number;
+}
+
+QString KeyNumber(const QString& key) {
+  if (key.size() <= kCatalogueNumberLength) return key;
+  return key.right(kCatalogueNumberLength);
+}
+
+char KeyStatusSign(const QString& key) {
+  if (key.size() <= kCatalogueNumberLength) return '+';
+  return key[key.size() - kCatalogueNumberLength - 1] == u'-' ? '-' : '+';
+}
+
+bool LessIgnoringCase(const QString& a, const QString& b) {
   const int c = CompareIgnoringCase(a, b);
   return c != 0 ? c < 0 : a < b;
 }
 
-std::string CleanDisplayName(std::string_view newSide) {
-  const auto cut = newSide.find_first_of("[]");
-  return std::string(orbit::TrimView(newSide.substr(0, cut)));
+QString CleanDisplayName(const QString& newSide) {
+  qsizetype cut = newSide.size();
+  for (qsizetype i = 0; i < newSide.size(); ++i) {
+    if (newSide[i] == u'[' || newSide[i] == u']') {
+      cut = i;
+      break;
+    }
+  }
+  return TrimmedBlanks(newSide.left(cut));
 }
 
 void SortRenameTable(RenameTable& table) {
   // Sorting with the exact text as tie-break puts equal old sides next to each other, so
   // that no duplicate survives whatever the letter case of its neighbours.
-  std::vector<std::string> olds;
-  for (const GroupRenamePair& p : table) {
-    if (!p.oldSide.empty()) olds.push_back(p.oldSide);
+  std::vector<QString> olds;
+  for (const RenamePair& p : table) {
+    if (!p.oldSide.isEmpty()) olds.push_back(p.oldSide);
   }
-  std::sort(olds.begin(), olds.end(),
-            [](const std::string& a, const std::string& b) { return LessIgnoringCase(a, b); });
+  std::sort(olds.begin(), olds.end(), LessIgnoringCase);
   olds.erase(std::unique(olds.begin(), olds.end()), olds.end());
 
   RenameTable sorted;
   std::size_t k = 0;
-  for (const std::string& old : olds) {
+  for (const QString& old : olds) {
     const auto first = std::find_if(table.begin(), table.end(),
-                                    [&](const GroupRenamePair& p) { return p.oldSide == old; });
+                                    [&](const RenamePair& p) { return p.oldSide == old; });
     sorted[k++] = *first;
   }
   table = sorted;
@@ -106,37 +130,42 @@ void SortRenameTable(RenameTable& table) {
 
 void ApplyRenameRows(const RenameTable& rows, RenameTable& table, GroupTable& groups) {
   table = rows;
-  for (Group& group : groups.groups) {
-    for (std::size_t s = 0; s < kMaxSelected; ++s) {
-      const std::string& name = group.SelectedNames[s];
-      if (name.empty()) continue;
-      std::string renamed;
-      for (const GroupRenamePair& row : rows) {
-        if (row.oldSide.empty()) continue;
+  for (Group& group : groups) {
+    for (std::size_t s = 0; s < group.SelectedNames.size(); ++s) {
+      const QString& name = group.SelectedNames[s];
+      if (name.isEmpty()) continue;
+      QString renamed;
+      for (const RenamePair& row : rows) {
+        if (row.oldSide.isEmpty()) continue;
         if (row.oldSide != name && !SameNumber(row.oldSide, group.SelectedNumbers[s])) continue;
-        std::string clean = CleanDisplayName(row.newSide);
-        if (!clean.empty()) renamed = std::move(clean);
+        const QString clean = CleanDisplayName(row.newSide);
+        if (!clean.isEmpty()) renamed = clean;
       }
-      if (!renamed.empty()) group.SelectedNames[s] = renamed;
+      if (!renamed.isEmpty()) group.SelectedNames[s] = renamed;
     }
   }
   SortRenameTable(table);
 }
 
-std::optional<std::size_t> PreparePendingRename(RenameTable& rows, std::string_view name,
-                                                std::string_view number) {
+std::optional<std::size_t> PreparePendingRename(RenameTable& rows, const QString& name,
+                                                const QString& number) {
   std::optional<std::size_t> row;
   for (std::size_t i = 0; i < rows.size() && !row; ++i) {
     if (SameNumber(rows[i].oldSide, number)) row = i;
   }
   for (std::size_t i = 0; i < rows.size() && !row; ++i) {
-    if (rows[i].oldSide.empty()) row = i;
+    if (rows[i].oldSide.isEmpty()) row = i;
   }
-  if (row) {
-    rows[*row].oldSide = std::string(number);
-    rows[*row].newSide = std::string(name);
-  }
+  if (row) rows[*row] = {number, name};
   return row;
+}
+
+QString ElementText(const std::string& bytes) {
+  return base::DecodeWindows1252(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+std::string ElementBytes(const QString& text) {
+  return base::EncodeWindows1252(text).toStdString();
 }
 
 namespace {
@@ -144,15 +173,16 @@ namespace {
 // Headers of the sections that belong to a listed satellite become "[display][number]".
 // A header that carries a number belongs by number only: two sets of one file may share
 // a name, and matching those by name would hand the sections back and forth.
-bool RetagSections(std::vector<std::string>& lines, const std::string& name,
-                   const std::string& display, const std::string& number) {
+bool RetagSections(std::vector<std::string>& lines, const QString& name, const QString& display,
+                   const QString& number) {
   bool changed = false;
-  const std::string wanted = orbit::FormatSectionHeader(display, number);
+  const std::string wanted = orbit::FormatSectionHeader(ElementBytes(display), ElementBytes(number));
   for (std::string& line : lines) {
     if (!orbit::IsSectionHeaderLine(line)) continue;
     const orbit::SectionHeader h = orbit::ParseSectionHeader(line);
-    const bool belongs =
-        h.number.empty() ? (h.name == name || h.name == display) : SameNumber(h.number, number);
+    const QString headerName = ElementText(h.name);
+    const bool belongs = h.number.empty() ? (headerName == name || headerName == display)
+                                          : SameNumber(ElementText(h.number), number);
     if (belongs && line != wanted) {
       line = wanted;
       changed = true;
@@ -168,14 +198,15 @@ bool RenameSectionHeaders(std::vector<std::string>& lines, const RenameTable& re
     if (!orbit::IsSectionHeaderLine(line)) continue;
     const orbit::SectionHeader h = orbit::ParseSectionHeader(line);
     if (h.name.empty()) continue;
-    std::string newName;
-    for (const GroupRenamePair& p : renames) {
-      if (p.oldSide != h.name) continue;
-      std::string clean = CleanDisplayName(p.newSide);
-      if (!clean.empty()) newName = std::move(clean);
+    const QString headerName = ElementText(h.name);
+    QString newName;
+    for (const RenamePair& p : renames) {
+      if (p.oldSide != headerName) continue;
+      const QString clean = CleanDisplayName(p.newSide);
+      if (!clean.isEmpty()) newName = clean;
     }
-    if (newName.empty()) continue;
-    std::string renamed = orbit::FormatSectionHeader(newName, h.number);
+    if (newName.isEmpty()) continue;
+    std::string renamed = orbit::FormatSectionHeader(ElementBytes(newName), h.number);
     if (renamed != line) {
       line = std::move(renamed);
       changed = true;
@@ -185,42 +216,42 @@ bool RenameSectionHeaders(std::vector<std::string>& lines, const RenameTable& re
 }
 
 // Renaming of one satellite: the last pair whose old side is its name or number decides.
-std::string DisplayNameOf(const std::string& name, const std::string& number,
-                          RenameTable& renames) {
-  const GroupRenamePair* decider = nullptr;
-  for (GroupRenamePair& p : renames) {
-    if (p.oldSide.empty()) continue;
+QString DisplayNameOf(const QString& name, const QString& number, RenameTable& renames) {
+  const RenamePair* decider = nullptr;
+  for (RenamePair& p : renames) {
+    if (p.oldSide.isEmpty()) continue;
     const bool byName = p.oldSide == name;
     if (!byName && !SameNumber(p.oldSide, number)) continue;
     decider = &p;
     // Later reads match by number, which survives a change of the published name.
-    if (byName && !p.newSide.empty()) p.oldSide = number;
+    if (byName && !p.newSide.isEmpty()) p.oldSide = number;
   }
   if (decider == nullptr) return name;
-  std::string clean = CleanDisplayName(decider->newSide);
-  return clean.empty() ? name : clean;
+  const QString clean = CleanDisplayName(decider->newSide);
+  return clean.isEmpty() ? name : clean;
 }
 
 void RebuildSelection(Group& group, const std::vector<SatelliteListEntry>& list,
                       SelectionFormat format) {
-  for (std::size_t s = 0; s < kMaxSelected; ++s) {
+  const std::size_t count = group.SelectedNames.size();
+  for (std::size_t s = 0; s < count; ++s) {
     const SatelliteListEntry* found = nullptr;
     for (const SatelliteListEntry& e : list) {
       const bool match = format == SelectionFormat::Numbers
                              ? SameNumber(e.number, group.SelectedNumbers[s])
-                             : (!group.SelectedNames[s].empty() && e.name == group.SelectedNames[s]);
+                             : (!group.SelectedNames[s].isEmpty() && e.name == group.SelectedNames[s]);
       if (match) {
         found = &e;
         break;
       }
     }
-    group.SelectedNames[s] = found != nullptr ? found->name : std::string();
-    group.SelectedNumbers[s] = found != nullptr ? found->number : std::string();
+    group.SelectedNames[s] = found != nullptr ? found->name : QString();
+    group.SelectedNumbers[s] = found != nullptr ? found->number : QString();
   }
   // Compaction: named slots move up in order, name and number together.
   std::size_t next = 0;
-  for (std::size_t s = 0; s < kMaxSelected; ++s) {
-    if (group.SelectedNames[s].empty()) continue;
+  for (std::size_t s = 0; s < count; ++s) {
+    if (group.SelectedNames[s].isEmpty()) continue;
     if (s != next) {
       group.SelectedNames[next] = std::move(group.SelectedNames[s]);
       group.SelectedNumbers[next] = std::move(group.SelectedNumbers[s]);
@@ -233,13 +264,13 @@ void RebuildSelection(Group& group, const std::vector<SatelliteListEntry>& list,
 
 }  // namespace
 
-GroupLoadResult LoadGroupFile(Group& group, const std::vector<std::string>& rawLines,
+GroupFileResult ScanGroupFile(Group& group, const std::vector<std::string>& rawLines,
                               RenameTable& renames, bool checkChecksums,
                               std::vector<std::string>& radioDataLines,
                               std::vector<std::string>& notesLines, SelectionFormat format) {
-  GroupLoadResult result;
+  GroupFileResult result;
   if (rawLines.size() > orbit::kMaxElementFileLines) {
-    result.status = GroupLoadStatus::TooManyLines;
+    result.tooManyLines = true;
     return result;
   }
   result.elementText = orbit::CleanElementLines(rawLines);
@@ -248,13 +279,13 @@ GroupLoadResult LoadGroupFile(Group& group, const std::vector<std::string>& rawL
 
   for (const orbit::ElementSetEntry& set : sets) {
     if (!set.inService) result.outOfWork = true;
-    const std::string display = DisplayNameOf(set.name, set.catalogueNumber, renames);
-    if (RetagSections(radioDataLines, set.name, display, set.catalogueNumber))
-      result.radioDataChanged = true;
-    if (RetagSections(notesLines, set.name, display, set.catalogueNumber))
-      result.notesChanged = true;
-    if (display != set.name) result.elementText[set.nameLine] = display;
-    result.list.push_back({display, set.catalogueNumber, set.inService, false});
+    const QString name = ElementText(set.name);
+    const QString number = ElementText(set.catalogueNumber);
+    const QString display = DisplayNameOf(name, number, renames);
+    if (RetagSections(radioDataLines, name, display, number)) result.radioDataChanged = true;
+    if (RetagSections(notesLines, name, display, number)) result.notesChanged = true;
+    if (display != name) result.elementText[set.nameLine] = ElementBytes(display);
+    result.list.push_back({display, number, set.inService, false});
   }
 
   if (RenameSectionHeaders(radioDataLines, renames)) result.radioDataChanged = true;
@@ -269,38 +300,36 @@ GroupLoadResult LoadGroupFile(Group& group, const std::vector<std::string>& rawL
                    [](const SatelliteListEntry& a, const SatelliteListEntry& b) {
                      return LessIgnoringCase(a.name, b.name);
                    });
-  result.keys.reserve(result.list.size());
-  for (const SatelliteListEntry& e : result.list) {
-    result.keys.push_back(SatelliteKey(e.name, e.inService, e.number));
-  }
+  for (const SatelliteListEntry& e : result.list)
+    result.keys.append(SatelliteKey(e.name, e.inService, e.number));
 
   RebuildSelection(group, result.list, format);
-  std::set<std::string> chosen;
-  for (const std::string& n : group.SelectedNames) {
-    if (!n.empty()) chosen.insert(n);
+  std::set<QString> chosen;
+  for (const QString& n : group.SelectedNames) {
+    if (!n.isEmpty()) chosen.insert(n);
   }
   for (SatelliteListEntry& e : result.list) e.selected = chosen.count(e.name) > 0;
   return result;
 }
 
-std::string SelectionLimitWarning() {
-  return std::to_string(kMaxSelected) + kSelectionLimitSuffix;
+QString SelectionLimitWarning() {
+  return QString::number(kGroupSelectionSize) + QString::fromLatin1(kSelectionLimitSuffix);
 }
 
 SelectionResult SelectionFromList(const std::vector<std::size_t>& selectedRows,
-                                  const std::vector<std::string>& listNames,
-                                  const std::vector<std::string>& keys) {
+                                  const QStringList& listNames, const QStringList& keys) {
   SelectionResult result;
-  if (selectedRows.size() > kMaxSelected) {
+  if (selectedRows.size() > static_cast<std::size_t>(kGroupSelectionSize)) {
     result.warning = SelectionLimitWarning();
     return result;
   }
   result.accepted = true;
   std::size_t slot = 0;
   for (std::size_t row : selectedRows) {
-    if (row >= listNames.size()) continue;
-    result.names[slot] = listNames[row];
-    result.numbers[slot] = row < keys.size() ? KeyNumber(keys[row]) : std::string();
+    if (row >= static_cast<std::size_t>(listNames.size())) continue;
+    const auto i = static_cast<qsizetype>(row);
+    result.names[slot] = listNames[i];
+    result.numbers[slot] = i < keys.size() ? KeyNumber(keys[i]) : QString();
     ++slot;
   }
   return result;

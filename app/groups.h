@@ -1,53 +1,58 @@
 #pragma once
 
-// The ten satellite groups, their selections and the rename table, as plain records and
-// functions over them. The windows read files into line lists, call these and show the
-// results; nothing here touches a widget or a file.
+// The ten satellite groups, their selections and the rename table: one record each, and
+// the rules over them. The main window holds these records (inside its settings record),
+// reads files into line lists, calls the rules and shows the results; nothing here touches
+// a widget or a file.
 
+#include <QString>
+#include <QStringList>
 #include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "app/limits.h"
+#include "app/catalogue_limits.h"
 
 namespace app {
 
-inline constexpr std::size_t kMaxSelected = 15;
-inline constexpr std::size_t kCatalogueNumberLength = 5;
+inline constexpr int kCatalogueNumberLength = 5;
 
 // The download source of group 1 unless the settings file says otherwise.
 inline constexpr const char* kDefaultAmateurUrl =
     "https://celestrak.org/NORAD/elements/amateur.txt";
 inline constexpr const char* kEmptyUrl = "http://";
 
+// One group: its page on the settings panel, its Group menu entry and its file keys.
 struct Group {
-  std::string name;
-  std::string elementFile;
-  std::array<std::string, kMaxSelected> SelectedNames;    // display names, slot order
-  std::array<std::string, kMaxSelected> SelectedNumbers;  // catalogue numbers of the same slots
-  std::string url = kEmptyUrl;
-  std::string loginUrl = kEmptyUrl;
-  std::string user;
-  std::string password;
+  QString name;         // tab page and menu entry caption
+  QString elementFile;  // path of the 3-line element file; empty = none
+  std::array<QString, kGroupSelectionSize> SelectedNames;    // display names, slot order
+  std::array<QString, kGroupSelectionSize> SelectedNumbers;  // catalogue numbers, same slots
+  QString url = QString::fromLatin1(kEmptyUrl);  // download settings
+  QString loginUrl = QString::fromLatin1(kEmptyUrl);
+  QString loginUserName;
+  QString loginPassword;
+  // Group menu entry as the settings reader leaves it (not written to the file).
+  bool menuVisible = false;
+  bool menuEnabled = false;
+  bool operator==(const Group&) const = default;
 };
 
-struct GroupTable {
-  std::array<Group, kGroupCount> groups;  // groups[0] is group 1
-  int active = 1;                         // 1..10
+// The ten groups; index 0 is group 1.
+using GroupTable = std::array<Group, kGroupCount>;
 
-  Group& Active() { return groups[static_cast<std::size_t>(ActiveIndex())]; }
-  const Group& Active() const { return groups[static_cast<std::size_t>(ActiveIndex())]; }
-  int ActiveIndex() const { return (active >= 1 && active <= kGroupCount) ? active - 1 : 0; }
-};
+// Group n (1..10); a number outside the range gives group 1.
+Group& GroupNumber(GroupTable& table, int n);
+const Group& GroupNumber(const GroupTable& table, int n);
 
 // "G1 - Amateur" for group 1, "G" + n for the others.
-std::string DefaultGroupName(int n);
+QString DefaultGroupName(int n);
 
-// Defaults before the settings file is read; `programDir` ends with a path separator.
-GroupTable DefaultGroupTable(const std::string& programDir);
+// Defaults before the settings file is read. Group 1's element file is `programDir` (which
+// ends with a path separator) + "amateur.txt"; none when `programDir` is empty.
+GroupTable DefaultGroupTable(const QString& programDir);
 
 // The reset button: caption "G" + n and no element file; the selection slots stay.
 void ResetGroup(Group& group, int n);
@@ -55,29 +60,33 @@ void ResetGroup(Group& group, int n);
 // True when at least one slot has a name (the Group menu entry is then enabled).
 bool GroupHasSelection(const Group& group);
 
+// How the settings file held the selection: catalogue numbers (version 3 and later) or
+// display names (older files).
+enum class SelectionFormat { Numbers, Names };
+
 // --- Satellite keys: display name + "+"/"-" + 5-character catalogue number ---
 
-std::string SatelliteKey(std::string_view displayName, bool inService, std::string_view number);
+QString SatelliteKey(const QString& displayName, bool inService, const QString& number);
 // The last 5 characters (the whole key when it is shorter).
-std::string KeyNumber(std::string_view key);
+QString KeyNumber(const QString& key);
 // The status sign before the number: '+' in service, '-' out of work ('+' when absent).
-char KeyStatusSign(std::string_view key);
+char KeyStatusSign(const QString& key);
 
-// Alphabetical order ignoring case (ASCII letters), then the exact text.
-bool LessIgnoringCase(std::string_view a, std::string_view b);
+// Alphabetical order ignoring the case of ASCII letters, then the exact text.
+bool LessIgnoringCase(const QString& a, const QString& b);
 
 // --- Rename table ---
 
-struct GroupRenamePair {
-  std::string oldSide;  // satellite name or, preferably, catalogue number
-  std::string newSide;  // display name; empty cancels an earlier pair
-  bool operator==(const GroupRenamePair&) const = default;
+struct RenamePair {
+  QString oldSide;  // satellite name or, preferably, catalogue number
+  QString newSide;  // display name; empty cancels an earlier pair
+  bool operator==(const RenamePair&) const = default;
 };
-using RenameTable = std::array<GroupRenamePair, kRenamePairCount>;
+using RenameTable = std::array<RenamePair, kRenamePairCount>;
 
 // A new name as it can be shown and found again: cut at the first "[" or "]" (those start
 // the status mark of a name line and the number of a data-file header) and trimmed.
-std::string CleanDisplayName(std::string_view newSide);
+QString CleanDisplayName(const QString& newSide);
 
 // Sorts the pairs by old side ignoring case, keeps the first pair of each old side and
 // puts the empty pairs at the end.
@@ -92,36 +101,35 @@ void ApplyRenameRows(const RenameTable& rows, RenameTable& table, GroupTable& gr
 // number, else the first row with an empty old side. That row is set to (number, name).
 // With all 50 rows in use by other satellites there is no row: nullopt, nothing changes,
 // and the window opens on the table as it is.
-std::optional<std::size_t> PreparePendingRename(RenameTable& rows, std::string_view name,
-                                                std::string_view number);
+std::optional<std::size_t> PreparePendingRename(RenameTable& rows, const QString& name,
+                                                const QString& number);
 
-// --- Reading a group's element file ---
+// --- The file steps of the main window's LoadGroupFile ---
 
-// How the settings file held the selection: catalogue numbers (version 3 and later) or
-// display names (older files).
-enum class SelectionFormat { Numbers, Names };
-
-enum class GroupLoadStatus { Loaded, TooManyLines };
+// Names in element files and in the data files' headers are 8-bit text; these turn them
+// into the records' text and back.
+QString ElementText(const std::string& bytes);
+std::string ElementBytes(const QString& text);
 
 struct SatelliteListEntry {
-  std::string name;    // display name
-  std::string number;  // catalogue number, 5 characters
+  QString name;    // display name
+  QString number;  // catalogue number, 5 characters
   bool inService = true;
   bool selected = false;
 };
 
-struct GroupLoadResult {
-  GroupLoadStatus status = GroupLoadStatus::Loaded;
+struct GroupFileResult {
+  bool tooManyLines = false;              // more than 3000 lines: nothing else was done
   std::vector<SatelliteListEntry> list;   // sorted by name ignoring case
-  std::vector<std::string> keys;          // `SatelliteKeys`, entry i belongs to list[i]
+  QStringList keys;                       // `SatelliteKeys`, entry i belongs to list[i]
   std::vector<std::string> elementText;   // cleaned lines, renamed name lines replaced
   bool outOfWork = false;                 // show "Red satellites out of work"
   bool radioDataChanged = false;          // rewrite "Orvane.dat" (already re-indexed)
   bool notesChanged = false;              // rewrite "Orvane.nfo" (already re-indexed)
 };
 
-// Reads the group's element file from its raw lines. More than kMaxElementFileLines lines:
-// status TooManyLines and nothing else is touched (the caller shows
+// Reads a group's element file from its raw lines. More than orbit::kMaxElementFileLines
+// lines: tooManyLines and nothing else is touched (the caller shows
 // orbit::kTooManyLinesMessage and the settings panel). Otherwise the sets are scanned,
 // renamed through `renames` (a pair matched by name gets the catalogue number as its old
 // side), the data-file headers of the listed satellites and of renamed names are rewritten,
@@ -129,7 +137,7 @@ struct GroupLoadResult {
 // group's selection is rebuilt against the list and compacted (name and number move
 // together; a slot whose satellite is gone is emptied in both). With SelectionFormat::Names
 // a kept slot also takes its catalogue number, so the selection is written back as numbers.
-GroupLoadResult LoadGroupFile(Group& group, const std::vector<std::string>& rawLines,
+GroupFileResult ScanGroupFile(Group& group, const std::vector<std::string>& rawLines,
                               RenameTable& renames, bool checkChecksums,
                               std::vector<std::string>& radioDataLines,
                               std::vector<std::string>& notesLines, SelectionFormat format);
@@ -138,19 +146,18 @@ GroupLoadResult LoadGroupFile(Group& group, const std::vector<std::string>& rawL
 
 // English text of the refusal; the window shows its language's version after the limit.
 inline constexpr const char* kSelectionLimitSuffix = " satellites maximum please ...";
-std::string SelectionLimitWarning();  // "15 satellites maximum please ..."
+QString SelectionLimitWarning();  // "15 satellites maximum please ..."
 
 struct SelectionResult {
   bool accepted = false;
-  std::array<std::string, kMaxSelected> names;
-  std::array<std::string, kMaxSelected> numbers;
-  std::string warning;  // set when refused; the caller deselects the focused entry
+  std::array<QString, kGroupSelectionSize> names;
+  std::array<QString, kGroupSelectionSize> numbers;
+  QString warning;  // set when refused; the caller deselects the focused entry
 };
 
 // The list's selected rows in list order become slots 1, 2, ...: names from the list,
 // numbers from the matching keys; more than 15 rows are refused.
 SelectionResult SelectionFromList(const std::vector<std::size_t>& selectedRows,
-                                  const std::vector<std::string>& listNames,
-                                  const std::vector<std::string>& keys);
+                                  const QStringList& listNames, const QStringList& keys);
 
 }  // namespace app

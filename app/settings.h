@@ -15,85 +15,16 @@ class Sounds;
 class Dialogs;
 }  // namespace base
 
-#include "app/limits.h"
+#include "app/catalogue_limits.h"
+#include "app/groups.h"
+#include "tracking/antenna_values.h"
 
 namespace app {
 
-inline constexpr int kGroupSelectionSize = 15;
 inline constexpr int kFavouriteCount = 6;
 
 inline constexpr const char* kSettingsFileName = "Orvane.ini";
 inline constexpr const char* kSettingsTempFileName = "Orvane.~in";
-
-// The ten rotator interfaces, in the order of their sections in the file.
-enum class RotatorInterface {
-  PourSat,
-  FodTrack,
-  Ea4tx,
-  Gs232,
-  ProSisTel,
-  EasyComm,
-  M2Orion,
-  Egis,
-  TrakBox,
-  Kct
-};
-inline constexpr int kRotatorInterfaceCount = 10;
-inline constexpr int Index(RotatorInterface i) {
-  return static_cast<int>(i);
-}
-
-// The interface's name in "ANT=" and "PARKING=" ("POURSAT", ..., "TRAKBOX", "KCT").
-QString RotatorInterfaceName(RotatorInterface i);
-std::optional<RotatorInterface> RotatorInterfaceFromName(const QString& name);
-
-// The settings of one rotator interface. Not every interface has every key; the unused
-// fields keep their defaults and are not written.
-struct AntennaSettings {
-  int lptEntry = -1;       // printer port chooser: 0..3 = LPT1, LPT2, LPT3, LPTx; -1 none
-  QString lptAddressText;  // LPTx base address as typed (up to 4 hex digits)
-  int lptAddress = 0;      // the same, converted
-  QString port;            // serial port name without its first three letters; empty = none
-  QString baud = QStringLiteral("4800");
-  bool stopSouth = false;  // mechanical stop at South (else North)
-  bool maxElevation180 = false;
-  bool azimuth450 = false;  // printer-port rotators: 450-degree azimuth range
-  int step = 1;             // minimum step (degrees; M2-ORION tenths, EGIS hundredths)
-  QString calibrationAz;    // bits per degree of azimuth (decimal text)
-  QString calibrationEl;    // bits per degree of elevation
-  QString calibrationZero;  // azimuth in degrees of bit value 0
-  int azimuthOffset = 0;    // degrees
-  int elevationOffset = 0;  // degrees
-  int testAzimuth = 0;      // test and parking position, degrees
-  int testElevation = 0;
-  bool parking = false;  // "Parking position" box
-  bool operator==(const AntennaSettings&) const = default;
-};
-
-// How the group lines of the file were read: catalogue numbers (files of version 3 and
-// later) or satellite names (older files). The group code rebuilds the selection from it.
-enum class GroupFormat { Names, Numbers };
-
-struct GroupSettings {
-  QString name;
-  std::array<QString, kGroupSelectionSize> selectedNumbers;  // catalogue numbers, slot order
-  std::array<QString, kGroupSelectionSize> selectedNames;    // display names, slot order
-  QString elementFile;
-  QString url = QStringLiteral("http://");
-  QString loginUrl = QStringLiteral("http://");
-  QString loginUserName;
-  QString loginPassword;
-  // Group menu entry as the reader leaves it (not written to the file).
-  bool menuVisible = false;
-  bool menuEnabled = false;
-  bool operator==(const GroupSettings&) const = default;
-};
-
-struct RenamePair {
-  QString oldName;  // satellite name or, preferably, catalogue number
-  QString newName;
-  bool operator==(const RenamePair&) const = default;
-};
 
 struct FontSetting {
   QString name;
@@ -123,8 +54,7 @@ struct WindowGeometry {
 
 enum class GroundTrackMode { Normal, Plus, Minus };
 
-std::array<GroupSettings, kGroupCount> DefaultGroups();
-std::array<AntennaSettings, kRotatorInterfaceCount> DefaultAntennas();
+std::array<tracking::AntennaValues, tracking::kInterfaceCount> DefaultAntennas();
 std::array<QString, kFavouriteCount> DefaultFavouriteTexts();
 
 // Everything the settings file holds. A default-constructed record has the defaults with
@@ -132,7 +62,8 @@ std::array<QString, kFavouriteCount> DefaultFavouriteTexts();
 // DefaultSettings() for the defaults of the running program.
 struct Settings {
   // [ORVANE]
-  GroupFormat groupFormat = GroupFormat::Names;  // VERSION=
+  // VERSION=: how the group lines hold the selection (numbers from version 3 on).
+  SelectionFormat groupFormat = SelectionFormat::Names;
   QString language = QStringLiteral("ENGLISH");  // ENGLISH, SPANISH, FRENCH, DEUTSCH, ITALIAN
   bool windowNormal = true;                      // WINDOW= NORMAL (else REDUCED)
   bool trackLine = true;
@@ -163,8 +94,8 @@ struct Settings {
   QString mapPathname;
   QString mapPathname180;
   QString lastDxcc;
-  std::array<RenamePair, kRenamePairCount> renames;
-  std::array<GroupSettings, kGroupCount> groups = DefaultGroups();
+  RenameTable renames;
+  GroupTable groups = DefaultGroupTable(QString());
   int activeGroup = 1;  // 1..10
   bool tleAgeAlarm = true;
   int tleAgeDays = 3;
@@ -172,8 +103,8 @@ struct Settings {
   WindowGeometry geometry;
   QString dxccSeparator = QStringLiteral("\t");
   int mapZoom = 100;                        // percent: 100, 125, 150, 175, 200
-  std::optional<RotatorInterface> antenna;  // ANT=, none when empty
-  std::array<AntennaSettings, kRotatorInterfaceCount> antennas = DefaultAntennas();
+  std::optional<tracking::Interface> antenna;  // ANT=, none when empty
+  std::array<tracking::AntennaValues, tracking::kInterfaceCount> antennas = DefaultAntennas();
   bool trakBoxHostMode = false;                                   // TKB_HOST=
   QString kctMoveNowFolder = QStringLiteral("c:\\radio\\kct\\");  // MOVENOW=
 
@@ -205,6 +136,13 @@ struct Settings {
   QString dxEme;                // DX locator of the Moon window, 6 characters
   int biasEme = 0;              // 0 or 50..1200
   bool moonWindowOpen = false;  // FORM_MOON=
+
+  tracking::AntennaValues& Antenna(tracking::Interface i) {
+    return antennas[static_cast<std::size_t>(tracking::IndexOf(i))];
+  }
+  const tracking::AntennaValues& Antenna(tracking::Interface i) const {
+    return antennas[static_cast<std::size_t>(tracking::IndexOf(i))];
+  }
 
   bool operator==(const Settings&) const = default;
 };

@@ -1,8 +1,9 @@
 #include "base/ansi_text.h"
 
+#include "base/atomic_file.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <array>
 
 namespace base {
@@ -133,30 +134,19 @@ TextFileStatus ReadRawLines(const QString& path, std::vector<std::string>* lines
   return status;
 }
 
-namespace {
-bool WriteWhole(const QString& path, const QByteArray& bytes) {
-  // Written beside the target and renamed over it, so a failure never leaves half a file.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
-}
-}  // namespace
-
-bool WriteAnsiLines(const QString& path, const QStringList& lines) {
-  return WriteWhole(path, EncodeAnsiLines(lines));
+bool WriteAnsiLines(const QString& path, const QStringList& lines,
+                    QFileDevice::Permissions mode, QString* error) {
+  return AtomicSave(path, EncodeAnsiLines(lines), mode, QString(), error);
 }
 
-bool WriteRawLines(const QString& path, const std::vector<std::string>& lines) {
+bool WriteRawLines(const QString& path, const std::vector<std::string>& lines,
+                   QFileDevice::Permissions mode, QString* error) {
   QByteArray bytes;
   for (const std::string& line : lines) {
     bytes.append(line.data(), static_cast<qsizetype>(line.size()));
     bytes.append("\r\n", 2);
   }
-  return WriteWhole(path, bytes);
+  return AtomicSave(path, bytes, mode, QString(), error);
 }
 
 }  // namespace base

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QFileDevice>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -12,6 +13,11 @@
 // The program's own text files (settings, radio data, notes) are 8-bit Windows-1252
 // text with CR LF line ends; element files are kept as raw bytes.
 namespace base {
+
+// rw-r--r--: what a written file gets unless its caller says otherwise.
+inline constexpr QFileDevice::Permissions kDefaultFileMode =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+    QFileDevice::ReadOther;
 
 // Files above this size are refused instead of being read into memory.
 inline constexpr qint64 kMaxTextFileBytes = 64LL * 1024 * 1024;
@@ -38,9 +44,12 @@ TextFileStatus ReadFileBytes(const QString& path, QByteArray* bytes);
 TextFileStatus ReadAnsiLines(const QString& path, QStringList* lines);
 TextFileStatus ReadRawLines(const QString& path, std::vector<std::string>* lines);
 
-// Replaces the file's content: every line followed by CR LF. False when the file
-// cannot be created or written completely.
-bool WriteAnsiLines(const QString& path, const QStringList& lines);
-bool WriteRawLines(const QString& path, const std::vector<std::string>& lines);
+// Replaces the file's content in one step through AtomicSave (atomic_file.h): every line
+// followed by CR LF, then the file gets `mode`. False (and the old file as it was) when
+// the file cannot be written completely; `*error` then says why.
+bool WriteAnsiLines(const QString& path, const QStringList& lines,
+                    QFileDevice::Permissions mode = kDefaultFileMode, QString* error = nullptr);
+bool WriteRawLines(const QString& path, const std::vector<std::string>& lines,
+                   QFileDevice::Permissions mode = kDefaultFileMode, QString* error = nullptr);
 
 }  // namespace base

@@ -6,41 +6,6 @@
 
 namespace tracking {
 
-std::optional<Dialect> DialectOf(Interface i) {
-  switch (i) {
-    case Interface::Ea4tx: return Dialect::EA4TX;
-    case Interface::Gs232: return Dialect::GS232;
-    case Interface::ProSisTel: return Dialect::ProSisTel;
-    case Interface::EasyComm: return Dialect::EasyComm;
-    case Interface::M2Orion: return Dialect::M2Orion;
-    case Interface::Egis: return Dialect::Egis;
-    case Interface::TrakBox: return Dialect::TrakBox;
-    case Interface::Kct: return Dialect::KCT;
-    default: return std::nullopt;
-  }
-}
-
-Interface InterfaceOf(Dialect d) {
-  switch (d) {
-    case Dialect::GS232: return Interface::Gs232;
-    case Dialect::EasyComm: return Interface::EasyComm;
-    case Dialect::TrakBox: return Interface::TrakBox;
-    case Dialect::ProSisTel: return Interface::ProSisTel;
-    case Dialect::M2Orion: return Interface::M2Orion;
-    case Dialect::Egis: return Interface::Egis;
-    case Dialect::EA4TX: return Interface::Ea4tx;
-    case Dialect::KCT: return Interface::Kct;
-  }
-  return Interface::Gs232;
-}
-
-bool IsPrinterPort(Interface i) { return i == Interface::PourSat || i == Interface::FodTrack; }
-
-bool HasSerialPort(Interface i) {
-  const std::optional<Dialect> d = DialectOf(i);
-  return d && IsSerial(*d);
-}
-
 QString SettingsName(Interface i) {
   static const char* const names[kInterfaceCount] = {"POURSAT", "FODTRACK", "EA4TX",   "GS232",
                                                      "PROSISTEL", "EASYCOMM", "M2ORION", "EGIS",

@@ -1,7 +1,7 @@
 #pragma once
 
-// The ten rotator interfaces of the antenna settings panel and the texts built from their
-// settings (track button hint, overlap caption), as plain functions.
+// The texts built from the settings of the rotator interfaces (names in the settings file,
+// track button hint, overlap caption), as plain functions.
 
 #include <QString>
 
@@ -11,22 +11,6 @@
 #include "tracking/rotator_types.h"
 
 namespace tracking {
-
-// In the order of the settings file and of the tick's sender calls.
-enum class Interface { PourSat, FodTrack, Ea4tx, Gs232, ProSisTel, EasyComm, M2Orion, Egis, TrakBox, Kct };
-inline constexpr int kInterfaceCount = 10;
-inline constexpr std::array<Interface, kInterfaceCount> kSendOrder = {
-    Interface::PourSat, Interface::FodTrack, Interface::Ea4tx,   Interface::Gs232,
-    Interface::ProSisTel, Interface::EasyComm, Interface::M2Orion, Interface::Egis,
-    Interface::TrakBox, Interface::Kct};
-
-inline constexpr int IndexOf(Interface i) { return static_cast<int>(i); }
-
-// The command-string dialect; none for the printer-port cards.
-std::optional<Dialect> DialectOf(Interface i);
-Interface InterfaceOf(Dialect d);
-bool IsPrinterPort(Interface i);
-bool HasSerialPort(Interface i);
 
 // Name in "ANT=" and "PARKING=": POURSAT, FODTRACK, EA4TX, GS232, PROSISTEL, EASYCOMM,
 // M2ORION, EGIS, TRAKBOX, KCT.

@@ -6,6 +6,13 @@
 
 namespace tracking {
 
+int AntennaValues::LptAddressValue() const {
+  if (lptAddressText.isEmpty() || lptAddressText.size() > 4) return 0;
+  bool ok = false;
+  const int value = lptAddressText.toInt(&ok, 16);
+  return ok ? value : 0;
+}
+
 AntennaPanelValues DefaultAntennaPanelValues() {
   AntennaPanelValues v;
   AntennaValues& pourSat = v.antennas[IndexOf(Interface::PourSat)];
@@ -22,7 +29,7 @@ AntennaPanelValues DefaultAntennaPanelValues() {
 const RotatorConfig& AntennaSetup::Config(Interface i) const {
   if (i == Interface::PourSat) return pourSat.rotator;
   if (i == Interface::FodTrack) return fodTrack.rotator;
-  return configs[*DialectOf(i)];
+  return configs[i];
 }
 
 RotatorConfig& AntennaSetup::Config(Interface i) {
@@ -72,11 +79,11 @@ AntennaSetup SetupFromValues(const AntennaPanelValues& values, const QStringList
     } else if (i == Interface::FodTrack) {
       s.fodTrack = PrinterFromValues(i, v);
     } else {
-      s.configs[*DialectOf(i)] = RotatorFromValues(i, v, ports);
+      s.configs[i] = RotatorFromValues(i, v, ports);
     }
   }
-  s.configs[Dialect::TrakBox].trakBoxHostOnQuit = values.trakBoxHostMode;
-  s.configs[Dialect::KCT].movenowFolder = values.movenowFolder;
+  s.configs[Interface::TrakBox].trakBoxHostOnQuit = values.trakBoxHostMode;
+  s.configs[Interface::Kct].movenowFolder = values.movenowFolder;
   s.selected = values.selected;
   if (s.selected && HasSerialPort(*s.selected)) {
     const QString name = s.Config(*s.selected).portName;

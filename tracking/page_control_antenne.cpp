@@ -106,7 +106,7 @@ void PageControlAntenne::SelectionClick(Interface i) {
       }
       Sync();
       if (i == Interface::TrakBox && env_.bank != nullptr && env_.setup != nullptr) {
-        env_.bank->Sender(Dialect::TrakBox).SelectTrakBox(env_.setup->configs[Dialect::TrakBox]);
+        env_.bank->Sender(Interface::TrakBox).SelectTrakBox(env_.setup->configs[Interface::TrakBox]);
       }
     }
   } else {
@@ -133,12 +133,11 @@ void PageControlAntenne::PortGroupClick(Interface i) {
     Sync();  // printer ports: the chosen base address is read when tracking starts
     return;
   }
-  const Dialect d = *DialectOf(i);
-  RotatorConfig config = env_.setup->configs[d];
+  RotatorConfig config = env_.setup->configs[i];
   config.portName = t.port->ItemText();
   config.parking = t.park->isChecked();
   if (t.baud != nullptr) config.baudRate = t.baud->currentText().toInt();
-  const SendOutcome o = env_.bank->Sender(d).ChangePort(Selected() == i, config);
+  const SendOutcome o = env_.bank->Sender(i).ChangePort(Selected() == i, config);
   if (o.status == SendStatus::PortError) {
     if (env_.sounds != nullptr) env_.sounds->Beep();
     if (env_.dialogs != nullptr) env_.dialogs->Warning(o.message);
@@ -208,7 +207,7 @@ void PageControlAntenne::ParkClick(Interface i) {
 void PageControlAntenne::BaudChange(Interface i) {
   Tab& t = Controls(i);
   if (env_.bank != nullptr && !loading_) {
-    env_.bank->Sender(*DialectOf(i)).SetBaudRate(t.baud->currentText().toInt());
+    env_.bank->Sender(i).SetBaudRate(t.baud->currentText().toInt());
   }
   Sync();
 }

@@ -13,12 +13,12 @@ constexpr int kSerialPauseMs = 25;  // GS-232, EasyComm, TrakBox, ProSisTel
 constexpr int kPairPauseMs = 50;    // M2-ORION and EGIS send two commands per position
 
 // Highest elevation each controller accepts, in its own unit.
-long ElevationCap(Dialect dialect) {
+long ElevationCap(Interface dialect) {
   switch (dialect) {
-    case Dialect::TrakBox: return 90;
-    case Dialect::M2Orion: return 1799;
-    case Dialect::Egis: return 17999;
-    case Dialect::KCT: return 180;
+    case Interface::TrakBox: return 90;
+    case Interface::M2Orion: return 1799;
+    case Interface::Egis: return 17999;
+    case Interface::Kct: return 180;
     default: return 179;
   }
 }
@@ -87,27 +87,27 @@ void AddCommand(EncodeResult& result, const std::string& text, int pauseMs) {
   result.displayText += text;
 }
 
-void Format(Dialect dialect, long a, long e, EncodeResult& result) {
+void Format(Interface dialect, long a, long e, EncodeResult& result) {
   switch (dialect) {
-    case Dialect::GS232:
+    case Interface::Gs232:
       AddCommand(result, "W" + ZeroPadded(a, 3) + " " + ZeroPadded(e, 3), kSerialPauseMs);
       break;
-    case Dialect::EasyComm:
+    case Interface::EasyComm:
       AddCommand(result, "AZ" + ZeroPadded(a, 3) + ".0 EL" + ZeroPadded(e, 3) + ".0",
                  kSerialPauseMs);
       break;
-    case Dialect::TrakBox:
+    case Interface::TrakBox:
       AddCommand(result, "AZ" + ZeroPadded(a, 3) + " EL" + ZeroPadded(e, 2), kSerialPauseMs);
       break;
-    case Dialect::M2Orion:
+    case Interface::M2Orion:
       AddCommand(result, "A" + Tenths(a), kPairPauseMs);
       AddCommand(result, "E" + Tenths(e), kPairPauseMs);
       break;
-    case Dialect::Egis:
+    case Interface::Egis:
       AddCommand(result, "&* AZ=" + Hundredths(a), kPairPauseMs);
       AddCommand(result, "&* EL=" + Hundredths(e), kPairPauseMs);
       break;
-    case Dialect::KCT:
+    case Interface::Kct:
       result.arguments = "PA " + ZeroPadded(a, 3) + " PB " + ZeroPadded(e, 3);
       result.displayText = result.arguments;
       break;
@@ -117,7 +117,7 @@ void Format(Dialect dialect, long a, long e, EncodeResult& result) {
 }
 
 // GS-232, EasyComm, TrakBox, M2-ORION, EGIS and KCT.
-EncodeResult EncodeCommon(Dialect dialect, CommandState& state, const RotatorConfig& config,
+EncodeResult EncodeCommon(Interface dialect, CommandState& state, const RotatorConfig& config,
                           const RotatorOptions& options) {
   EncodeResult result;
   state.TargetAzBeforeShift = state.TargetAz;
@@ -125,7 +125,7 @@ EncodeResult EncodeCommon(Dialect dialect, CommandState& state, const RotatorCon
   state.LastSentAz = state.TargetAz;
   state.LastSentEl = state.TargetEl;
 
-  const bool shifts = dialect != Dialect::TrakBox && dialect != Dialect::KCT;
+  const bool shifts = dialect != Interface::TrakBox && dialect != Interface::Kct;
   const long double az = StopShiftedAzimuth(state, config, shifts);
   const int u = UnitsPerDegree(dialect);
   const long a = AzimuthUnits(az, config.azimuthOffset, u, options.overlap);
@@ -147,7 +147,7 @@ EncodeResult EncodeProSisTel(CommandState& state, const RotatorConfig& config,
                              const RotatorOptions& options) {
   EncodeResult result;
   state.TargetAzBeforeShift = state.TargetAz;
-  const long double step = config.StepDegrees(Dialect::ProSisTel);
+  const long double step = config.StepDegrees(Interface::ProSisTel);
   if (BelowStep(state, step)) return result;
 
   result.action = EncodeAction::Send;
@@ -169,7 +169,7 @@ EncodeResult EncodeProSisTel(CommandState& state, const RotatorConfig& config,
   if (std::fabs(state.TargetEl - state.LastSentEl) >= step) {
     state.LastSentEl = state.TargetEl;
     const long e = ElevationUnits(state.TargetEl, config.elevationOffset, 1,
-                                  ElevationCap(Dialect::ProSisTel));
+                                  ElevationCap(Interface::ProSisTel));
     AddCommand(result, std::string{kStx} + "EG" + ZeroPadded(e, 3), kSerialPauseMs);
   }
   return result;
@@ -180,7 +180,7 @@ EncodeResult EncodeEa4tx(CommandState& state, const RotatorConfig& config,
                          const RotatorOptions& options) {
   EncodeResult result;
   state.TargetAzBeforeShift = state.TargetAz;
-  if (BelowStep(state, config.StepDegrees(Dialect::EA4TX))) return result;
+  if (BelowStep(state, config.StepDegrees(Interface::Ea4tx))) return result;
   state.LastSentAz = state.TargetAz;
   state.LastSentEl = state.TargetEl;
   state.SouthStopShifted = false;
@@ -220,11 +220,11 @@ std::string ZeroPadded(long value, int width) {
   return value < 0 ? "-" + digits : digits;
 }
 
-EncodeResult Encode(Dialect dialect, CommandState& state, const RotatorConfig& config,
+EncodeResult Encode(Interface dialect, CommandState& state, const RotatorConfig& config,
                     const RotatorOptions& options) {
   switch (dialect) {
-    case Dialect::ProSisTel: return EncodeProSisTel(state, config, options);
-    case Dialect::EA4TX: return EncodeEa4tx(state, config, options);
+    case Interface::ProSisTel: return EncodeProSisTel(state, config, options);
+    case Interface::Ea4tx: return EncodeEa4tx(state, config, options);
     default: return EncodeCommon(dialect, state, config, options);
   }
 }

@@ -16,13 +16,11 @@ enum class EncodeAction {
   Stop360,        // azimuth jumped by more than 350°: stop tracking and ask the operator
 };
 
-struct EncodeResult {
+// The command itself: serial writes, each followed by its pause (carried whatever the
+// action: ProSisTel's preamble goes out before its 360° test), EA4TX posts or KCT's
+// Movenow arguments.
+struct EncodeResult : RotatorCommand {
   EncodeAction action = EncodeAction::SkipSmallStep;
-  // Serial dialects: written in order, each followed by its pause. Written whatever the
-  // action: ProSisTel's preamble goes out before its 360° test.
-  WriteList writes;
-  std::vector<ArswinPost> posts;  // EA4TX: azimuth then elevation
-  std::string arguments;          // KCT: "PA AAA PB EEE"
   std::string displayText;        // what LabelTrack shows when ShowCommands is on
   // Colour of the azimuth display when this call decided it: red while the overlap range
   // 360..450° is commanded. Empty when the display is left alone.
@@ -31,7 +29,7 @@ struct EncodeResult {
 
 // Runs the sender steps of `dialect` on `state` (TargetAz/TargetEl in, the last-sent
 // fields updated as a real send would update them).
-EncodeResult Encode(Dialect dialect, CommandState& state, const RotatorConfig& config,
+EncodeResult Encode(Interface dialect, CommandState& state, const RotatorConfig& config,
                     const RotatorOptions& options);
 
 // Round to nearest with halves to even, as every command value is rounded.

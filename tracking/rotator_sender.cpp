@@ -28,70 +28,79 @@ SendOutcome Stop360Outcome() {
   return outcome;
 }
 
-SendOutcome PortErrorOutcome(Dialect dialect, const QString& portName) {
+SendOutcome PortErrorOutcome(Interface i, const QString& portName) {
   SendOutcome outcome;
   outcome.status = SendStatus::PortError;
   outcome.beep = true;
   outcome.stopTracking = true;
-  outcome.message = PortErrorMessage(dialect, portName);
+  outcome.message = PortErrorMessage(i, portName);
   return outcome;
 }
 
 }  // namespace
 
-QString PortErrorMessage(Dialect dialect, const QString& portName) {
-  return InterfaceWord(dialect) + portName + QCoreApplication::translate("Rotator", " error");
+QString PortErrorMessage(Interface i, const QString& portName) {
+  return InterfaceWord(i) + portName + QCoreApplication::translate("Rotator", " error");
 }
 
 QString ArswinMissingMessage() {
   return QCoreApplication::translate("Rotator", "ARSWIN must be running !");
 }
 
-RotatorSender::RotatorSender(Dialect dialect, SerialTransport& link, Waiter wait)
-    : dialect_(dialect), link_(&link), wait_(std::move(wait)) {}
+RotatorSender::RotatorSender(Interface i, RotatorTransport& transport)
+    : interface_(i), transport_(transport) {}
+
+RotatorSender::RotatorSender(Interface i, SerialTransport& link, Waiter wait)
+    : interface_(i),
+      own_(std::make_unique<SerialRotatorTransport>(i, link, std::move(wait))),
+      transport_(*own_) {}
 
 RotatorSender::RotatorSender(ArswinChannel& channel)
-    : dialect_(Dialect::EA4TX), channel_(&channel) {}
+    : interface_(Interface::Ea4tx),
+      own_(std::make_unique<ArswinTransport>(channel)),
+      transport_(*own_) {}
 
 RotatorSender::RotatorSender(ProcessLauncher& launcher)
-    : dialect_(Dialect::KCT), launcher_(&launcher) {}
+    : interface_(Interface::Kct),
+      own_(std::make_unique<MovenowTransport>(launcher)),
+      transport_(*own_) {}
 
 SendOutcome RotatorSender::Send(CommandState& state, const RotatorConfig& config,
                                 const RotatorOptions& options) {
-  if (link_ != nullptr) return SendSerial(state, config, options);
-  if (channel_ != nullptr) return SendEa4tx(state, config, options);
-  return SendKct(state, config, options);
-}
-
-SendOutcome RotatorSender::SendSerial(CommandState& state, const RotatorConfig& config,
-                                      const RotatorOptions& options) {
-  // The encoder works on a copy: when the port cannot be opened nothing counts as sent,
-  // so the next call tries again even at the same position.
+  // The encoder works on a copy: a command that cannot go out does not count as sent, so
+  // the next call tries again even at the same position.
   CommandState next = state;
-  const EncodeResult encoded = Encode(dialect_, next, config, options);
+  const EncodeResult encoded = Encode(interface_, next, config, options);
   if (encoded.action == EncodeAction::SkipSmallStep) {
     state = next;
     return Outcome(SendStatus::SkippedSmall, encoded, options);
   }
-  if (!EnsureOpen(config)) {
-    state.TargetAzBeforeShift = next.TargetAzBeforeShift;
-    state.SouthStopShifted = next.SouthStopShifted;
-    return PortErrorOutcome(dialect_, config.portName);
+  // A serial port is opened even for a 360° stop: ProSisTel writes its preamble first.
+  if (encoded.action == EncodeAction::Stop360 && !HasSerialPort(interface_)) {
+    state = next;
+    return Stop360Outcome();
   }
+  if (!transport_.Open(config)) return NotReady(state, next, config);
   state = next;
-  Write(encoded.writes);  // ProSisTel's preamble goes out even before a 360° stop
+  const Delivery delivery = Deliver(encoded, config);
   if (encoded.action == EncodeAction::Stop360) return Stop360Outcome();
-  return Outcome(SendStatus::Sent, encoded, options);
+  SendOutcome outcome = Outcome(SendStatus::Sent, encoded, options);
+  if (!delivery.complete) {
+    if (interface_ == Interface::Ea4tx) outcome.beep = true;
+    if (interface_ == Interface::Kct) {
+      outcome.status = SendStatus::LaunchError;
+      outcome.message = MovenowErrorMessage(delivery.code);
+    }
+  }
+  return outcome;
 }
 
-SendOutcome RotatorSender::SendEa4tx(CommandState& state, const RotatorConfig& config,
-                                     const RotatorOptions& options) {
-  const EncodeResult encoded = Encode(dialect_, state, config, options);
-  if (encoded.action == EncodeAction::SkipSmallStep) {
-    return Outcome(SendStatus::SkippedSmall, encoded, options);
-  }
-  if (encoded.action == EncodeAction::Stop360) return Stop360Outcome();
-  if (!channel_->WindowExists()) {
+// The transport could not take the command: a serial port that does not open, or ARSWIN
+// that is not running.
+SendOutcome RotatorSender::NotReady(CommandState& state, const CommandState& next,
+                                    const RotatorConfig& config) const {
+  if (interface_ == Interface::Ea4tx) {
+    state = next;
     state.Reset();
     SendOutcome outcome;
     outcome.status = SendStatus::TargetMissing;
@@ -100,28 +109,9 @@ SendOutcome RotatorSender::SendEa4tx(CommandState& state, const RotatorConfig& c
     outcome.message = ArswinMissingMessage();
     return outcome;
   }
-  SendOutcome outcome = Outcome(SendStatus::Sent, encoded, options);
-  for (const ArswinPost& post : encoded.posts) {
-    if (!channel_->Post(post)) outcome.beep = true;
-  }
-  return outcome;
-}
-
-SendOutcome RotatorSender::SendKct(CommandState& state, const RotatorConfig& config,
-                                   const RotatorOptions& options) {
-  const EncodeResult encoded = Encode(dialect_, state, config, options);
-  if (encoded.action == EncodeAction::SkipSmallStep) {
-    return Outcome(SendStatus::SkippedSmall, encoded, options);
-  }
-  if (encoded.action == EncodeAction::Stop360) return Stop360Outcome();
-  SendOutcome outcome = Outcome(SendStatus::Sent, encoded, options);
-  const LaunchResult launched =
-      launcher_->Launch(MovenowProgram(config.movenowFolder), SplitArguments(encoded.arguments));
-  if (!launched.started) {
-    outcome.status = SendStatus::LaunchError;
-    outcome.message = MovenowErrorMessage(launched.code);
-  }
-  return outcome;
+  state.TargetAzBeforeShift = next.TargetAzBeforeShift;
+  state.SouthStopShifted = next.SouthStopShifted;
+  return PortErrorOutcome(interface_, config.portName);
 }
 
 SendOutcome RotatorSender::Test(CommandState& state, const RotatorConfig& config,
@@ -135,81 +125,78 @@ SendOutcome RotatorSender::Test(CommandState& state, const RotatorConfig& config
 }
 
 void RotatorSender::Stop(bool selected, bool trackingWasOn) {
-  if (link_ != nullptr) {
-    if (!link_->IsOpen()) return;
-    if (selected) Write(StopCommands(dialect_));
-    link_->Close();
+  if (HasSerialPort(interface_)) {
+    if (!transport_.IsOpen()) return;
+    if (selected) Write(StopCommands(interface_));
+    transport_.Close();
     return;
   }
-  if (channel_ != nullptr && selected && trackingWasOn && channel_->WindowExists()) {
-    for (const ArswinPost& post : Ea4txStopPosts()) channel_->Post(post);
+  if (interface_ == Interface::Ea4tx && selected && trackingWasOn && transport_.Open({})) {
+    RotatorCommand stop;
+    stop.posts = Ea4txStopPosts();
+    Deliver(stop);
   }
 }
 
 SendOutcome RotatorSender::ChangePort(bool selected, const RotatorConfig& newConfig) {
   SendOutcome outcome;
   outcome.status = SendStatus::Sent;
-  if (link_ == nullptr) return outcome;
-  if (link_->IsOpen()) {
-    if (selected) Write(PortChangeStopCommands(dialect_, newConfig.parking));
-    link_->Close();
+  if (!HasSerialPort(interface_)) return outcome;
+  if (transport_.IsOpen()) {
+    if (selected) Write(PortChangeStopCommands(interface_, newConfig.parking));
+    transport_.Close();
   }
-  if (!link_->Open(newConfig.portName, BaudRate(newConfig))) {
-    outcome = PortErrorOutcome(dialect_, newConfig.portName);
+  if (!transport_.Open(newConfig)) {
+    outcome = PortErrorOutcome(interface_, newConfig.portName);
     outcome.stopTracking = false;  // the caller unselects the interface instead
     return outcome;
   }
-  link_->Close();  // the senders reopen it on demand
+  transport_.Close();  // the senders reopen it on demand
   return outcome;
 }
 
 bool RotatorSender::SelectTrakBox(const RotatorConfig& config) {
-  if (dialect_ != Dialect::TrakBox || link_ == nullptr) return false;
-  if (!EnsureOpen(config)) return false;
+  if (interface_ != Interface::TrakBox) return false;
+  if (!transport_.Open(config)) return false;
   Write(TrakBoxSelectCommands());
-  link_->Close();
+  transport_.Close();
   return true;
 }
 
 void RotatorSender::Quit(bool selected, const RotatorConfig& config) {
-  if (link_ != nullptr) {
-    if (link_->IsOpen()) {
-      if (selected) Write(QuitStopCommands(dialect_, config.parking));
-      link_->Close();
+  if (HasSerialPort(interface_)) {
+    if (transport_.IsOpen()) {
+      if (selected) Write(QuitStopCommands(interface_, config.parking));
+      transport_.Close();
     }
-    if (selected && dialect_ == Dialect::TrakBox && EnsureOpen(config)) {
+    if (selected && interface_ == Interface::TrakBox && transport_.Open(config)) {
       Write(TrakBoxQuitCommands(config.trakBoxHostOnQuit));
-      link_->Close();
+      transport_.Close();
     }
     return;
   }
-  if (channel_ != nullptr && selected && !config.parking && channel_->WindowExists()) {
-    for (const ArswinPost& post : Ea4txStopPosts()) channel_->Post(post);
+  if (interface_ == Interface::Ea4tx && selected && !config.parking && transport_.Open(config)) {
+    RotatorCommand stop;
+    stop.posts = Ea4txStopPosts();
+    Deliver(stop);
   }
 }
 
-void RotatorSender::SetBaudRate(int baudRate) {
-  if (link_ != nullptr) link_->SetBaudRate(baudRate);
+void RotatorSender::SetBaudRate(int baudRate) { transport_.SetBaudRate(baudRate); }
+
+bool RotatorSender::IsPortOpen() const { return transport_.IsOpen(); }
+
+void RotatorSender::ClosePort() { transport_.Close(); }
+
+Delivery RotatorSender::Deliver(const RotatorCommand& command, const RotatorConfig& config) {
+  return transport_.Deliver(command, config);
 }
 
-bool RotatorSender::IsPortOpen() const { return link_ != nullptr && link_->IsOpen(); }
-
-void RotatorSender::ClosePort() {
-  if (link_ != nullptr) link_->Close();
+Delivery RotatorSender::Write(const WriteList& writes) {
+  RotatorCommand command;
+  command.writes = writes;
+  return Deliver(command);
 }
-
-bool RotatorSender::EnsureOpen(const RotatorConfig& config) {
-  if (link_->IsOpen()) return true;
-  return link_->Open(config.portName, BaudRate(config));
-}
-
-// Only GS-232 and EasyComm let the operator choose a speed.
-int RotatorSender::BaudRate(const RotatorConfig& config) const {
-  if (dialect_ == Dialect::GS232 || dialect_ == Dialect::EasyComm) return config.baudRate;
-  return 9600;
-}
-
-void RotatorSender::Write(const WriteList& writes) { WriteWithPauses(*link_, writes, wait_); }
 
 struct RotatorBank::Owned {
   std::array<SerialLink, 6> serial;
@@ -230,31 +217,30 @@ RotatorBank::RotatorBank(const Links& links, Waiter wait) { Build(links, std::mo
 RotatorBank::~RotatorBank() = default;
 
 void RotatorBank::Build(const Links& links, const Waiter& wait) {
-  for (std::size_t i = 0; i < links.serial.size(); ++i) {
-    const Dialect dialect = kSerialDialects[i];
-    senders_[static_cast<std::size_t>(dialect)] =
-        std::make_unique<RotatorSender>(dialect, *links.serial[i], wait);
+  const auto add = [this](Interface i, std::unique_ptr<RotatorTransport> transport) {
+    senders_[static_cast<std::size_t>(IndexOf(i))] = std::make_unique<RotatorSender>(i, *transport);
+    transports_.push_back(std::move(transport));
+  };
+  for (std::size_t k = 0; k < links.serial.size(); ++k) {
+    const Interface i = kSerialInterfaces[k];
+    add(i, std::make_unique<SerialRotatorTransport>(i, *links.serial[k], wait));
   }
-  senders_[static_cast<std::size_t>(Dialect::EA4TX)] =
-      std::make_unique<RotatorSender>(*links.arswin);
-  senders_[static_cast<std::size_t>(Dialect::KCT)] =
-      std::make_unique<RotatorSender>(*links.launcher);
+  add(Interface::Ea4tx, std::make_unique<ArswinTransport>(*links.arswin));
+  add(Interface::Kct, std::make_unique<MovenowTransport>(*links.launcher));
 }
 
-RotatorSender& RotatorBank::Sender(Dialect dialect) {
-  return *senders_[static_cast<std::size_t>(dialect)];
+RotatorSender& RotatorBank::Sender(Interface i) {
+  return *senders_[static_cast<std::size_t>(IndexOf(i))];
 }
 
-void RotatorBank::StopAllRotators(std::optional<Dialect> selected, bool trackingWasOn) {
-  for (Dialect dialect : kSerialDialects) Sender(dialect).Stop(selected == dialect, trackingWasOn);
-  Sender(Dialect::EA4TX).Stop(selected == Dialect::EA4TX, trackingWasOn);
+void RotatorBank::StopAllRotators(std::optional<Interface> selected, bool trackingWasOn) {
+  for (Interface i : kSerialInterfaces) Sender(i).Stop(selected == i, trackingWasOn);
+  Sender(Interface::Ea4tx).Stop(selected == Interface::Ea4tx, trackingWasOn);
 }
 
-void RotatorBank::Quit(std::optional<Dialect> selected, const RotatorConfigs& configs) {
-  for (Dialect dialect : kSerialDialects) {
-    Sender(dialect).Quit(selected == dialect, configs[dialect]);
-  }
-  Sender(Dialect::EA4TX).Quit(selected == Dialect::EA4TX, configs[Dialect::EA4TX]);
+void RotatorBank::Quit(std::optional<Interface> selected, const RotatorConfigs& configs) {
+  for (Interface i : kSerialInterfaces) Sender(i).Quit(selected == i, configs[i]);
+  Sender(Interface::Ea4tx).Quit(selected == Interface::Ea4tx, configs[Interface::Ea4tx]);
 }
 
 }  // namespace tracking

@@ -16,10 +16,12 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "tracking/arswin_channel.h"
 #include "tracking/movenow_launcher.h"
 #include "tracking/rotator_encoder.h"
+#include "tracking/rotator_transport.h"
 #include "tracking/serial_link.h"
 
 namespace tracking {
@@ -45,18 +47,21 @@ struct SendOutcome {
 };
 
 // "GS232 ttyUSB0 error" and the other warning texts.
-QString PortErrorMessage(Dialect dialect, const QString& portName);
+QString PortErrorMessage(Interface i, const QString& portName);
 QString ArswinMissingMessage();
 
-// The sender of one interface: SendGS232, SendEasyComm, ... SendKCT.
+// The sender of one interface: SendGS232, SendEasyComm, ... SendKCT. It encodes the
+// target and hands the command to its transport.
 class RotatorSender {
  public:
-  // Serial dialects write to `link`; the pauses go through `wait`.
-  RotatorSender(Dialect dialect, SerialTransport& link, Waiter wait);
-  explicit RotatorSender(ArswinChannel& channel);      // EA4TX
-  explicit RotatorSender(ProcessLauncher& launcher);   // KCT
+  RotatorSender(Interface i, RotatorTransport& transport);
+  // The same over a transport of its own: a serial link (pauses through `wait`), the
+  // ARSWIN channel (EA4TX) or a launcher (KCT).
+  RotatorSender(Interface i, SerialTransport& link, Waiter wait);
+  explicit RotatorSender(ArswinChannel& channel);
+  explicit RotatorSender(ProcessLauncher& launcher);
 
-  Dialect dialect() const { return dialect_; }
+  Interface Which() const { return interface_; }
 
   // Commands state.TargetAz / TargetEl (degrees) with the interface's settings. Opens the
   // serial port on demand; it stays open until Stop().
@@ -89,29 +94,22 @@ class RotatorSender {
   void ClosePort();
 
  private:
-  SendOutcome SendSerial(CommandState& state, const RotatorConfig& config,
-                         const RotatorOptions& options);
-  SendOutcome SendEa4tx(CommandState& state, const RotatorConfig& config,
-                        const RotatorOptions& options);
-  SendOutcome SendKct(CommandState& state, const RotatorConfig& config,
-                      const RotatorOptions& options);
-  bool EnsureOpen(const RotatorConfig& config);
-  int BaudRate(const RotatorConfig& config) const;
-  void Write(const WriteList& writes);
+  SendOutcome NotReady(CommandState& state, const CommandState& next,
+                       const RotatorConfig& config) const;
+  Delivery Deliver(const RotatorCommand& command, const RotatorConfig& config = {});
+  Delivery Write(const WriteList& writes);
 
-  Dialect dialect_;
-  SerialTransport* link_ = nullptr;
-  ArswinChannel* channel_ = nullptr;
-  ProcessLauncher* launcher_ = nullptr;
-  Waiter wait_;
+  Interface interface_;
+  std::unique_ptr<RotatorTransport> own_;  // the transport when the sender made it
+  RotatorTransport& transport_;
 };
 
-// The senders of all eight interfaces over their transports, with the operations that
-// concern every interface at once.
+// The senders of the eight command interfaces over their transports, with the operations
+// that concern every interface at once.
 class RotatorBank {
  public:
   struct Links {
-    std::array<SerialTransport*, 6> serial{};  // in the order of kSerialDialects
+    std::array<SerialTransport*, 6> serial{};  // in the order of kSerialInterfaces
     ArswinChannel* arswin = nullptr;
     ProcessLauncher* launcher = nullptr;
   };
@@ -124,10 +122,11 @@ class RotatorBank {
   RotatorBank(const RotatorBank&) = delete;
   RotatorBank& operator=(const RotatorBank&) = delete;
 
-  RotatorSender& Sender(Dialect dialect);
+  // Any interface but the printer-port cards, which have PrinterPortSenders.
+  RotatorSender& Sender(Interface i);
 
   // The sender of the selected interface.
-  SendOutcome Send(Dialect selected, CommandState& state, const RotatorConfig& config,
+  SendOutcome Send(Interface selected, CommandState& state, const RotatorConfig& config,
                    const RotatorOptions& options) {
     return Sender(selected).Send(state, config, options);
   }
@@ -135,17 +134,18 @@ class RotatorBank {
   // StopAllRotators: the stop commands of the selected interface on its open port, every
   // open port closed, then the EA4TX stop when it is selected and tracking was on.
   // The caller resets the command state.
-  void StopAllRotators(std::optional<Dialect> selected, bool trackingWasOn);
+  void StopAllRotators(std::optional<Interface> selected, bool trackingWasOn);
 
   // Exit, after the Park button: stops (skipped for interfaces marked for parking),
   // ports closed, TrakBox host-mode choice.
-  void Quit(std::optional<Dialect> selected, const RotatorConfigs& configs);
+  void Quit(std::optional<Interface> selected, const RotatorConfigs& configs);
 
  private:
   void Build(const Links& links, const Waiter& wait);
   struct Owned;
   std::unique_ptr<Owned> owned_;
-  std::array<std::unique_ptr<RotatorSender>, 8> senders_;
+  std::vector<std::unique_ptr<RotatorTransport>> transports_;
+  std::array<std::unique_ptr<RotatorSender>, kInterfaceCount> senders_;  // none for the printer ports
 };
 
 }  // namespace tracking

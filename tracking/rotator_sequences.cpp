@@ -14,25 +14,25 @@ WriteList WithPause(std::initializer_list<std::string> commands, int pauseMs) {
 }
 }  // namespace
 
-WriteList StopCommands(Dialect dialect) {
+WriteList StopCommands(Interface dialect) {
   switch (dialect) {
-    case Dialect::GS232: return WithPause({"S"}, kStopPauseMs);
-    case Dialect::ProSisTel: return WithPause({kStx + "AG977", kStx + "EG977"}, kStopPauseMs);
-    case Dialect::EasyComm: return WithPause({"SA SE"}, kStopPauseMs);
-    case Dialect::M2Orion: return WithPause({"A", "S", "E", "S", "N"}, kStopPauseMs);
-    case Dialect::Egis: return WithPause({"&* AZ=S", "&* EL=S"}, kStopPauseMs);
-    case Dialect::TrakBox: return WithPause({" "}, kStopPauseMs);
+    case Interface::Gs232: return WithPause({"S"}, kStopPauseMs);
+    case Interface::ProSisTel: return WithPause({kStx + "AG977", kStx + "EG977"}, kStopPauseMs);
+    case Interface::EasyComm: return WithPause({"SA SE"}, kStopPauseMs);
+    case Interface::M2Orion: return WithPause({"A", "S", "E", "S", "N"}, kStopPauseMs);
+    case Interface::Egis: return WithPause({"&* AZ=S", "&* EL=S"}, kStopPauseMs);
+    case Interface::TrakBox: return WithPause({" "}, kStopPauseMs);
     default: return {};
   }
 }
 
-WriteList PortChangeStopCommands(Dialect dialect, bool parkChecked) {
-  if (dialect == Dialect::TrakBox) return {};
-  if (dialect == Dialect::EasyComm && parkChecked) return {};
+WriteList PortChangeStopCommands(Interface dialect, bool parkChecked) {
+  if (dialect == Interface::TrakBox) return {};
+  if (dialect == Interface::EasyComm && parkChecked) return {};
   return StopCommands(dialect);
 }
 
-WriteList QuitStopCommands(Dialect dialect, bool parkChecked) {
+WriteList QuitStopCommands(Interface dialect, bool parkChecked) {
   if (parkChecked) return {};
   return StopCommands(dialect);
 }

@@ -8,14 +8,14 @@ namespace tracking {
 
 // Stop written to an open port when tracking stops (each followed by 50 ms).
 // Empty for EA4TX and KCT.
-WriteList StopCommands(Dialect dialect);
+WriteList StopCommands(Interface dialect);
 
 // Stop written before the port of `dialect` is changed in the settings panel: EasyComm
 // keeps still while it is the parking interface, TrakBox only closes its port.
-WriteList PortChangeStopCommands(Dialect dialect, bool parkChecked);
+WriteList PortChangeStopCommands(Interface dialect, bool parkChecked);
 
 // Stop written at program exit: none for an interface that has just been sent to park.
-WriteList QuitStopCommands(Dialect dialect, bool parkChecked);
+WriteList QuitStopCommands(Interface dialect, bool parkChecked);
 
 // Selecting the TrakBox puts it in host mode: "Q" CR, 300 ms, "7" CR, 50 ms.
 WriteList TrakBoxSelectCommands();

@@ -2,24 +2,28 @@
 
 namespace tracking {
 
-bool IsSerial(Dialect dialect) { return dialect != Dialect::EA4TX && dialect != Dialect::KCT; }
+bool HasSerialPort(Interface i) {
+  return i != Interface::Ea4tx && i != Interface::Kct && !IsPrinterPort(i);
+}
 
-QString InterfaceWord(Dialect dialect) {
-  switch (dialect) {
-    case Dialect::GS232: return QStringLiteral("GS232 ");
-    case Dialect::EasyComm: return QStringLiteral("EasyComm ");
-    case Dialect::TrakBox: return QStringLiteral("TrakBox ");
-    case Dialect::ProSisTel: return QStringLiteral("ProSisTel ");
-    case Dialect::M2Orion: return QStringLiteral("M2-ORION ");
-    case Dialect::Egis: return QStringLiteral("EGIS ");
+bool IsPrinterPort(Interface i) { return i == Interface::PourSat || i == Interface::FodTrack; }
+
+QString InterfaceWord(Interface i) {
+  switch (i) {
+    case Interface::Gs232: return QStringLiteral("GS232 ");
+    case Interface::EasyComm: return QStringLiteral("EasyComm ");
+    case Interface::TrakBox: return QStringLiteral("TrakBox ");
+    case Interface::ProSisTel: return QStringLiteral("ProSisTel ");
+    case Interface::M2Orion: return QStringLiteral("M2-ORION ");
+    case Interface::Egis: return QStringLiteral("EGIS ");
     default: return {};
   }
 }
 
-int UnitsPerDegree(Dialect dialect) {
-  switch (dialect) {
-    case Dialect::M2Orion: return 10;
-    case Dialect::Egis: return 100;
+int UnitsPerDegree(Interface i) {
+  switch (i) {
+    case Interface::M2Orion: return 10;
+    case Interface::Egis: return 100;
     default: return 1;
   }
 }
@@ -33,8 +37,8 @@ bool PrepareOverlapResend(CommandState& state) {
   return true;
 }
 
-long double RotatorConfig::StepDegrees(Dialect dialect) const {
-  return static_cast<long double>(minimumStep) / UnitsPerDegree(dialect);
+long double RotatorConfig::StepDegrees(Interface i) const {
+  return static_cast<long double>(minimumStep) / UnitsPerDegree(i);
 }
 
 }  // namespace tracking

@@ -11,22 +11,31 @@
 
 namespace tracking {
 
-// The interfaces driven by command strings, window messages or an outside program.
-// The printer-port cards (POURSAT, FODTrack) have their own byte encoder.
-enum class Dialect { GS232, EasyComm, TrakBox, ProSisTel, M2Orion, Egis, EA4TX, KCT };
+// The ten rotator interfaces, in the order of the settings file's sections and of the
+// tick's sender calls.
+enum class Interface { PourSat, FodTrack, Ea4tx, Gs232, ProSisTel, EasyComm, M2Orion, Egis, TrakBox, Kct };
+inline constexpr int kInterfaceCount = 10;
+inline constexpr std::array<Interface, kInterfaceCount> kSendOrder = {
+    Interface::PourSat, Interface::FodTrack, Interface::Ea4tx,   Interface::Gs232,
+    Interface::ProSisTel, Interface::EasyComm, Interface::M2Orion, Interface::Egis,
+    Interface::TrakBox, Interface::Kct};
+inline constexpr int IndexOf(Interface i) { return static_cast<int>(i); }
 
-inline constexpr Dialect kSerialDialects[] = {Dialect::GS232,     Dialect::EasyComm,
-                                              Dialect::TrakBox,   Dialect::ProSisTel,
-                                              Dialect::M2Orion,   Dialect::Egis};
+// The six interfaces on a serial port, in the order of their transports.
+inline constexpr Interface kSerialInterfaces[] = {Interface::Gs232,     Interface::EasyComm,
+                                                  Interface::TrakBox,   Interface::ProSisTel,
+                                                  Interface::M2Orion,   Interface::Egis};
 
-bool IsSerial(Dialect dialect);
+bool HasSerialPort(Interface i);
+// POURSAT and FODTrack, the cards on the printer port with their own byte encoder.
+bool IsPrinterPort(Interface i);
 
 // Word that opens the port error message: "GS232 " ... "EGIS " (with its blank);
-// empty for EA4TX and KCT, which have no serial port.
-QString InterfaceWord(Dialect dialect);
+// empty for the interfaces without a serial port.
+QString InterfaceWord(Interface i);
 
 // Units per degree of the controller's own scale: 10 for M2-ORION, 100 for EGIS, else 1.
-int UnitsPerDegree(Dialect dialect);
+int UnitsPerDegree(Interface i);
 
 // What was commanded last and the target to command next. Program-wide, owned by the
 // main window; every antenna source (tracking, sun, moon, HF beam) writes the target.
@@ -71,15 +80,16 @@ struct RotatorConfig {
   QString movenowFolder = QStringLiteral("c:\\radio\\kct\\");  // KCT: where Movenow lives
 
   // Minimum step in degrees (the panel's value divided by the controller's unit).
-  long double StepDegrees(Dialect dialect) const;
+  long double StepDegrees(Interface i) const;
 };
 
-// The settings of the eight interfaces, one record each.
+// The settings of the interfaces, one record each (the printer-port cards keep theirs in
+// their own record, PrinterPortConfig).
 struct RotatorConfigs {
-  std::array<RotatorConfig, 8> items;
-  RotatorConfig& operator[](Dialect dialect) { return items[static_cast<std::size_t>(dialect)]; }
-  const RotatorConfig& operator[](Dialect dialect) const {
-    return items[static_cast<std::size_t>(dialect)];
+  std::array<RotatorConfig, kInterfaceCount> items;
+  RotatorConfig& operator[](Interface i) { return items[static_cast<std::size_t>(IndexOf(i))]; }
+  const RotatorConfig& operator[](Interface i) const {
+    return items[static_cast<std::size_t>(IndexOf(i))];
   }
 };
 
@@ -104,6 +114,13 @@ struct ArswinPost {
   long wParam = 0;
   long lParam = 0;
   bool operator==(const ArswinPost&) const = default;
+};
+
+// One command in the form its road carries; a road ignores the parts that are not its own.
+struct RotatorCommand {
+  WriteList writes;               // serial: each string, then its pause
+  std::vector<ArswinPost> posts;  // ARSWIN: azimuth, then elevation
+  std::string arguments;          // Movenow: "PA AAA PB EEE"
 };
 
 }  // namespace tracking

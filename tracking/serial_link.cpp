@@ -4,13 +4,6 @@
 
 namespace tracking {
 
-void WriteWithPauses(SerialTransport& link, const WriteList& writes, const Waiter& wait) {
-  for (const TimedWrite& write : writes) {
-    link.Write(write.bytes);
-    if (write.delayAfterMs > 0 && wait) wait(write.delayAfterMs);
-  }
-}
-
 bool SerialLink::Open(const QString& portName, int baudRate) {
   if (port_.isOpen()) port_.close();
   port_.clearError();

@@ -31,9 +31,6 @@ class SerialTransport {
   virtual void SetBaudRate(int baudRate) = 0;
 };
 
-// Writes each command, then pauses for its delay.
-void WriteWithPauses(SerialTransport& link, const WriteList& writes, const Waiter& wait);
-
 // QSerialPort behind the transport.
 class SerialLink : public SerialTransport {
  public:

@@ -83,14 +83,10 @@ void TrackingController::SwitchOff() {
   TrackingActive = false;
   if (host_.trackButtonDown) host_.trackButtonDown(false);
   if (host_.azimuthRed) host_.azimuthRed(false);
-  std::optional<Dialect> dialect;
-  if (setup_.selected) {
-    if (IsPrinterPort(*setup_.selected)) {
-      printer_.DisablePortRange(*setup_.selected == Interface::PourSat);
-    }
-    dialect = DialectOf(*setup_.selected);
+  if (setup_.selected && IsPrinterPort(*setup_.selected)) {
+    printer_.DisablePortRange(*setup_.selected == Interface::PourSat);
   }
-  bank_.StopAllRotators(dialect, true);
+  bank_.StopAllRotators(setup_.selected, true);
   OverTheTop = false;
   state_.Reset();
 }
@@ -101,10 +97,8 @@ SendOutcome TrackingController::Dispatch(Interface i) {
     case Interface::PourSat: return printer_.SendPourSat(state_, setup_.pourSat, setup_.options);
     case Interface::FodTrack:
       return printer_.SendFODTrack(state_, setup_.fodTrack, setup_.options);
-    default: {
-      const Dialect d = *DialectOf(i);
-      return bank_.Send(d, state_, setup_.configs[d], setup_.options);
-    }
+    default:
+      return bank_.Send(i, state_, setup_.configs[i], setup_.options);
   }
 }
 
@@ -156,8 +150,7 @@ void TrackingController::Test(Interface i) {
     Handle(o);
     return;
   }
-  const Dialect d = *DialectOf(i);
-  Handle(bank_.Sender(d).Test(state_, setup_.configs[d], setup_.options));
+  Handle(bank_.Sender(i).Test(state_, setup_.configs[i], setup_.options));
 }
 
 void TrackingController::CheckBoxOverlapClick() {

@@ -65,7 +65,7 @@
     <message>
         <location filename="../../app/languages.cpp" line="167"/>
         <source>A DDE conversation is in progress ! Please close the client conversation before quitting !</source>
-        <translation>Une conversation DDE est en cours ! Veuillez fermer la conversation du client avant de quitter !</translation>
+        <translation>Une conversation DDE est en cours ! SVP, fermez la conversation client avant de quitter !</translation>
     </message>
     <message>
         <location filename="../../app/languages.cpp" line="176"/>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <location filename="../../app/form1_menus.cpp" line="217"/>
-        <location filename="../../app/form1_tracking.cpp" line="192"/>
+        <location filename="../../app/form1_tracking.cpp" line="191"/>
         <source>Antenna interface</source>
         <translation>Interface d&apos;antenne</translation>
     </message>
@@ -378,44 +378,49 @@
         <translation>&apos;%1&apos; n&apos;est pas un nombre décimal valide</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="191"/>
+        <location filename="../../app/form1_tracking.cpp" line="190"/>
         <source>ANT</source>
         <translation>ANT</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="193"/>
+        <location filename="../../app/form1_tracking.cpp" line="192"/>
         <source>Antenna</source>
         <translation>Antenne</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="194"/>
+        <location filename="../../app/form1_tracking.cpp" line="193"/>
         <source>Doppler</source>
         <translation>Doppler</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="195"/>
+        <location filename="../../app/form1_tracking.cpp" line="194"/>
         <source>RX Doppler (Hz)</source>
         <translation>Doppler RX (Hz)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="196"/>
+        <location filename="../../app/form1_tracking.cpp" line="195"/>
         <source>TX Doppler (Hz)</source>
         <translation>Doppler TX (Hz)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="197"/>
+        <location filename="../../app/form1_tracking.cpp" line="196"/>
         <source>TRACK</source>
         <translation>POURSUITE</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="198"/>
+        <location filename="../../app/form1_tracking.cpp" line="197"/>
         <source>PARK</source>
         <translation>PARKING</translation>
     </message>
     <message>
-        <location filename="../../app/form1_tracking.cpp" line="199"/>
+        <location filename="../../app/form1_tracking.cpp" line="198"/>
         <source>Antennas to their parking position</source>
         <translation>Antennes en position de parking</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_server.cpp" line="101"/>
+        <source>TCPIP</source>
+        <translation>TCPIP</translation>
     </message>
 </context>
 <context>

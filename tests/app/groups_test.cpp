@@ -11,6 +11,9 @@
 #include "orbit/data_sections.h"
 #include "orbit/elements.h"
 
+// Failure messages show the text rather than its bytes.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 namespace app {
 namespace {
 
@@ -45,15 +48,15 @@ struct Fixture {
   RenameTable renames;
   Lines dat;
   Lines nfo;
-  GroupLoadResult Load(const Lines& raw, SelectionFormat format = SelectionFormat::Numbers,
+  GroupFileResult Load(const Lines& raw, SelectionFormat format = SelectionFormat::Numbers,
                        bool checksums = true) {
-    return LoadGroupFile(group, raw, renames, checksums, dat, nfo, format);
+    return ScanGroupFile(group, raw, renames, checksums, dat, nfo, format);
   }
 };
 
-std::vector<std::string> Names(const GroupLoadResult& r) {
-  std::vector<std::string> out;
-  for (const auto& e : r.list) out.push_back(e.name);
+QStringList Names(const GroupFileResult& r) {
+  QStringList out;
+  for (const auto& e : r.list) out.append(e.name);
   return out;
 }
 
@@ -64,10 +67,10 @@ TEST(GroupFileTest, NamesStatusSignsAndCaseInsensitiveOrder) {
   AddSet(raw, "Alpha [+]", "33333");
   raw.insert(raw.begin() + 3, "");  // empty lines are dropped
   Fixture f;
-  const GroupLoadResult r = f.Load(raw);
-  ASSERT_EQ(r.status, GroupLoadStatus::Loaded);
-  EXPECT_EQ(Names(r), (std::vector<std::string>{"Alpha", "beta", "GAMMA"}));
-  EXPECT_EQ(r.keys, (std::vector<std::string>{"Alpha+33333", "beta+11111", "GAMMA-22222"}));
+  const GroupFileResult r = f.Load(raw);
+  ASSERT_FALSE(r.tooManyLines);
+  EXPECT_EQ(Names(r), (QStringList{"Alpha", "beta", "GAMMA"}));
+  EXPECT_EQ(r.keys, (QStringList{"Alpha+33333", "beta+11111", "GAMMA-22222"}));
   EXPECT_TRUE(r.list[0].inService);
   EXPECT_FALSE(r.list[2].inService);
   EXPECT_TRUE(r.outOfWork);
@@ -85,13 +88,13 @@ TEST(GroupFileTest, KeysStayAlignedWithNamesThatArePrefixes) {
   AddSet(raw, "AB", "22222");
   AddSet(raw, "ab", "33333");
   Fixture f;
-  const GroupLoadResult r = f.Load(raw);
+  const GroupFileResult r = f.Load(raw);
   ASSERT_EQ(r.list.size(), 3u);
   ASSERT_EQ(r.keys.size(), 3u);
   for (std::size_t i = 0; i < r.list.size(); ++i) {
     EXPECT_EQ(r.keys[i], SatelliteKey(r.list[i].name, r.list[i].inService, r.list[i].number));
   }
-  EXPECT_EQ(Names(r), (std::vector<std::string>{"AB", "ab", "AB C"}));
+  EXPECT_EQ(Names(r), (QStringList{"AB", "ab", "AB C"}));
 }
 
 TEST(GroupFileTest, OutOfWorkFlagOnlyWithMinusMark) {
@@ -112,9 +115,9 @@ TEST(GroupFileTest, ChecksumSwitch) {
   raw.push_back(bad);
   Fixture f;
   EXPECT_EQ(Names(f.Load(raw, SelectionFormat::Numbers, true)),
-            (std::vector<std::string>{"GOOD"}));
+            (QStringList{"GOOD"}));
   EXPECT_EQ(Names(f.Load(raw, SelectionFormat::Numbers, false)),
-            (std::vector<std::string>{"BAD", "GOOD"}));
+            (QStringList{"BAD", "GOOD"}));
 }
 
 TEST(GroupFileTest, LineLimitIsThreeThousandRawLines) {
@@ -123,8 +126,8 @@ TEST(GroupFileTest, LineLimitIsThreeThousandRawLines) {
   ASSERT_EQ(raw.size(), 3000u);
   Fixture f;
   f.group.SelectedNumbers[0] = "10005";
-  GroupLoadResult r = f.Load(raw);
-  EXPECT_EQ(r.status, GroupLoadStatus::Loaded);
+  GroupFileResult r = f.Load(raw);
+  EXPECT_FALSE(r.tooManyLines);
   EXPECT_EQ(r.list.size(), 1000u);
   EXPECT_EQ(f.group.SelectedNames[0], "SAT 5");
 
@@ -132,7 +135,7 @@ TEST(GroupFileTest, LineLimitIsThreeThousandRawLines) {
   f.group.SelectedNames[0] = "kept";
   f.renames[0] = {"SAT 5", "RENAMED"};
   r = f.Load(raw);
-  EXPECT_EQ(r.status, GroupLoadStatus::TooManyLines);
+  EXPECT_TRUE(r.tooManyLines);
   EXPECT_TRUE(r.list.empty());
   EXPECT_EQ(f.group.SelectedNames[0], "kept");
   EXPECT_EQ(f.renames[0].oldSide, "SAT 5");
@@ -145,8 +148,8 @@ TEST(GroupFileTest, RenameByNameBecomesRenameByNumber) {
   AddSet(raw, "FO-29", "24278");
   Fixture f;
   f.renames[3] = {"AO-7", "OSCAR 7"};
-  GroupLoadResult r = f.Load(raw);
-  EXPECT_EQ(Names(r), (std::vector<std::string>{"FO-29", "OSCAR 7"}));
+  GroupFileResult r = f.Load(raw);
+  EXPECT_EQ(Names(r), (QStringList{"FO-29", "OSCAR 7"}));
   EXPECT_EQ(f.renames[3].oldSide, "07530");
   EXPECT_EQ(f.renames[3].newSide, "OSCAR 7");
   EXPECT_EQ(r.keys[1], "OSCAR 7+07530");
@@ -156,7 +159,7 @@ TEST(GroupFileTest, RenameByNameBecomesRenameByNumber) {
   EXPECT_EQ(parsed.catalogueNumber, "07530");
   // A second read matches by number.
   r = f.Load(raw);
-  EXPECT_EQ(Names(r), (std::vector<std::string>{"FO-29", "OSCAR 7"}));
+  EXPECT_EQ(Names(r), (QStringList{"FO-29", "OSCAR 7"}));
 }
 
 TEST(GroupFileTest, LastMatchingPairDecidesAndEmptyNewNameCancels) {
@@ -165,23 +168,23 @@ TEST(GroupFileTest, LastMatchingPairDecidesAndEmptyNewNameCancels) {
   Fixture f;
   f.renames[0] = {"07530", "FIRST"};
   f.renames[1] = {"AO-7", "SECOND"};
-  EXPECT_EQ(Names(f.Load(raw)), (std::vector<std::string>{"SECOND"}));
+  EXPECT_EQ(Names(f.Load(raw)), (QStringList{"SECOND"}));
 
   Fixture g;
   g.renames[0] = {"07530", "OSCAR 7"};
   g.renames[1] = {"AO-7", ""};
-  EXPECT_EQ(Names(g.Load(raw)), (std::vector<std::string>{"AO-7"}));
+  EXPECT_EQ(Names(g.Load(raw)), (QStringList{"AO-7"}));
   EXPECT_EQ(g.renames[1].oldSide, "AO-7");  // no new name: not turned into a number
 
   // A new name with brackets is cut so that it can still be found and headed.
   Fixture h;
   h.renames[0] = {"07530", "OSCAR [7]"};
-  const GroupLoadResult r = h.Load(raw);
-  EXPECT_EQ(Names(r), (std::vector<std::string>{"OSCAR"}));
+  const GroupFileResult r = h.Load(raw);
+  EXPECT_EQ(Names(r), (QStringList{"OSCAR"}));
   // Empty old sides never match.
   Fixture k;
   k.renames[0] = {"", "NOTHING"};
-  EXPECT_EQ(Names(k.Load(raw)), (std::vector<std::string>{"AO-7"}));
+  EXPECT_EQ(Names(k.Load(raw)), (QStringList{"AO-7"}));
 }
 
 TEST(GroupFileTest, DataFileHeadersFollowNamesAndNumbers) {
@@ -193,7 +196,7 @@ TEST(GroupFileTest, DataFileHeadersFollowNamesAndNumbers) {
   f.renames[1] = {"FOO", "BAR"};  // a satellite of another file
   f.dat = {"[AO-7 [+]]", "LAST_MODE=B", "[FO-29][24278]", "LAST_MODE=U", "[FOO][99999]", "x"};
   f.nfo = {"[OSCAR 7]", "my note"};
-  GroupLoadResult r = f.Load(raw);
+  GroupFileResult r = f.Load(raw);
   EXPECT_TRUE(r.radioDataChanged);
   EXPECT_TRUE(r.notesChanged);
   EXPECT_EQ(f.dat, (Lines{"[OSCAR 7][07530]", "LAST_MODE=B", "[FO-29][24278]", "LAST_MODE=U",
@@ -210,7 +213,7 @@ TEST(GroupFileTest, ChangedDataFileIsReindexed) {
   AddSet(raw, "AO-7", "07530");
   Fixture f;
   f.dat = {"[AO-7]", "LAST_MODE=A", "[AO-7][07530]", "LAST_MODE=B"};
-  const GroupLoadResult r = f.Load(raw);
+  const GroupFileResult r = f.Load(raw);
   EXPECT_TRUE(r.radioDataChanged);
   EXPECT_EQ(f.dat, (Lines{"[AO-7][07530]", "LAST_MODE=B"}));
 }
@@ -222,7 +225,7 @@ TEST(GroupFileTest, SetsSharingANameDoNotTradeSections) {
   Fixture f;
   f.dat = {"[OBJECT A][11111]", "LAST_MODE=A", "[OBJECT A][22222]", "LAST_MODE=B"};
   const Lines before = f.dat;
-  const GroupLoadResult r = f.Load(raw);
+  const GroupFileResult r = f.Load(raw);
   EXPECT_FALSE(r.radioDataChanged);
   EXPECT_EQ(f.dat, before);
 }
@@ -236,14 +239,14 @@ TEST(GroupFileTest, SelectionByNumbersDropsMissingAndCompacts) {
   f.renames[0] = {"25544", "ZARYA"};
   f.group.SelectedNumbers = {"24278", "99999", "", "25544"};
   f.group.SelectedNames = {"old", "old", "old", "old"};
-  const GroupLoadResult r = f.Load(raw);
+  const GroupFileResult r = f.Load(raw);
   EXPECT_EQ(f.group.SelectedNames[0], "FO-29");
   EXPECT_EQ(f.group.SelectedNumbers[0], "24278");
   EXPECT_EQ(f.group.SelectedNames[1], "ZARYA");
   EXPECT_EQ(f.group.SelectedNumbers[1], "25544");
-  for (std::size_t s = 2; s < kMaxSelected; ++s) {
-    EXPECT_TRUE(f.group.SelectedNames[s].empty()) << s;
-    EXPECT_TRUE(f.group.SelectedNumbers[s].empty()) << s;
+  for (std::size_t s = 2; s < static_cast<std::size_t>(kGroupSelectionSize); ++s) {
+    EXPECT_TRUE(f.group.SelectedNames[s].isEmpty()) << s;
+    EXPECT_TRUE(f.group.SelectedNumbers[s].isEmpty()) << s;
   }
   ASSERT_EQ(r.list.size(), 3u);
   EXPECT_FALSE(r.list[0].selected);  // AO-7
@@ -262,7 +265,7 @@ TEST(GroupFileTest, SelectionByNamesKeepsKnownNamesAndLearnsNumbers) {
   EXPECT_EQ(f.group.SelectedNumbers[0], "24278");
   EXPECT_EQ(f.group.SelectedNames[1], "AO-7");  // exact, case-sensitive
   EXPECT_EQ(f.group.SelectedNumbers[1], "07530");
-  EXPECT_TRUE(f.group.SelectedNames[2].empty());
+  EXPECT_TRUE(f.group.SelectedNames[2].isEmpty());
 }
 
 TEST(GroupFileTest, FileWithoutSetsLeavesSelectionAlone) {
@@ -270,7 +273,7 @@ TEST(GroupFileTest, FileWithoutSetsLeavesSelectionAlone) {
   Fixture f;
   f.group.SelectedNames[4] = "AO-7";
   f.group.SelectedNumbers[4] = "07530";
-  const GroupLoadResult r = f.Load(raw);
+  const GroupFileResult r = f.Load(raw);
   EXPECT_TRUE(r.list.empty());
   EXPECT_TRUE(r.keys.empty());
   EXPECT_EQ(f.group.SelectedNames[4], "AO-7");
@@ -292,7 +295,7 @@ TEST(GroupFileTest, BrokenSetsAreSkipped) {
   raw.push_back("TRUNCATED");
   raw.push_back(Line1("55555"));  // file ends before line 2
   Fixture f;
-  EXPECT_EQ(Names(f.Load(raw)), (std::vector<std::string>{"FINE"}));
+  EXPECT_EQ(Names(f.Load(raw)), (QStringList{"FINE"}));
 }
 
 TEST(GroupFileTest, RandomBytesNeverCrashAndKeepKeysAligned) {
@@ -316,7 +319,7 @@ TEST(GroupFileTest, RandomBytesNeverCrashAndKeepKeysAligned) {
     Fixture f;
     f.renames[0] = {"SAT3", "THREE"};
     f.dat = {"[SAT3]", "x", "[", "[]]", "junk"};
-    const GroupLoadResult r = f.Load(raw, SelectionFormat::Numbers, pick(rng) < 5);
+    const GroupFileResult r = f.Load(raw, SelectionFormat::Numbers, pick(rng) < 5);
     ASSERT_EQ(r.list.size(), r.keys.size());
     for (std::size_t i = 0; i < r.list.size(); ++i) {
       EXPECT_EQ(KeyNumber(r.keys[i]), r.list[i].number);
@@ -333,18 +336,18 @@ TEST(GroupFileTest, SampleFileWithServiceMarks) {
   std::stringstream text;
   text << in.rdbuf();
   Fixture f;
-  const GroupLoadResult r = f.Load(orbit::SplitLines(text.str()));
+  const GroupFileResult r = f.Load(orbit::SplitLines(text.str()));
   EXPECT_EQ(r.list.size(), 200u);
   EXPECT_TRUE(r.outOfWork);
-  for (const auto& e : r.list) EXPECT_EQ(e.name.find('['), std::string::npos) << e.name;
+  for (const auto& e : r.list) EXPECT_FALSE(e.name.contains(QLatin1Char('['))) << e.name.toStdString();
 }
 
 TEST(SelectionTest, FifteenAcceptedSixteenthRefused) {
-  std::vector<std::string> names;
-  std::vector<std::string> keys;
+  QStringList names;
+  QStringList keys;
   for (int i = 0; i < 20; ++i) {
-    names.push_back("S" + std::to_string(i));
-    keys.push_back(SatelliteKey(names.back(), i % 2 == 0, std::to_string(40000 + i)));
+    names.append("S" + QString::number(i));
+    keys.append(SatelliteKey(names.back(), i % 2 == 0, QString::number(40000 + i)));
   }
   std::vector<std::size_t> rows;
   for (std::size_t i = 0; i < 15; ++i) rows.push_back(i + 2);
@@ -363,12 +366,12 @@ TEST(SelectionTest, FifteenAcceptedSixteenthRefused) {
   ASSERT_TRUE(s.accepted);
   EXPECT_EQ(s.names[0], "S5");
   EXPECT_EQ(s.numbers[1], "40001");
-  EXPECT_TRUE(s.names[2].empty());
-  EXPECT_TRUE(s.numbers[2].empty());
+  EXPECT_TRUE(s.names[2].isEmpty());
+  EXPECT_TRUE(s.numbers[2].isEmpty());
   // Rows beyond the list are ignored.
   s = SelectionFromList({99}, names, keys);
   EXPECT_TRUE(s.accepted);
-  EXPECT_TRUE(s.names[0].empty());
+  EXPECT_TRUE(s.names[0].isEmpty());
 }
 
 TEST(RenameTableTest, SortKeepsFirstPairOfEachOldSideEmptiesLast) {
@@ -381,22 +384,22 @@ TEST(RenameTableTest, SortKeepsFirstPairOfEachOldSideEmptiesLast) {
   t[11] = {"B", "upper b"};
   t[12] = {"", "orphan"};
   SortRenameTable(t);
-  EXPECT_EQ(t[0], (GroupRenamePair{"25544", "ISS"}));
-  EXPECT_EQ(t[1], (GroupRenamePair{"A", "upper a"}));
-  EXPECT_EQ(t[2], (GroupRenamePair{"a", "lower a"}));
-  EXPECT_EQ(t[3], (GroupRenamePair{"B", "upper b"}));
-  EXPECT_EQ(t[4], (GroupRenamePair{"b", "first b"}));
-  for (std::size_t i = 5; i < kRenamePairCount; ++i) EXPECT_EQ(t[i], GroupRenamePair{}) << i;
+  EXPECT_EQ(t[0], (RenamePair{"25544", "ISS"}));
+  EXPECT_EQ(t[1], (RenamePair{"A", "upper a"}));
+  EXPECT_EQ(t[2], (RenamePair{"a", "lower a"}));
+  EXPECT_EQ(t[3], (RenamePair{"B", "upper b"}));
+  EXPECT_EQ(t[4], (RenamePair{"b", "first b"}));
+  for (std::size_t i = 5; i < kRenamePairCount; ++i) EXPECT_EQ(t[i], RenamePair{}) << i;
 }
 
 TEST(RenameTableTest, OkRenamesSlotsInEveryGroup) {
   GroupTable groups = DefaultGroupTable("/x/");
-  groups.groups[0].SelectedNames[0] = "AO-7";
-  groups.groups[0].SelectedNumbers[0] = "07530";
-  groups.groups[4].SelectedNames[3] = "ISS";
-  groups.groups[4].SelectedNumbers[3] = "25544";
-  groups.groups[9].SelectedNames[0] = "FO-29";
-  groups.groups[9].SelectedNumbers[0] = "24278";
+  groups[0].SelectedNames[0] = "AO-7";
+  groups[0].SelectedNumbers[0] = "07530";
+  groups[4].SelectedNames[3] = "ISS";
+  groups[4].SelectedNumbers[3] = "25544";
+  groups[9].SelectedNames[0] = "FO-29";
+  groups[9].SelectedNumbers[0] = "24278";
   RenameTable rows;
   rows[0] = {"AO-7", "OSCAR 7"};
   rows[1] = {"25544", "ZARYA"};
@@ -404,14 +407,14 @@ TEST(RenameTableTest, OkRenamesSlotsInEveryGroup) {
   rows[3] = {"OSCAR 7", "NOPE"};  // no chain through a just-given name
   RenameTable table;
   ApplyRenameRows(rows, table, groups);
-  EXPECT_EQ(groups.groups[0].SelectedNames[0], "OSCAR 7");
-  EXPECT_EQ(groups.groups[4].SelectedNames[3], "ZARYA");
-  EXPECT_EQ(groups.groups[9].SelectedNames[0], "FO-29");
-  EXPECT_EQ(table[0], (GroupRenamePair{"24278", ""}));
-  EXPECT_EQ(table[1], (GroupRenamePair{"25544", "ZARYA"}));
-  EXPECT_EQ(table[2], (GroupRenamePair{"AO-7", "OSCAR 7"}));
-  EXPECT_EQ(table[3], (GroupRenamePair{"OSCAR 7", "NOPE"}));
-  EXPECT_EQ(table[4], GroupRenamePair{});
+  EXPECT_EQ(groups[0].SelectedNames[0], "OSCAR 7");
+  EXPECT_EQ(groups[4].SelectedNames[3], "ZARYA");
+  EXPECT_EQ(groups[9].SelectedNames[0], "FO-29");
+  EXPECT_EQ(table[0], (RenamePair{"24278", ""}));
+  EXPECT_EQ(table[1], (RenamePair{"25544", "ZARYA"}));
+  EXPECT_EQ(table[2], (RenamePair{"AO-7", "OSCAR 7"}));
+  EXPECT_EQ(table[3], (RenamePair{"OSCAR 7", "NOPE"}));
+  EXPECT_EQ(table[4], RenamePair{});
 }
 
 TEST(RenameTableTest, PendingRenameRowChoice) {
@@ -421,14 +424,14 @@ TEST(RenameTableTest, PendingRenameRowChoice) {
   auto row = PreparePendingRename(rows, "ISS", "25544");
   ASSERT_TRUE(row.has_value());
   EXPECT_EQ(*row, 1u);
-  EXPECT_EQ(rows[1], (GroupRenamePair{"25544", "ISS"}));
+  EXPECT_EQ(rows[1], (RenamePair{"25544", "ISS"}));
   row = PreparePendingRename(rows, "AO-7", "07530");
   ASSERT_TRUE(row.has_value());
   EXPECT_EQ(*row, 2u);
-  EXPECT_EQ(rows[2], (GroupRenamePair{"07530", "AO-7"}));
+  EXPECT_EQ(rows[2], (RenamePair{"07530", "AO-7"}));
 
   RenameTable full;
-  for (std::size_t i = 0; i < kRenamePairCount; ++i) full[i] = {std::to_string(i), "n"};
+  for (std::size_t i = 0; i < kRenamePairCount; ++i) full[i] = {QString::number(i), "n"};
   const RenameTable before = full;
   EXPECT_FALSE(PreparePendingRename(full, "AO-7", "07530").has_value());
   EXPECT_EQ(full, before);
@@ -440,22 +443,21 @@ TEST(RenameTableTest, PendingRenameRowChoice) {
 
 TEST(GroupTableTest, DefaultsResetAndSelectionFlag) {
   GroupTable t = DefaultGroupTable("/opt/orvane/");
-  EXPECT_EQ(t.groups[0].name, "G1 - Amateur");
-  EXPECT_EQ(t.groups[1].name, "G2");
-  EXPECT_EQ(t.groups[9].name, "G10");
-  EXPECT_EQ(t.groups[0].elementFile, "/opt/orvane/amateur.txt");
-  EXPECT_TRUE(t.groups[1].elementFile.empty());
-  EXPECT_EQ(t.groups[1].url, "http://");
-  EXPECT_EQ(t.active, 1);
-  EXPECT_FALSE(GroupHasSelection(t.groups[0]));
-  t.groups[0].SelectedNames[7] = "AO-7";
-  EXPECT_TRUE(GroupHasSelection(t.groups[0]));
-  ResetGroup(t.groups[0], 1);
-  EXPECT_EQ(t.groups[0].name, "G1");
-  EXPECT_TRUE(t.groups[0].elementFile.empty());
-  EXPECT_EQ(t.groups[0].SelectedNames[7], "AO-7");  // reset keeps the slots
-  t.active = 11;  // out of range falls back to group 1
-  EXPECT_EQ(&t.Active(), &t.groups[0]);
+  EXPECT_EQ(t[0].name, "G1 - Amateur");
+  EXPECT_EQ(t[1].name, "G2");
+  EXPECT_EQ(t[9].name, "G10");
+  EXPECT_EQ(t[0].elementFile, "/opt/orvane/amateur.txt");
+  EXPECT_TRUE(t[1].elementFile.isEmpty());
+  EXPECT_EQ(t[1].url, "http://");
+  EXPECT_FALSE(GroupHasSelection(t[0]));
+  t[0].SelectedNames[7] = "AO-7";
+  EXPECT_TRUE(GroupHasSelection(t[0]));
+  ResetGroup(t[0], 1);
+  EXPECT_EQ(t[0].name, "G1");
+  EXPECT_TRUE(t[0].elementFile.isEmpty());
+  EXPECT_EQ(t[0].SelectedNames[7], "AO-7");  // reset keeps the slots
+  EXPECT_EQ(&GroupNumber(t, 10), &t[9]);
+  EXPECT_EQ(&GroupNumber(t, 11), &t[0]);  // out of range falls back to group 1
 }
 
 }  // namespace

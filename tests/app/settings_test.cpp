@@ -90,11 +90,11 @@ struct KeyCase {
 
 TEST(SettingsKeys, EachReadRuleAndBadValue) {
   using S = const Settings&;
-  const auto& gs = [](S s) -> const AntennaSettings& {
-    return s.antennas[Index(RotatorInterface::Gs232)];
+  const auto& gs = [](S s) -> const tracking::AntennaValues& {
+    return s.Antenna(tracking::Interface::Gs232);
   };
-  const auto& pour = [](S s) -> const AntennaSettings& {
-    return s.antennas[Index(RotatorInterface::PourSat)];
+  const auto& pour = [](S s) -> const tracking::AntennaValues& {
+    return s.Antenna(tracking::Interface::PourSat);
   };
   const KeyCase cases[] = {
       {"language", {"LANGUAGE=FRENCH"}, [](S s) { EXPECT_EQ(s.language, "FRENCH"); }},
@@ -152,17 +152,17 @@ TEST(SettingsKeys, EachReadRuleAndBadValue) {
        [](S s) { EXPECT_FALSE(s.autoDownload); }},
       {"sepdxcc", {"SEPDXCC=;"}, [](S s) { EXPECT_EQ(s.dxccSeparator, ";"); }},
       {"zoom 175", {"ZOOM_MAP=175"}, [](S s) { EXPECT_EQ(s.mapZoom, 175); }},
-      {"ant", {"ANT=TRAKBOX"}, [](S s) { EXPECT_EQ(s.antenna, RotatorInterface::TrakBox); }},
+      {"ant", {"ANT=TRAKBOX"}, [](S s) { EXPECT_EQ(s.antenna, tracking::Interface::TrakBox); }},
       {"ant empty", {"ANT=KCT", "ANT="}, [](S s) { EXPECT_FALSE(s.antenna.has_value()); }},
       {"lpt entry", {"LPT_POURSAT=3"}, [=](S s) { EXPECT_EQ(pour(s).lptEntry, 2); }},
       {"lpt bad",
        {"LPT_POURSAT=3", "LPT_POURSAT=9"},
        [=](S s) { EXPECT_EQ(pour(s).lptEntry, -1); }},
-      {"lpt address", {"ADLPT_POURSAT=03bc"}, [=](S s) { EXPECT_EQ(pour(s).lptAddress, 0x3BC); }},
+      {"lpt address", {"ADLPT_POURSAT=03bc"}, [=](S s) { EXPECT_EQ(pour(s).LptAddressValue(), 0x3BC); }},
       {"lpt address bad",
        {"ADLPT_POURSAT=378", "ADLPT_POURSAT=XYZ1"},
        [=](S s) {
-         EXPECT_EQ(pour(s).lptAddress, 0);
+         EXPECT_EQ(pour(s).LptAddressValue(), 0);
          EXPECT_EQ(pour(s).lptAddressText, "");
        }},
       {"port", {"PORT_GS232=USB0"}, [=](S s) { EXPECT_EQ(gs(s).port, "USB0"); }},
@@ -173,17 +173,17 @@ TEST(SettingsKeys, EachReadRuleAndBadValue) {
       {"max el", {"MAX_EL_GS232=180"}, [=](S s) { EXPECT_TRUE(gs(s).maxElevation180); }},
       {"max el kct read back",
        {"MAX_EL_KCT=180"},
-       [](S s) { EXPECT_TRUE(s.antennas[Index(RotatorInterface::Kct)].maxElevation180); }},
+       [](S s) { EXPECT_TRUE(s.Antenna(tracking::Interface::Kct).maxElevation180); }},
       {"az 450",
        {"AZ_FODTRACK=450"},
-       [](S s) { EXPECT_TRUE(s.antennas[Index(RotatorInterface::FodTrack)].azimuth450); }},
+       [](S s) { EXPECT_TRUE(s.Antenna(tracking::Interface::FodTrack).azimuth450); }},
       {"step clamped", {"STEP_GS232=9"}, [=](S s) { EXPECT_EQ(gs(s).step, 5); }},
       {"step bad", {"STEP_GS232=3", "STEP_GS232=?"}, [=](S s) { EXPECT_EQ(gs(s).step, 1); }},
       {"step m2 range",
        {"STEP_M2ORION=45", "STEP_EGIS=0"},
        [](S s) {
-         EXPECT_EQ(s.antennas[Index(RotatorInterface::M2Orion)].step, 45);
-         EXPECT_EQ(s.antennas[Index(RotatorInterface::Egis)].step, 1);
+         EXPECT_EQ(s.Antenna(tracking::Interface::M2Orion).step, 45);
+         EXPECT_EQ(s.Antenna(tracking::Interface::Egis).step, 1);
        }},
       {"offsets",
        {"AZOFFSET_GS=-40", "ELOFFSET_GS=12"},
@@ -194,8 +194,8 @@ TEST(SettingsKeys, EachReadRuleAndBadValue) {
       {"egis elevation offset range",
        {"ELOFFSET_EGIS=-44", "ELOFFSET_EASY=-44"},
        [](S s) {
-         EXPECT_EQ(s.antennas[Index(RotatorInterface::Egis)].elevationOffset, -44);
-         EXPECT_EQ(s.antennas[Index(RotatorInterface::EasyComm)].elevationOffset, -15);
+         EXPECT_EQ(s.Antenna(tracking::Interface::Egis).elevationOffset, -44);
+         EXPECT_EQ(s.Antenna(tracking::Interface::EasyComm).elevationOffset, -15);
        }},
       {"offset suffix is the short one",
        {"AZOFFSET_GS232=5"},
@@ -203,8 +203,8 @@ TEST(SettingsKeys, EachReadRuleAndBadValue) {
       {"test position",
        {"TESTAZ_TKB=500", "TESTEL_TKB=45"},
        [](S s) {
-         EXPECT_EQ(s.antennas[Index(RotatorInterface::TrakBox)].testAzimuth, 450);
-         EXPECT_EQ(s.antennas[Index(RotatorInterface::TrakBox)].testElevation, 45);
+         EXPECT_EQ(s.Antenna(tracking::Interface::TrakBox).testAzimuth, 450);
+         EXPECT_EQ(s.Antenna(tracking::Interface::TrakBox).testElevation, 45);
        }},
       {"calibration empty keeps default",
        {"CALAZ_POURSAT="},
@@ -212,8 +212,8 @@ TEST(SettingsKeys, EachReadRuleAndBadValue) {
       {"parking last wins",
        {"PARKING=GS232", "PARKING=EGIS", "PARKING=BOGUS"},
        [](S s) {
-         EXPECT_FALSE(s.antennas[Index(RotatorInterface::Gs232)].parking);
-         EXPECT_TRUE(s.antennas[Index(RotatorInterface::Egis)].parking);
+         EXPECT_FALSE(s.Antenna(tracking::Interface::Gs232).parking);
+         EXPECT_TRUE(s.Antenna(tracking::Interface::Egis).parking);
        }},
       {"trakbox host", {"TKB_HOST=Y"}, [](S s) { EXPECT_TRUE(s.trakBoxHostMode); }},
       {"trace minus", {"TRACE-=ON"}, [](S s) { EXPECT_EQ(s.groundTrack, GroundTrackMode::Minus); }},
@@ -335,8 +335,8 @@ TEST(SettingsKeys, DefaultsOfTheRunningProgram) {
   EXPECT_EQ(s.groups[4].name, "G5");
   EXPECT_TRUE(s.groups[0].url.endsWith("/NORAD/elements/amateur.txt"));
   EXPECT_EQ(s.groups[1].elementFile, "");
-  EXPECT_EQ(s.antennas[Index(RotatorInterface::PourSat)].calibrationAz, "0,5138901");
-  EXPECT_EQ(s.antennas[Index(RotatorInterface::FodTrack)].calibrationEl, "1,422");
+  EXPECT_EQ(s.Antenna(tracking::Interface::PourSat).calibrationAz, "0,5138901");
+  EXPECT_EQ(s.Antenna(tracking::Interface::FodTrack).calibrationEl, "1,422");
   EXPECT_EQ(s.moonFrequencyFactor, "1,000");
   EXPECT_EQ(s.geometry.compactLeft, 1920 - 325);
   EXPECT_EQ(s.geometry.explorerWidth, 869);   // 868.75
@@ -367,21 +367,21 @@ TEST_P(SettingsBothSeparators, GroupLines) {
   h.Read({"VERSION=3.8.4", "GROUP2=Weather ,25544,25544 ,43017,,25544"});
   EXPECT_EQ(g[1].name, "Weather ");
   const std::array<QString, 15> numbers = {"25544", "", "43017"};
-  EXPECT_EQ(g[1].selectedNumbers, numbers);
+  EXPECT_EQ(g[1].SelectedNumbers, numbers);
   EXPECT_TRUE(g[1].menuVisible);
   EXPECT_TRUE(g[1].menuEnabled);
-  EXPECT_EQ(h.settings.groupFormat, GroupFormat::Numbers);
+  EXPECT_EQ(h.settings.groupFormat, SelectionFormat::Numbers);
 
   // An empty name takes nothing but disables the entry.
   h.Read({"GROUP2=,11111,22222"});
   EXPECT_EQ(g[1].name, "Weather ");
-  EXPECT_EQ(g[1].selectedNumbers, numbers);
+  EXPECT_EQ(g[1].SelectedNumbers, numbers);
   EXPECT_TRUE(g[1].menuVisible);
   EXPECT_FALSE(g[1].menuEnabled);
 
   // More than 15 entries: the rest is dropped. No entry: the menu stays disabled.
   h.Read({"GROUP3=Big,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17", "GROUP4=Empty,,,"});
-  EXPECT_EQ(g[2].selectedNumbers[14], "15");
+  EXPECT_EQ(g[2].SelectedNumbers[14], "15");
   EXPECT_TRUE(g[3].menuVisible);
   EXPECT_FALSE(g[3].menuEnabled);
 }
@@ -391,10 +391,10 @@ TEST_P(SettingsBothSeparators, OldGroupFormatKeepsNamesWithoutNotes) {
     SCOPED_TRACE(version);
     Harness h(GetParam());
     h.Read({version, "GROUP1=Amateur,AO-7 [+]  ,ISS  ,ISS,SO-50[-] x"});
-    EXPECT_EQ(h.settings.groupFormat, GroupFormat::Names);
+    EXPECT_EQ(h.settings.groupFormat, SelectionFormat::Names);
     const std::array<QString, 15> names = {"AO-7", "ISS", "ISS", "SO-50"};
-    EXPECT_EQ(h.settings.groups[0].selectedNames, names);
-    EXPECT_EQ(h.settings.groups[0].selectedNumbers, (std::array<QString, 15>{}));
+    EXPECT_EQ(h.settings.groups[0].SelectedNames, names);
+    EXPECT_EQ(h.settings.groups[0].SelectedNumbers, (std::array<QString, 15>{}));
   }
 }
 
@@ -487,7 +487,7 @@ TEST_P(SettingsBothSeparators, PrinterPortNeedsTheDriver) {
   Harness h(GetParam());
   h.context.portIoUsable = false;
   h.Read({"LPT_FODTRACK=2"});
-  EXPECT_EQ(h.settings.antennas[Index(RotatorInterface::FodTrack)].lptEntry, -1);
+  EXPECT_EQ(h.settings.Antenna(tracking::Interface::FodTrack).lptEntry, -1);
 }
 
 // --- written form and round trip -------------------------------------------------------------
@@ -523,9 +523,9 @@ TEST(SettingsFile, AntennaKeysCrossToThePanelAndBack) {
   const tracking::AntennaPanelValues values = ToPanelValues(h.settings);
   ASSERT_TRUE(h.settings.antenna.has_value());
   ASSERT_TRUE(values.selected.has_value());
-  EXPECT_EQ(tracking::SettingsName(*values.selected), RotatorInterfaceName(*h.settings.antenna));
+  EXPECT_EQ(tracking::SettingsName(*values.selected), tracking::SettingsName(*h.settings.antenna));
   EXPECT_EQ(values.antennas[tracking::IndexOf(tracking::Interface::Gs232)].port,
-            h.settings.antennas[Index(RotatorInterface::Gs232)].port);
+            h.settings.Antenna(tracking::Interface::Gs232).port);
   Settings back;
   FromPanelValues(values, &back);
   EXPECT_EQ(back.antenna, h.settings.antenna);
@@ -552,19 +552,19 @@ TEST_P(SettingsBothSeparators, RoundTripGivesTheSameSettings) {
   Harness defaults(GetParam());
   Harness fourth(GetParam());
   fourth.Read(BuildSettingsLines(defaults.settings));
-  EXPECT_EQ(fourth.settings.groupFormat, GroupFormat::Numbers);
+  EXPECT_EQ(fourth.settings.groupFormat, SelectionFormat::Numbers);
   fourth.settings.groupFormat = defaults.settings.groupFormat;
-  for (GroupSettings& g : fourth.settings.groups)
+  for (Group& g : fourth.settings.groups)
     g.menuVisible = false;  // the written lines define the groups
   EXPECT_EQ(fourth.settings, defaults.settings) << LineDiff(fourth.settings, defaults.settings);
 
   // And from a record filled by hand (unwritten fields in a state the reader produces).
   Settings s = first.settings;
-  s.groups[4].selectedNumbers = {"1", "", "3"};
+  s.groups[4].SelectedNumbers = {"1", "", "3"};
   s.renames[2] = {"SO-50", "Saudi 50"};
-  s.antennas[Index(RotatorInterface::Gs232)].parking = false;
-  s.antennas[Index(RotatorInterface::Kct)].parking = true;
-  s.antenna = RotatorInterface::Kct;
+  s.Antenna(tracking::Interface::Gs232).parking = false;
+  s.Antenna(tracking::Interface::Kct).parking = true;
+  s.antenna = tracking::Interface::Kct;
   s.groundTrack = GroundTrackMode::Minus;
   Harness third(GetParam());
   third.Read(BuildSettingsLines(s));
@@ -659,7 +659,7 @@ TEST_F(SettingsSave, ReadOnlyLeftoverIsReplaced) {
   EXPECT_FALSE(QFile::exists(Temp()));
   Settings back;
   EXPECT_EQ(ReadSettingsFromFile(Ini(), &back, ReadContext{}), SettingsFileStatus::Read);
-  EXPECT_EQ(back.groupFormat, GroupFormat::Numbers);
+  EXPECT_EQ(back.groupFormat, SelectionFormat::Numbers);
 }
 
 TEST_F(SettingsSave, FailureLeavesTheOldFile) {
@@ -720,7 +720,7 @@ TEST_F(SettingsSave, BadInputReadsAndSavesCleanly) {
   ASSERT_EQ(ReadSettingsFromFile(path, &h.settings, h.context), SettingsFileStatus::Read);
   EXPECT_EQ(h.settings.hostPass.size(), 10 * 1024 * 1024);
   EXPECT_EQ(h.settings.activeGroup, 1);
-  EXPECT_EQ(h.settings.renames[49].oldName, "49");
+  EXPECT_EQ(h.settings.renames[49].oldSide, "49");
   EXPECT_EQ(h.settings.biasEme, 0);
 
   ASSERT_TRUE(save_configuration(h.settings, dir.path(), &dialogs));
@@ -730,7 +730,7 @@ TEST_F(SettingsSave, BadInputReadsAndSavesCleanly) {
   // Every written value comes back (the group lines now in the current format).
   EXPECT_EQ(BuildSettingsLines(back.settings), BuildSettingsLines(h.settings))
       << LineDiff(back.settings, h.settings);
-  EXPECT_EQ(back.settings.groupFormat, GroupFormat::Numbers);
+  EXPECT_EQ(back.settings.groupFormat, SelectionFormat::Numbers);
   ASSERT_TRUE(save_configuration(back.settings, dir.path(), &dialogs));
   EXPECT_EQ(FileBytes(Ini()), saved);
   EXPECT_TRUE(dialogs.errors.isEmpty());

@@ -100,7 +100,7 @@ class UiTest : public ::testing::Test {
     }
     environment.rotatorBank = bank.get();
     environment.serialPorts = QStringList{QStringLiteral("ttyS0"), QStringLiteral("ttyUSB0")};
-    environment.reportSink = &reports;
+    environment.reportSink = realReports ? nullptr : &reports;
     form = std::make_unique<TForm1>(std::move(environment));
     form->WindowsReady = true;
     if (!form->isVisible()) form->show();
@@ -128,12 +128,13 @@ class UiTest : public ::testing::Test {
   base::RecordingSounds sounds;
   base::RecordingDialogs dialogs;
   Form1Seams seams;
-  // Rotator transports in the order of tracking::kSerialDialects (GS-232 first).
+  // Rotator transports in the order of tracking::kSerialInterfaces (GS-232 first).
   std::array<tracking::RecordingSerialLink, 6> serial;
   tracking::RecordingArswin arswin;
   tracking::RecordingLauncher launcher;
   std::unique_ptr<tracking::RotatorBank> bank;
   tracking::RecordingReportSink reports;
+  bool realReports = false;  // true: the report goes to the window's own servers
   std::unique_ptr<TForm1> form;
   int terminated = 0;
   QStringList questions;

@@ -126,18 +126,18 @@ TEST_F(UiTest, SixteenthSelectionIsRefusedAndFifteenStay) {
   for (int row = 0; row < 15; ++row) ClickEntry(list, row);
   EXPECT_EQ(list->selectedItems().size(), 15);
   EXPECT_TRUE(dialogs.warnings.isEmpty());
-  EXPECT_EQ(f.Groups().SelectedName(1, 15), list->item(14)->text());
+  EXPECT_EQ(f.SelectedName(1, 15), list->item(14)->text());
   ClickEntry(list, 15);
   ASSERT_EQ(dialogs.warnings.size(), 1);
   EXPECT_EQ(dialogs.warnings[0], QStringLiteral("15 satellites maximum please ..."));
   EXPECT_EQ(sounds.Count(QStringLiteral("warning")), 1);
   EXPECT_EQ(list->selectedItems().size(), 15);
   EXPECT_FALSE(list->item(15)->isSelected());
-  EXPECT_EQ(f.Groups().SelectedName(1, 15), list->item(14)->text());
+  EXPECT_EQ(f.SelectedName(1, 15), list->item(14)->text());
   // Deselecting one moves the later ones up.
   ClickEntry(list, 0);
-  EXPECT_EQ(f.Groups().SelectedName(1, 1), list->item(1)->text());
-  EXPECT_EQ(f.Groups().SelectedName(1, 15), QString());
+  EXPECT_EQ(f.SelectedName(1, 1), list->item(1)->text());
+  EXPECT_EQ(f.SelectedName(1, 15), QString());
 }
 
 TEST_F(UiTest, GroupNameAndResetButtons) {
@@ -160,7 +160,7 @@ TEST_F(UiTest, GroupNameAndResetButtons) {
   EXPECT_EQ(f.GroupFileEdit(1)->text(), QString());
   EXPECT_EQ(f.GroupList(1)->count(), 0);
   EXPECT_FALSE(f.MenuGroupeN[0]->isEnabled());
-  EXPECT_FALSE(f.Groups().SelectedName(1, 1).isEmpty());  // the selection stays
+  EXPECT_FALSE(f.SelectedName(1, 1).isEmpty());  // the selection stays
 }
 
 TEST_F(UiTest, OutOfWorkSatellitesAreMarked) {
@@ -210,13 +210,13 @@ TEST_F(UiTest, RightClickOpensTheRenameWindowAndOkRenamesTheSatellite) {
   for (int i = 0; i < list->count(); ++i) names.append(list->item(i)->text());
   EXPECT_TRUE(names.contains(QStringLiteral("ZZ MY SAT")));
   EXPECT_FALSE(names.contains(oldName));
-  EXPECT_EQ(f.Groups().Renames()[0].oldSide, number);
+  EXPECT_EQ(f.Renames()[0].oldSide, number);
   // Cancel leaves the table as it was.
   f.MenuRename->trigger();
   ASSERT_TRUE(rename->isVisible());
   rename->StringGridRename->item(0, 1)->setText(QStringLiteral("OTHER"));
   rename->BitBtnCancelRename->click();
-  EXPECT_EQ(f.Groups().Renames()[0].newSide, QStringLiteral("ZZ MY SAT"));
+  EXPECT_EQ(f.Renames()[0].newSide, QStringLiteral("ZZ MY SAT"));
 }
 
 }  // namespace

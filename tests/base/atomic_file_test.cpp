@@ -1,12 +1,16 @@
 #include "base/atomic_file.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include "base/ansi_text.h"
 
 namespace {
 
@@ -61,6 +65,48 @@ TEST(AtomicSave, LeftoverTemporaryFileIsReplacedAndMissingFolderFails) {
   EXPECT_FALSE(QFileInfo::exists(temp));
 
   EXPECT_FALSE(base::AtomicSave(dir.filePath(QStringLiteral("no/such/folder/x")), "x"));
+}
+
+// A file-size limit makes every write past it fail as a full disk would.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_ = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    ::signal(SIGXFSZ, previous_);
+  }
+
+ private:
+  rlimit saved_{};
+  sighandler_t previous_ = SIG_DFL;
+};
+
+TEST(TextFileWriters, GoThroughTheOneStepSaveAndKeepTheOldFileWhenTheDiskIsFull) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("Orvane.nfo"));
+  Put(path, "[AO-7][07530]\r\nold note\r\n");
+  const std::vector<std::string> lines(200, std::string(60, 'x'));
+  {
+    const FileSizeLimit full(512);
+    QString error;
+    EXPECT_FALSE(base::WriteRawLines(path, lines, base::kDefaultFileMode, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(base::WriteAnsiLines(path, QStringList(200, QString(60, u'y'))));
+  }
+  EXPECT_EQ(Bytes(path), QByteArray("[AO-7][07530]\r\nold note\r\n"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Orvane.nfo")});
+
+  ASSERT_TRUE(base::WriteRawLines(path, {"[FO-29][24278]", "n"}, QFileDevice::ReadOwner));
+  EXPECT_EQ(Bytes(path), QByteArray("[FO-29][24278]\r\nn\r\n"));
+  struct stat st {};
+  ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0400u);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ TEST(AntennaSetup, SettingsValuesBecomeSenderConfigs) {
   v.movenowFolder = QStringLiteral("/opt/kct/");
   const AntennaSetup s = SetupFromValues(v, {QStringLiteral("ttyS0"), QStringLiteral("ttyUSB0")});
   ASSERT_EQ(s.selected, Interface::Gs232);
-  const RotatorConfig& c = s.configs[Dialect::GS232];
+  const RotatorConfig& c = s.configs[Interface::Gs232];
   EXPECT_EQ(c.portName, QStringLiteral("ttyUSB0"));
   EXPECT_EQ(c.baudRate, 9600);
   EXPECT_TRUE(c.stopSouth);
@@ -31,7 +31,7 @@ TEST(AntennaSetup, SettingsValuesBecomeSenderConfigs) {
   EXPECT_EQ(c.testAzimuth, 450);
   EXPECT_TRUE(c.parking);
   EXPECT_TRUE(s.options.stopOn360);
-  EXPECT_EQ(s.configs[Dialect::KCT].movenowFolder, QStringLiteral("/opt/kct/"));
+  EXPECT_EQ(s.configs[Interface::Kct].movenowFolder, QStringLiteral("/opt/kct/"));
   EXPECT_NEAR(static_cast<double>(s.pourSat.bitsPerDegreeAz), 0.5138901, 1e-9);
   EXPECT_NEAR(static_cast<double>(s.fodTrack.bitsPerDegreeEl), 1.422, 1e-9);
 }
@@ -54,9 +54,9 @@ TEST(AntennaSetup, TrakBoxIsAlwaysNorthAndNinety) {
   v.antennas[IndexOf(Interface::TrakBox)].maxElevation180 = true;
   v.trakBoxHostMode = true;
   const AntennaSetup s = SetupFromValues(v, {});
-  EXPECT_FALSE(s.configs[Dialect::TrakBox].stopSouth);
-  EXPECT_EQ(s.configs[Dialect::TrakBox].elevationRange, 90);
-  EXPECT_TRUE(s.configs[Dialect::TrakBox].trakBoxHostOnQuit);
+  EXPECT_FALSE(s.configs[Interface::TrakBox].stopSouth);
+  EXPECT_EQ(s.configs[Interface::TrakBox].elevationRange, 90);
+  EXPECT_TRUE(s.configs[Interface::TrakBox].trakBoxHostOnQuit);
 }
 
 TEST(InterfaceTexts, TrackButtonHintsOfTheTable) {
@@ -116,9 +116,14 @@ TEST(Calibration, EmptyOrBadIsZeroAndZeroMustStayWithin90) {
 TEST(InterfaceNames, RoundTripAndKinds) {
   for (Interface i : kSendOrder) EXPECT_EQ(InterfaceFromSettingsName(SettingsName(i)), i);
   EXPECT_FALSE(InterfaceFromSettingsName(QStringLiteral("FOO")).has_value());
-  for (Dialect d : {Dialect::GS232, Dialect::EasyComm, Dialect::TrakBox, Dialect::ProSisTel,
-                    Dialect::M2Orion, Dialect::Egis, Dialect::EA4TX, Dialect::KCT})
-    EXPECT_EQ(DialectOf(InterfaceOf(d)), d);
+  int serial = 0;
+  for (Interface i : kSendOrder) {
+    if (HasSerialPort(i)) ++serial;
+    EXPECT_FALSE(HasSerialPort(i) && IsPrinterPort(i));
+  }
+  EXPECT_EQ(serial, 6);
+  EXPECT_FALSE(HasSerialPort(Interface::Ea4tx));
+  EXPECT_FALSE(HasSerialPort(Interface::PourSat));
   EXPECT_TRUE(IsPrinterPort(Interface::FodTrack));
   EXPECT_FALSE(HasSerialPort(Interface::Kct));
   EXPECT_TRUE(HasSerialPort(Interface::TrakBox));

@@ -25,7 +25,7 @@ struct ControllerFixture {
     links.arswin = &arswin;
     links.launcher = &launcher;
     bank = std::make_unique<RotatorBank>(links, [](int) {});
-    for (Dialect d : kSerialDialects) setup.configs[d].portName = QStringLiteral("ttyS0");
+    for (Interface d : kSerialInterfaces) setup.configs[d].portName = QStringLiteral("ttyS0");
     setup.selected = Interface::Gs232;
     TrackingHost host;
     host.sounds = &sounds;
@@ -38,9 +38,9 @@ struct ControllerFixture {
     host.settingsViewShowing = [this] { return settingsShowing; };
     controller = std::make_unique<TrackingController>(*bank, state, setup, printer, host);
   }
-  RecordingSerialLink& Link(Dialect d) {
+  RecordingSerialLink& Link(Interface d) {
     for (std::size_t i = 0; i < serial.size(); ++i)
-      if (kSerialDialects[i] == d) return serial[i];
+      if (kSerialInterfaces[i] == d) return serial[i];
     return serial[0];
   }
   RotatorConfig& Config(Interface i) { return setup.Config(i); }

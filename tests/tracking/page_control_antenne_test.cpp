@@ -140,7 +140,7 @@ TEST(PageControlAntenne, CheckingGs232UnchecksEasyCommAndResetsTheState) {
   EXPECT_EQ(p.f.state.LastSentAzInt, CommandState::kNothingSentInt);
   EXPECT_TRUE(p.trackEnabled);
   EXPECT_EQ(p.f.setup.selected, Interface::Gs232);
-  EXPECT_EQ(p.f.setup.configs[Dialect::GS232].portName, QStringLiteral("ttyS0"));
+  EXPECT_EQ(p.f.setup.configs[Interface::Gs232].portName, QStringLiteral("ttyS0"));
 }
 
 TEST(PageControlAntenne, SerialInterfaceWithoutPortStaysUnchecked) {
@@ -221,22 +221,22 @@ TEST(PageControlAntenne, TestTwiceSendsOnceWithStepOneAndTwiceWithStepZero) {
   p.Tab(Interface::Gs232).testEl->setValue(30);
   p.Tab(Interface::Gs232).test->click();
   p.Tab(Interface::Gs232).test->click();
-  EXPECT_EQ(p.f.Link(Dialect::GS232).writes, std::vector<std::string>{"W120 030\r"});
+  EXPECT_EQ(p.f.Link(Interface::Gs232).writes, std::vector<std::string>{"W120 030\r"});
   p.Tab(Interface::Gs232).step->setValue(0);
   p.Tab(Interface::Gs232).test->click();
   p.Tab(Interface::Gs232).test->click();
-  EXPECT_EQ(p.f.Link(Dialect::GS232).writes.size(), 3u);
-  EXPECT_FALSE(p.f.Link(Dialect::GS232).open);  // Test closes what it opened
+  EXPECT_EQ(p.f.Link(Interface::Gs232).writes.size(), 3u);
+  EXPECT_FALSE(p.f.Link(Interface::Gs232).open);  // Test closes what it opened
   // Test of an unselected interface only beeps.
   p.Tab(Interface::EasyComm).test->click();
-  EXPECT_TRUE(p.f.Link(Dialect::EasyComm).writes.empty());
+  EXPECT_TRUE(p.f.Link(Interface::EasyComm).writes.empty());
   EXPECT_EQ(p.f.sounds.Count(QStringLiteral("beep")), 1);
 }
 
 TEST(PageControlAntenne, PortThatCannotBeOpenedIsRefused) {
   PanelFixture p;
   p.Select(Interface::Gs232);
-  p.f.Link(Dialect::GS232).openable = false;
+  p.f.Link(Interface::Gs232).openable = false;
   p.Tab(Interface::Gs232).port->Click(1);
   EXPECT_EQ(p.f.dialogs.warnings, QStringList{QStringLiteral("GS232 ttyUSB0 error")});
   EXPECT_EQ(p.Tab(Interface::Gs232).port->ItemIndex(), -1);
@@ -248,8 +248,8 @@ TEST(PageControlAntenne, PortThatCannotBeOpenedIsRefused) {
 TEST(PageControlAntenne, SpeedBoxIsAppliedToThePort) {
   PanelFixture p;
   p.Tab(Interface::Gs232).baud->setCurrentText(QStringLiteral("9600"));
-  EXPECT_EQ(p.f.Link(Dialect::GS232).baud, 9600);
-  EXPECT_EQ(p.f.setup.configs[Dialect::GS232].baudRate, 9600);
+  EXPECT_EQ(p.f.Link(Interface::Gs232).baud, 9600);
+  EXPECT_EQ(p.f.setup.configs[Interface::Gs232].baudRate, 9600);
 }
 
 TEST(PageControlAntenne, KctNeedsMovenow) {
@@ -302,7 +302,7 @@ TEST(PageControlAntenne, LoadAndStoreEveryKey) {
   p.panel->Load(v);
   EXPECT_EQ(p.panel->Store(), v);
   EXPECT_EQ(p.f.setup.selected, Interface::M2Orion);
-  EXPECT_EQ(p.f.setup.configs[Dialect::M2Orion].portName, QStringLiteral("ttyUSB0"));
+  EXPECT_EQ(p.f.setup.configs[Interface::M2Orion].portName, QStringLiteral("ttyUSB0"));
   EXPECT_TRUE(p.f.setup.options.stopOn360);
   EXPECT_TRUE(p.trackEnabled);
   // At start-up the M2-ORION text is built with its older name.
@@ -343,7 +343,7 @@ TEST(TrackingOptions, OverlapClickResendsWhileTracking) {
   p.Overlap()->setEnabled(true);
   p.Overlap()->click();
   EXPECT_TRUE(p.f.setup.options.overlap);
-  EXPECT_EQ(p.f.Link(Dialect::GS232).writes.back(), "W390 005\r");
+  EXPECT_EQ(p.f.Link(Interface::Gs232).writes.back(), "W390 005\r");
   p.options->CheckBoxStop360->click();
   EXPECT_TRUE(p.f.setup.options.stopOn360);
   p.options->CheckBoxTrackNoStop->click();

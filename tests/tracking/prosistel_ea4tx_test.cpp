@@ -21,7 +21,7 @@ TEST(ProSisTelEncoder, FirstCommandMovesBothAxesAfterThePreamble) {
   CommandState state;
   state.TargetAz = 123.4L;
   state.TargetEl = 5.6L;
-  EncodeResult result = Encode(Dialect::ProSisTel, state, {}, {});
+  EncodeResult result = Encode(Interface::ProSisTel, state, {}, {});
   EXPECT_EQ(result.action, EncodeAction::Send);
   EXPECT_EQ(Bytes(result), (std::vector<std::string>{kStx + "AS\r", kStx + "ES\r",
                                                      kStx + "AG123\r", kStx + "EG006\r"}));
@@ -35,11 +35,11 @@ TEST(ProSisTelEncoder, OnlyTheAxisThatMovedByTheStepIsCommanded) {
   CommandState state;
   state.TargetAz = 100;
   state.TargetEl = 10;
-  Encode(Dialect::ProSisTel, state, config, {});
+  Encode(Interface::ProSisTel, state, config, {});
 
   state.TargetAz = 103;
   state.TargetEl = 11;
-  EncodeResult azimuthOnly = Encode(Dialect::ProSisTel, state, config, {});
+  EncodeResult azimuthOnly = Encode(Interface::ProSisTel, state, config, {});
   EXPECT_EQ(Bytes(azimuthOnly),
             (std::vector<std::string>{kStx + "AS\r", kStx + "ES\r", kStx + "AG103\r"}));
   EXPECT_EQ(azimuthOnly.displayText, kStx + "AG103");
@@ -48,7 +48,7 @@ TEST(ProSisTelEncoder, OnlyTheAxisThatMovedByTheStepIsCommanded) {
   EXPECT_TRUE(azimuthOnly.redAzimuth.has_value());
 
   state.TargetEl = 12.5L;
-  EncodeResult elevationOnly = Encode(Dialect::ProSisTel, state, config, {});
+  EncodeResult elevationOnly = Encode(Interface::ProSisTel, state, config, {});
   EXPECT_EQ(Bytes(elevationOnly),
             (std::vector<std::string>{kStx + "AS\r", kStx + "ES\r", kStx + "EG012\r"}));
   EXPECT_EQ(elevationOnly.displayText, kStx + "EG012");
@@ -57,7 +57,7 @@ TEST(ProSisTelEncoder, OnlyTheAxisThatMovedByTheStepIsCommanded) {
 
   state.TargetAz = 104;
   state.TargetEl = 13;
-  EXPECT_EQ(Encode(Dialect::ProSisTel, state, config, {}).action, EncodeAction::SkipSmallStep);
+  EXPECT_EQ(Encode(Interface::ProSisTel, state, config, {}).action, EncodeAction::SkipSmallStep);
 }
 
 TEST(ProSisTelEncoder, SouthStopOverlapAndCap) {
@@ -66,7 +66,7 @@ TEST(ProSisTelEncoder, SouthStopOverlapAndCap) {
   CommandState state;
   state.TargetAz = 100;
   state.TargetEl = 180;
-  const std::vector<std::string> shifted = Bytes(Encode(Dialect::ProSisTel, state, south, {}));
+  const std::vector<std::string> shifted = Bytes(Encode(Interface::ProSisTel, state, south, {}));
   ASSERT_EQ(shifted.size(), 4u);
   EXPECT_EQ(shifted.at(2), kStx + "AG280\r");
   EXPECT_TRUE(state.SouthStopShifted);
@@ -76,7 +76,7 @@ TEST(ProSisTelEncoder, SouthStopOverlapAndCap) {
   fresh.TargetEl = 180;
   RotatorOptions overlap;
   overlap.overlap = true;
-  EncodeResult result = Encode(Dialect::ProSisTel, fresh, {}, overlap);
+  EncodeResult result = Encode(Interface::ProSisTel, fresh, {}, overlap);
   EXPECT_EQ(Bytes(result).at(2), kStx + "AG405\r");
   EXPECT_EQ(Bytes(result).at(3), kStx + "EG179\r");
   EXPECT_TRUE(result.redAzimuth.value_or(false));
@@ -88,10 +88,10 @@ TEST(ProSisTelEncoder, A360StepEndsTheCallBeforeTheElevation) {
   CommandState state;
   state.TargetAz = 5;
   state.TargetEl = 10;
-  Encode(Dialect::ProSisTel, state, {}, options);
+  Encode(Interface::ProSisTel, state, {}, options);
   state.TargetAz = 358;
   state.TargetEl = 30;
-  EncodeResult result = Encode(Dialect::ProSisTel, state, {}, options);
+  EncodeResult result = Encode(Interface::ProSisTel, state, {}, options);
   EXPECT_EQ(result.action, EncodeAction::Stop360);
   EXPECT_EQ(Bytes(result), (std::vector<std::string>{kStx + "AS\r", kStx + "ES\r"}));
   EXPECT_EQ(state.LastSentEl, 10);
@@ -101,7 +101,7 @@ TEST(Ea4txEncoder, TwoIntegersWithTheAxisFlag) {
   CommandState state;
   state.TargetAz = 123.4L;
   state.TargetEl = 5.6L;
-  EncodeResult result = Encode(Dialect::EA4TX, state, {}, {});
+  EncodeResult result = Encode(Interface::Ea4tx, state, {}, {});
   EXPECT_EQ(result.action, EncodeAction::Send);
   EXPECT_EQ(result.posts, (std::vector<ArswinPost>{{123, 0}, {6, 1}}));
   EXPECT_TRUE(result.writes.empty());
@@ -120,14 +120,14 @@ TEST(Ea4txEncoder, NoShiftOffsetsOrOverlapAndElevationBelow180) {
   CommandState state;
   state.TargetAz = 45;
   state.TargetEl = 180;
-  EXPECT_EQ(Encode(Dialect::EA4TX, state, config, overlap).posts,
+  EXPECT_EQ(Encode(Interface::Ea4tx, state, config, overlap).posts,
             (std::vector<ArswinPost>{{45, 0}, {179, 1}}));
   EXPECT_FALSE(state.SouthStopShifted);
 
   CommandState negative;
   negative.TargetAz = -0.7L;
   negative.TargetEl = -3;
-  EXPECT_EQ(Encode(Dialect::EA4TX, negative, {}, {}).posts,
+  EXPECT_EQ(Encode(Interface::Ea4tx, negative, {}, {}).posts,
             (std::vector<ArswinPost>{{0, 0}, {0, 1}}));
 }
 
@@ -137,10 +137,10 @@ TEST(Ea4txEncoder, MinimumStepInDegrees) {
   CommandState state;
   state.TargetAz = 10;
   state.TargetEl = 10;
-  Encode(Dialect::EA4TX, state, config, {});
+  Encode(Interface::Ea4tx, state, config, {});
   state.TargetAz = 11.5L;
   state.TargetEl = 10.5L;
-  EXPECT_EQ(Encode(Dialect::EA4TX, state, config, {}).action, EncodeAction::SkipSmallStep);
+  EXPECT_EQ(Encode(Interface::Ea4tx, state, config, {}).action, EncodeAction::SkipSmallStep);
   EXPECT_EQ(state.LastSentAz, 10);
 }
 

@@ -31,7 +31,7 @@ CommandState Target(long double az, long double el) {
 
 TEST(SerialSender, OpensOnDemandWritesAndPausesThenStaysOpen) {
   RecordingSerialLink link;
-  RotatorSender sender(Dialect::GS232, link, link.Pauses());
+  RotatorSender sender(Interface::Gs232, link, link.Pauses());
   CommandState state = Target(123.4L, 5.6L);
   SendOutcome outcome = sender.Send(state, Port("ttyUSB0", 4800), Shown());
   EXPECT_EQ(outcome.status, SendStatus::Sent);
@@ -55,7 +55,7 @@ TEST(SerialSender, OpensOnDemandWritesAndPausesThenStaysOpen) {
 
 TEST(SerialSender, FixedSpeedControllersUse9600) {
   RecordingSerialLink link;
-  RotatorSender sender(Dialect::M2Orion, link, link.Pauses());
+  RotatorSender sender(Interface::M2Orion, link, link.Pauses());
   CommandState state = Target(123.4L, 5.6L);
   sender.Send(state, Port("ttyS1", 4800), {});
   EXPECT_EQ(link.events, (Events{"open ttyS1 9600", "write A123.4\r", "wait 50",
@@ -65,7 +65,7 @@ TEST(SerialSender, FixedSpeedControllersUse9600) {
 TEST(SerialSender, PortThatCannotOpenAsksToBeepWarnAndStopAndIsRetried) {
   RecordingSerialLink link;
   link.openable = false;
-  RotatorSender sender(Dialect::GS232, link, link.Pauses());
+  RotatorSender sender(Interface::Gs232, link, link.Pauses());
   CommandState state = Target(100, 20);
   SendOutcome outcome = sender.Send(state, Port("ttyUSB0"), {});
   EXPECT_EQ(outcome.status, SendStatus::PortError);
@@ -82,17 +82,17 @@ TEST(SerialSender, PortThatCannotOpenAsksToBeepWarnAndStopAndIsRetried) {
 }
 
 TEST(SerialSender, PortErrorWordsOfEveryInterface) {
-  EXPECT_EQ(PortErrorMessage(Dialect::EasyComm, "ttyS0"), QStringLiteral("EasyComm ttyS0 error"));
-  EXPECT_EQ(PortErrorMessage(Dialect::TrakBox, "ttyS0"), QStringLiteral("TrakBox ttyS0 error"));
-  EXPECT_EQ(PortErrorMessage(Dialect::ProSisTel, "ttyS0"),
+  EXPECT_EQ(PortErrorMessage(Interface::EasyComm, "ttyS0"), QStringLiteral("EasyComm ttyS0 error"));
+  EXPECT_EQ(PortErrorMessage(Interface::TrakBox, "ttyS0"), QStringLiteral("TrakBox ttyS0 error"));
+  EXPECT_EQ(PortErrorMessage(Interface::ProSisTel, "ttyS0"),
             QStringLiteral("ProSisTel ttyS0 error"));
-  EXPECT_EQ(PortErrorMessage(Dialect::M2Orion, "ttyS0"), QStringLiteral("M2-ORION ttyS0 error"));
-  EXPECT_EQ(PortErrorMessage(Dialect::Egis, "COM3"), QStringLiteral("EGIS COM3 error"));
+  EXPECT_EQ(PortErrorMessage(Interface::M2Orion, "ttyS0"), QStringLiteral("M2-ORION ttyS0 error"));
+  EXPECT_EQ(PortErrorMessage(Interface::Egis, "COM3"), QStringLiteral("EGIS COM3 error"));
 }
 
 TEST(SerialSender, A360StepAsksForTheAlarmAndSendsNothing) {
   RecordingSerialLink link;
-  RotatorSender sender(Dialect::EasyComm, link, link.Pauses());
+  RotatorSender sender(Interface::EasyComm, link, link.Pauses());
   RotatorOptions options;
   options.stopOn360 = true;
   CommandState state = Target(5, 10);
@@ -109,7 +109,7 @@ TEST(SerialSender, A360StepAsksForTheAlarmAndSendsNothing) {
 
 TEST(SerialSender, ProSisTelPreambleGoesOutBeforeA360Stop) {
   RecordingSerialLink link;
-  RotatorSender sender(Dialect::ProSisTel, link, link.Pauses());
+  RotatorSender sender(Interface::ProSisTel, link, link.Pauses());
   RotatorOptions options;
   options.stopOn360 = true;
   CommandState state = Target(5, 10);
@@ -122,7 +122,7 @@ TEST(SerialSender, ProSisTelPreambleGoesOutBeforeA360Stop) {
 
 TEST(SerialSender, TestButtonSendsTheTestPositionAndClosesWhatItOpened) {
   RecordingSerialLink link;
-  RotatorSender sender(Dialect::GS232, link, link.Pauses());
+  RotatorSender sender(Interface::Gs232, link, link.Pauses());
   RotatorConfig config = Port("ttyUSB0");
   config.testAzimuth = 180;
   config.testElevation = 45;
@@ -150,7 +150,7 @@ TEST(SerialSender, TestButtonSendsTheTestPositionAndClosesWhatItOpened) {
 
 TEST(SerialSender, StopWritesOnlyForTheSelectedInterfaceAndAlwaysCloses) {
   RecordingSerialLink link;
-  RotatorSender sender(Dialect::GS232, link, link.Pauses());
+  RotatorSender sender(Interface::Gs232, link, link.Pauses());
   CommandState state = Target(10, 10);
   sender.Send(state, Port("ttyS0"), {});
   link.Clear();
@@ -170,7 +170,7 @@ TEST(SerialSender, StopWritesOnlyForTheSelectedInterfaceAndAlwaysCloses) {
 
 TEST(SerialSender, PortChangeStopsClosesAndTriesTheNewPort) {
   RecordingSerialLink link;
-  RotatorSender easy(Dialect::EasyComm, link, link.Pauses());
+  RotatorSender easy(Interface::EasyComm, link, link.Pauses());
   CommandState state = Target(10, 10);
   easy.Send(state, Port("ttyS0", 4800), {});
   link.Clear();
@@ -196,7 +196,7 @@ TEST(SerialSender, PortChangeStopsClosesAndTriesTheNewPort) {
 
 TEST(SerialSender, TrakBoxHostModeOnSelection) {
   RecordingSerialLink link;
-  RotatorSender trakBox(Dialect::TrakBox, link, link.Pauses());
+  RotatorSender trakBox(Interface::TrakBox, link, link.Pauses());
   EXPECT_TRUE(trakBox.SelectTrakBox(Port("ttyS2")));
   EXPECT_EQ(link.events, (Events{"open ttyS2 9600", "write Q\r", "wait 300", "write 7\r",
                                  "wait 50", "close"}));
@@ -204,7 +204,7 @@ TEST(SerialSender, TrakBoxHostModeOnSelection) {
   EXPECT_FALSE(trakBox.SelectTrakBox(Port("ttyS2")));
 
   RecordingSerialLink other;
-  RotatorSender gs(Dialect::GS232, other, other.Pauses());
+  RotatorSender gs(Interface::Gs232, other, other.Pauses());
   EXPECT_FALSE(gs.SelectTrakBox(Port("ttyS2")));
   EXPECT_TRUE(other.events.empty());
 }
@@ -218,9 +218,9 @@ struct Bank {
     links.launcher = &launcher;
     return links;
   }
-  RecordingSerialLink& Link(Dialect dialect) {
+  RecordingSerialLink& Link(Interface dialect) {
     for (std::size_t i = 0; i < serial.size(); ++i) {
-      if (kSerialDialects[i] == dialect) return serial[i];
+      if (kSerialInterfaces[i] == dialect) return serial[i];
     }
     return serial[0];
   }
@@ -233,65 +233,65 @@ struct Bank {
 TEST(RotatorBankStop, StopsTheSelectedClosesEveryPortAndStopsEa4tx) {
   Bank b;
   CommandState state = Target(10, 10);
-  b.bank.Send(Dialect::GS232, state, Port("ttyS0"), {});
+  b.bank.Send(Interface::Gs232, state, Port("ttyS0"), {});
   state.Reset();
-  b.bank.Send(Dialect::Egis, state, Port("ttyS1"), {});
-  b.Link(Dialect::GS232).Clear();
-  b.Link(Dialect::Egis).Clear();
+  b.bank.Send(Interface::Egis, state, Port("ttyS1"), {});
+  b.Link(Interface::Gs232).Clear();
+  b.Link(Interface::Egis).Clear();
 
-  b.bank.StopAllRotators(Dialect::Egis, true);
-  EXPECT_EQ(b.Link(Dialect::Egis).writes, (std::vector<std::string>{"&* AZ=S\r", "&* EL=S\r"}));
-  EXPECT_TRUE(b.Link(Dialect::GS232).writes.empty());
-  EXPECT_FALSE(b.Link(Dialect::GS232).IsOpen());
-  EXPECT_FALSE(b.Link(Dialect::Egis).IsOpen());
+  b.bank.StopAllRotators(Interface::Egis, true);
+  EXPECT_EQ(b.Link(Interface::Egis).writes, (std::vector<std::string>{"&* AZ=S\r", "&* EL=S\r"}));
+  EXPECT_TRUE(b.Link(Interface::Gs232).writes.empty());
+  EXPECT_FALSE(b.Link(Interface::Gs232).IsOpen());
+  EXPECT_FALSE(b.Link(Interface::Egis).IsOpen());
   EXPECT_TRUE(b.arswin.posts.empty());
 
-  b.bank.StopAllRotators(Dialect::EA4TX, true);
+  b.bank.StopAllRotators(Interface::Ea4tx, true);
   EXPECT_EQ(b.arswin.posts, (std::vector<ArswinPost>{{-1, 0}, {-1, 1}}));
   b.arswin.posts.clear();
-  b.bank.StopAllRotators(Dialect::EA4TX, false);
+  b.bank.StopAllRotators(Interface::Ea4tx, false);
   EXPECT_TRUE(b.arswin.posts.empty());
   b.arswin.running = false;
-  b.bank.StopAllRotators(Dialect::EA4TX, true);
+  b.bank.StopAllRotators(Interface::Ea4tx, true);
   EXPECT_TRUE(b.arswin.posts.empty());
 }
 
 TEST(RotatorBankQuit, ParkedInterfacesAreNotStopped) {
   Bank b;
   RotatorConfigs configs;
-  configs[Dialect::GS232] = Port("ttyS0");
-  configs[Dialect::GS232].parking = true;
+  configs[Interface::Gs232] = Port("ttyS0");
+  configs[Interface::Gs232].parking = true;
   CommandState state = Target(10, 10);
-  b.bank.Send(Dialect::GS232, state, configs[Dialect::GS232], {});
-  b.Link(Dialect::GS232).Clear();
-  b.bank.Quit(Dialect::GS232, configs);
-  EXPECT_EQ(b.Link(Dialect::GS232).events, (Events{"close"}));
+  b.bank.Send(Interface::Gs232, state, configs[Interface::Gs232], {});
+  b.Link(Interface::Gs232).Clear();
+  b.bank.Quit(Interface::Gs232, configs);
+  EXPECT_EQ(b.Link(Interface::Gs232).events, (Events{"close"}));
 
-  configs[Dialect::EA4TX].parking = true;
-  b.bank.Quit(Dialect::EA4TX, configs);
+  configs[Interface::Ea4tx].parking = true;
+  b.bank.Quit(Interface::Ea4tx, configs);
   EXPECT_TRUE(b.arswin.posts.empty());
-  configs[Dialect::EA4TX].parking = false;
-  b.bank.Quit(Dialect::EA4TX, configs);
+  configs[Interface::Ea4tx].parking = false;
+  b.bank.Quit(Interface::Ea4tx, configs);
   EXPECT_EQ(b.arswin.posts.size(), 2u);
 }
 
 TEST(RotatorBankQuit, TrakBoxLeavesOrKeepsHostMode) {
   Bank b;
   RotatorConfigs configs;
-  configs[Dialect::TrakBox] = Port("ttyS3");
-  configs[Dialect::TrakBox].trakBoxHostOnQuit = true;
-  b.bank.Quit(Dialect::TrakBox, configs);
-  EXPECT_EQ(b.Link(Dialect::TrakBox).events,
+  configs[Interface::TrakBox] = Port("ttyS3");
+  configs[Interface::TrakBox].trakBoxHostOnQuit = true;
+  b.bank.Quit(Interface::TrakBox, configs);
+  EXPECT_EQ(b.Link(Interface::TrakBox).events,
             (Events{"open ttyS3 9600", "write  \r", "close"}));
 
-  b.Link(Dialect::TrakBox).Clear();
-  configs[Dialect::TrakBox].trakBoxHostOnQuit = false;
-  b.bank.Quit(Dialect::TrakBox, configs);
-  EXPECT_EQ(b.Link(Dialect::TrakBox).writes, (std::vector<std::string>{"Q\r"}));
+  b.Link(Interface::TrakBox).Clear();
+  configs[Interface::TrakBox].trakBoxHostOnQuit = false;
+  b.bank.Quit(Interface::TrakBox, configs);
+  EXPECT_EQ(b.Link(Interface::TrakBox).writes, (std::vector<std::string>{"Q\r"}));
 
-  b.Link(Dialect::TrakBox).Clear();
-  b.bank.Quit(Dialect::GS232, configs);  // TrakBox not selected: untouched
-  EXPECT_TRUE(b.Link(Dialect::TrakBox).events.empty());
+  b.Link(Interface::TrakBox).Clear();
+  b.bank.Quit(Interface::Gs232, configs);  // TrakBox not selected: untouched
+  EXPECT_TRUE(b.Link(Interface::TrakBox).events.empty());
 }
 
 TEST(Ea4txSender, PostsBothAxesAndStopsTrackingWhenArswinIsAbsent) {
@@ -348,7 +348,7 @@ TEST(OverlapToggle, ResendsOnlyWhereTheOverlapChangesTheCommand) {
   RotatorOptions overlap;
   overlap.overlap = true;
   RecordingSerialLink link;
-  RotatorSender sender(Dialect::GS232, link, link.Pauses());
+  RotatorSender sender(Interface::Gs232, link, link.Pauses());
   CommandState state = Target(45, 10);
   sender.Send(state, Port("ttyS0"), {});
   ASSERT_TRUE(PrepareOverlapResend(state));

@@ -14,29 +14,29 @@ WriteList Each50(std::initializer_list<std::string> bytes) {
 }
 
 TEST(StopCommands, EveryInterfaceHasItsOwn) {
-  EXPECT_EQ(StopCommands(Dialect::GS232), Each50({"S\r"}));
-  EXPECT_EQ(StopCommands(Dialect::ProSisTel), Each50({kStx + "AG977\r", kStx + "EG977\r"}));
-  EXPECT_EQ(StopCommands(Dialect::EasyComm), Each50({"SA SE\r"}));
-  EXPECT_EQ(StopCommands(Dialect::M2Orion), Each50({"A\r", "S\r", "E\r", "S\r", "N\r"}));
-  EXPECT_EQ(StopCommands(Dialect::Egis), Each50({"&* AZ=S\r", "&* EL=S\r"}));
-  EXPECT_EQ(StopCommands(Dialect::TrakBox), Each50({" \r"}));
-  EXPECT_TRUE(StopCommands(Dialect::KCT).empty());
-  EXPECT_TRUE(StopCommands(Dialect::EA4TX).empty());
+  EXPECT_EQ(StopCommands(Interface::Gs232), Each50({"S\r"}));
+  EXPECT_EQ(StopCommands(Interface::ProSisTel), Each50({kStx + "AG977\r", kStx + "EG977\r"}));
+  EXPECT_EQ(StopCommands(Interface::EasyComm), Each50({"SA SE\r"}));
+  EXPECT_EQ(StopCommands(Interface::M2Orion), Each50({"A\r", "S\r", "E\r", "S\r", "N\r"}));
+  EXPECT_EQ(StopCommands(Interface::Egis), Each50({"&* AZ=S\r", "&* EL=S\r"}));
+  EXPECT_EQ(StopCommands(Interface::TrakBox), Each50({" \r"}));
+  EXPECT_TRUE(StopCommands(Interface::Kct).empty());
+  EXPECT_TRUE(StopCommands(Interface::Ea4tx).empty());
   EXPECT_EQ(Ea4txStopPosts(), (std::vector<ArswinPost>{{-1, 0}, {-1, 1}}));
 }
 
 TEST(StopCommands, PortChangeSparesParkedEasyCommAndTrakBox) {
-  EXPECT_EQ(PortChangeStopCommands(Dialect::GS232, true), Each50({"S\r"}));
-  EXPECT_EQ(PortChangeStopCommands(Dialect::EasyComm, false), Each50({"SA SE\r"}));
-  EXPECT_TRUE(PortChangeStopCommands(Dialect::EasyComm, true).empty());
-  EXPECT_TRUE(PortChangeStopCommands(Dialect::TrakBox, false).empty());
-  EXPECT_EQ(PortChangeStopCommands(Dialect::Egis, true).size(), 2u);
+  EXPECT_EQ(PortChangeStopCommands(Interface::Gs232, true), Each50({"S\r"}));
+  EXPECT_EQ(PortChangeStopCommands(Interface::EasyComm, false), Each50({"SA SE\r"}));
+  EXPECT_TRUE(PortChangeStopCommands(Interface::EasyComm, true).empty());
+  EXPECT_TRUE(PortChangeStopCommands(Interface::TrakBox, false).empty());
+  EXPECT_EQ(PortChangeStopCommands(Interface::Egis, true).size(), 2u);
 }
 
 TEST(StopCommands, QuitDoesNotInterruptAParkingMove) {
-  EXPECT_TRUE(QuitStopCommands(Dialect::GS232, true).empty());
-  EXPECT_EQ(QuitStopCommands(Dialect::GS232, false), Each50({"S\r"}));
-  EXPECT_TRUE(QuitStopCommands(Dialect::M2Orion, true).empty());
+  EXPECT_TRUE(QuitStopCommands(Interface::Gs232, true).empty());
+  EXPECT_EQ(QuitStopCommands(Interface::Gs232, false), Each50({"S\r"}));
+  EXPECT_TRUE(QuitStopCommands(Interface::M2Orion, true).empty());
 }
 
 TEST(TrakBoxHostMode, SelectAndQuitSequences) {

@@ -141,7 +141,7 @@ TEST_F(SerialLinkTest, Gs232CommandsArriveByteExactAndSpaced) {
   Reader reader(pair_->b());
   ASSERT_TRUE(reader.ok());
   SerialLink link;
-  RotatorSender sender(Dialect::GS232, link, base::WaitMilliseconds);
+  RotatorSender sender(Interface::Gs232, link, base::WaitMilliseconds);
   CommandState state;
   state.TargetAz = 123.4L;
   state.TargetEl = 5.6L;
@@ -167,7 +167,7 @@ TEST_F(SerialLinkTest, EasyCommCommandAndStop) {
   Reader reader(pair_->b());
   ASSERT_TRUE(reader.ok());
   SerialLink link;
-  RotatorSender sender(Dialect::EasyComm, link, base::WaitMilliseconds);
+  RotatorSender sender(Interface::EasyComm, link, base::WaitMilliseconds);
   CommandState state;
   state.TargetAz = 123.4L;
   state.TargetEl = 5.6L;
@@ -185,7 +185,7 @@ TEST_F(SerialLinkTest, MissingPortIsReportedNotFatal) {
   EXPECT_FALSE(link.Write("W000 000\r"));
   EXPECT_FALSE(link.Open(QString(), 9600));
 
-  RotatorSender sender(Dialect::GS232, link, base::WaitMilliseconds);
+  RotatorSender sender(Interface::Gs232, link, base::WaitMilliseconds);
   RotatorConfig config;
   config.portName = QStringLiteral("ttyNoSuchPort9");
   CommandState state;
@@ -207,7 +207,7 @@ TEST_F(SerialLinkTest, VanishedPeerReturnsWithinTheTimeOut) {
 
   // The dead port is closed, and the next command reports it instead of writing into nothing.
   EXPECT_FALSE(link.IsOpen());
-  RotatorSender sender(Dialect::GS232, link, base::WaitMilliseconds);
+  RotatorSender sender(Interface::Gs232, link, base::WaitMilliseconds);
   CommandState state;
   state.TargetAz = 200;
   const SendOutcome outcome = sender.Send(state, config_, {});

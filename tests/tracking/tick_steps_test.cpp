@@ -171,8 +171,8 @@ TEST(Tick, InViewComputesCommandsReportsAndShowsDoppler) {
   // Between the minutes 3 and 4 of the tables.
   const auto& rows = t.pass.slot->rows;
   EXPECT_NEAR(static_cast<double>(out.elevation), (rows.elevation[3] + rows.elevation[4]) / 2.0, 2.0);
-  ASSERT_EQ(t.f.Link(Dialect::GS232).writes.size(), 1u);
-  const std::string w = t.f.Link(Dialect::GS232).writes[0];
+  ASSERT_EQ(t.f.Link(Interface::Gs232).writes.size(), 1u);
+  const std::string w = t.f.Link(Interface::Gs232).writes[0];
   int az = static_cast<int>(orbit::Round(out.azimuth));
   if (az >= 360) az -= 360;
   EXPECT_EQ(w, Gs232(az, static_cast<int>(orbit::Round(out.elevation))));
@@ -198,7 +198,7 @@ TEST(Tick, BusyComputationSkipsTheSecond) {
   const TickOutput out = t.f.controller->Tick(t.Input(true), t.sink);
   EXPECT_FALSE(out.positionComputed);
   EXPECT_TRUE(out.visibilityText.contains(QStringLiteral("visible")));
-  EXPECT_TRUE(t.f.Link(Dialect::GS232).writes.empty());
+  EXPECT_TRUE(t.f.Link(Interface::Gs232).writes.empty());
   EXPECT_TRUE(t.sink.tcpLines.isEmpty());
   EXPECT_TRUE(out.elevationText.isEmpty());  // the displays keep their values
 }

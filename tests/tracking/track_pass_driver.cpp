@@ -90,8 +90,8 @@ int main(int argc, char** argv) {
   tracking::CommandState state;
   tracking::AntennaSetup setup;
   setup.selected = tracking::Interface::Gs232;
-  setup.configs[tracking::Dialect::GS232].portName = rotatorPort;
-  setup.configs[tracking::Dialect::GS232].baudRate = 4800;
+  setup.configs[tracking::Interface::Gs232].portName = rotatorPort;
+  setup.configs[tracking::Interface::Gs232].baudRate = 4800;
   tracking::NoPrinterPortSenders printer;
   tracking::TrackingController controller(bank, state, setup, printer, {});
   tracking::RecordingReportSink sink;

@@ -57,8 +57,8 @@ TEST(TrackPassEndToEnd, Gs232GetsPrePositionMovesByTheStepAndStop) {
   CommandState state;
   AntennaSetup setup;
   setup.selected = Interface::Gs232;
-  setup.configs[Dialect::GS232].portName = pair.a();
-  setup.configs[Dialect::GS232].baudRate = 4800;
+  setup.configs[Interface::Gs232].portName = pair.a();
+  setup.configs[Interface::Gs232].baudRate = 4800;
   NoPrinterPortSenders printer;
   TrackingController controller(bank, state, setup, printer, {});
   RecordingReportSink sink;

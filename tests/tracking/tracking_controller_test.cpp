@@ -48,7 +48,7 @@ TEST(TrackButton, OverTheTopPassIsPrePositionedFlipped) {
   EXPECT_EQ(f.otherSourcesStopped, 1);
   EXPECT_TRUE(f.controller->OverTheTop);
   // AOS 350°/2° flown over the top: 170°, 178°.
-  EXPECT_EQ(Writes(f.Link(Dialect::GS232)), std::vector<std::string>{"W170 178\r"});
+  EXPECT_EQ(Writes(f.Link(Interface::Gs232)), std::vector<std::string>{"W170 178\r"});
 }
 
 TEST(TrackButton, NinetyDegreeRangeNeverDecidesOverTheTop) {
@@ -57,7 +57,7 @@ TEST(TrackButton, NinetyDegreeRangeNeverDecidesOverTheTop) {
   const prediction::PassRows rows = RowsWithAzimuths({350, 355, 0, 5, 10}, 2);
   f.controller->SpeedButtonTrackClick({&rows, false, 0, -1});
   EXPECT_FALSE(f.controller->OverTheTop);
-  EXPECT_EQ(Writes(f.Link(Dialect::GS232)), std::vector<std::string>{"W350 002\r"});
+  EXPECT_EQ(Writes(f.Link(Interface::Gs232)), std::vector<std::string>{"W350 002\r"});
 }
 
 TEST(TrackButton, InViewScanStartsAtTheDisplayedAzimuthAndNextMinute) {
@@ -67,7 +67,7 @@ TEST(TrackButton, InViewScanStartsAtTheDisplayedAzimuthAndNextMinute) {
   // Two minutes in, shown at 352°: minute 3 (10°) crosses North. Nothing is sent now.
   f.controller->SpeedButtonTrackClick({&rows, true, 352, 2});
   EXPECT_TRUE(f.controller->OverTheTop);
-  EXPECT_TRUE(f.Link(Dialect::GS232).writes.empty());
+  EXPECT_TRUE(f.Link(Interface::Gs232).writes.empty());
   // Already past the crossing: a plain pass.
   f.controller->SpeedButtonTrackClick({});
   f.controller->SpeedButtonTrackClick({&rows, true, 12, 3});
@@ -78,11 +78,11 @@ TEST(TrackButton, SwitchingOffStopsClosesAndResets) {
   ControllerFixture f;
   const prediction::PassRows rows = RowsWithAzimuths({120, 130}, 0);
   f.controller->SpeedButtonTrackClick({&rows, false, 0, -1});
-  f.Link(Dialect::GS232).Clear();
+  f.Link(Interface::Gs232).Clear();
   f.controller->SpeedButtonTrackClick({});
   EXPECT_FALSE(f.controller->TrackingActive);
   EXPECT_FALSE(f.buttonDown);
-  EXPECT_EQ(f.Link(Dialect::GS232).events, (std::vector<std::string>{"write S\r", "close"}));
+  EXPECT_EQ(f.Link(Interface::Gs232).events, (std::vector<std::string>{"write S\r", "close"}));
   EXPECT_EQ(f.state.LastSentAzInt, CommandState::kNothingSentInt);
   EXPECT_EQ(f.state.LastSentAz, CommandState::kNothingSent);
 }
@@ -94,12 +94,12 @@ TEST(Park, WhileTrackingStopsFirstThenSendsParkedTestPositions) {
   f.Config(Interface::Gs232).testElevation = 45;
   const prediction::PassRows rows = RowsWithAzimuths({120, 130}, 0);
   f.controller->SpeedButtonTrackClick({&rows, false, 0, -1});
-  f.Link(Dialect::GS232).Clear();
+  f.Link(Interface::Gs232).Clear();
   f.controller->SpeedButtonParkClick();
   EXPECT_FALSE(f.controller->TrackingActive);
   const std::vector<std::string> expected = {"write S\r", "close", "open ttyS0 9600",
                                              "write W180 045\r", "close"};
-  EXPECT_EQ(f.Link(Dialect::GS232).events, expected);
+  EXPECT_EQ(f.Link(Interface::Gs232).events, expected);
 }
 
 TEST(Park, InterfacesNotMarkedForParkingStayStill) {
@@ -117,7 +117,7 @@ TEST(OverlapToggle, ResendsAt45WithNorthStopButNotAt200) {
   f.controller->SendSelected();
   f.setup.options.overlap = true;
   f.controller->CheckBoxOverlapClick();
-  EXPECT_EQ(Writes(f.Link(Dialect::GS232)), (std::vector<std::string>{"W045 010\r", "W405 010\r"}));
+  EXPECT_EQ(Writes(f.Link(Interface::Gs232)), (std::vector<std::string>{"W045 010\r", "W405 010\r"}));
   EXPECT_TRUE(f.azimuthRed);
 
   ControllerFixture g;
@@ -127,7 +127,7 @@ TEST(OverlapToggle, ResendsAt45WithNorthStopButNotAt200) {
   g.controller->SendSelected();
   g.setup.options.overlap = true;
   g.controller->CheckBoxOverlapClick();
-  EXPECT_EQ(Writes(g.Link(Dialect::GS232)), std::vector<std::string>{"W200 010\r"});
+  EXPECT_EQ(Writes(g.Link(Interface::Gs232)), std::vector<std::string>{"W200 010\r"});
 }
 
 TEST(OverlapToggle, DoesNothingWhileNotTracking) {
@@ -135,7 +135,7 @@ TEST(OverlapToggle, DoesNothingWhileNotTracking) {
   f.state.TargetAzBeforeShift = 45;
   f.setup.options.overlap = true;
   f.controller->CheckBoxOverlapClick();
-  EXPECT_TRUE(f.Link(Dialect::GS232).writes.empty());
+  EXPECT_TRUE(f.Link(Interface::Gs232).writes.empty());
 }
 
 TEST(Stop360, JumpTo358StopsAndRaisesTheAlarmJumpTo354DoesNot) {
@@ -162,12 +162,12 @@ TEST(Stop360, JumpTo358StopsAndRaisesTheAlarmJumpTo354DoesNot) {
   EXPECT_FALSE(g.buttonDown);
   EXPECT_EQ(g.alarms, 1);
   EXPECT_EQ(g.sounds.Count(QStringLiteral("warning")), 1);
-  EXPECT_EQ(Writes(g.Link(Dialect::GS232)), (std::vector<std::string>{"W005 010\r", "S\r"}));
+  EXPECT_EQ(Writes(g.Link(Interface::Gs232)), (std::vector<std::string>{"W005 010\r", "S\r"}));
   // Yes in the alarm window: tracking again, the first command skips the step test.
   g.controller->AlarmYes({nullptr, true, 0, -1});
   EXPECT_TRUE(g.controller->TrackingActive);
   g.controller->SendSelected();
-  EXPECT_EQ(g.Link(Dialect::GS232).writes.back(), "W358 010\r");
+  EXPECT_EQ(g.Link(Interface::Gs232).writes.back(), "W358 010\r");
 }
 
 TEST(ResumeAfterPass, RestartsOnTheSameSatelliteAtTheNextAos) {
@@ -182,7 +182,7 @@ TEST(ResumeAfterPass, RestartsOnTheSameSatelliteAtTheNextAos) {
   EXPECT_TRUE(f.controller->AfterExplorerRebuild(true, {&next, true, 0, 3}));
   EXPECT_TRUE(f.controller->TrackingActive);
   EXPECT_FALSE(f.controller->ResumeAfterPass);
-  EXPECT_EQ(Writes(f.Link(Dialect::GS232)),
+  EXPECT_EQ(Writes(f.Link(Interface::Gs232)),
             (std::vector<std::string>{"W120 000\r", "S\r", "W210 001\r"}));
 }
 
@@ -204,7 +204,7 @@ TEST(ResumeAfterPass, NotForAnotherSatelliteNorWithoutTheOption) {
 
 TEST(SenderFailures, PortErrorStopsTrackingWithBeepAndWarning) {
   ControllerFixture f;
-  f.Link(Dialect::GS232).openable = false;
+  f.Link(Interface::Gs232).openable = false;
   const prediction::PassRows rows = RowsWithAzimuths({120, 130}, 0);
   f.controller->SpeedButtonTrackClick({&rows, false, 0, -1});
   EXPECT_FALSE(f.controller->TrackingActive);
@@ -233,8 +233,8 @@ TEST(Dispatch, OnlyTheCheckedInterfaceIsCalled) {
   f.state.TargetAz = 123.4L;
   f.state.TargetEl = 5.6L;
   f.controller->SendSelected();
-  for (Dialect d : kSerialDialects) {
-    if (d == Dialect::EasyComm) {
+  for (Interface d : kSerialInterfaces) {
+    if (d == Interface::EasyComm) {
       EXPECT_EQ(f.Link(d).writes, std::vector<std::string>{"AZ123.0 EL006.0\r"});
     } else {
       EXPECT_TRUE(f.Link(d).writes.empty()) << static_cast<int>(d);
@@ -252,17 +252,17 @@ TEST(TestButton, BeepsForAnUnselectedInterfaceAndObeysTheMinimumStep) {
   ControllerFixture f;
   f.controller->Test(Interface::EasyComm);
   EXPECT_EQ(f.sounds.Count(QStringLiteral("beep")), 1);
-  EXPECT_TRUE(f.Link(Dialect::EasyComm).writes.empty());
+  EXPECT_TRUE(f.Link(Interface::EasyComm).writes.empty());
 
   f.Config(Interface::Gs232).testAzimuth = 90;
   f.controller->Test(Interface::Gs232);
   f.controller->Test(Interface::Gs232);
-  EXPECT_EQ(f.Link(Dialect::GS232).writes.size(), 1u);
-  EXPECT_FALSE(f.Link(Dialect::GS232).open);
+  EXPECT_EQ(f.Link(Interface::Gs232).writes.size(), 1u);
+  EXPECT_FALSE(f.Link(Interface::Gs232).open);
   f.Config(Interface::Gs232).minimumStep = 0;
   f.controller->Test(Interface::Gs232);
   f.controller->Test(Interface::Gs232);
-  EXPECT_EQ(f.Link(Dialect::GS232).writes.size(), 3u);
+  EXPECT_EQ(f.Link(Interface::Gs232).writes.size(), 3u);
 }
 
 TEST(ShowCommands, DoubleClickShowsCommandsThenRestoresTheCaption) {

@@ -1,4 +1,4 @@
-#include "app/form1_countdown.h"
+#include "app/countdown_slot.h"
 
 #include <cstdio>
 

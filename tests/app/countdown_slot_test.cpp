@@ -1,7 +1,7 @@
 // The countdown rules of the tick as a plain function.
 #include <gtest/gtest.h>
 
-#include "app/form1_countdown.h"
+#include "app/countdown_slot.h"
 
 namespace app {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/form1_list_delegate.h"
+#include "app/satellite_list_widget.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,0 +1,55 @@
+#pragma once
+
+// The antenna keys of the settings file as plain values, one record per interface: what
+// the settings file reads and writes and the antenna panel shows.
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+#include "tracking/rotator_types.h"
+
+namespace tracking {
+
+// One interface's keys of the settings file, field for field (decimal texts with the
+// user's separator, the serial port without its first three letters).
+// Not every interface has every key; the unused fields keep their defaults.
+struct AntennaValues {
+  int lptEntry = -1;       // printer port chooser: 0..3 = LPT1, LPT2, LPT3, LPTx; -1 none
+  QString lptAddressText;  // LPTx base address as typed (up to 4 hex digits)
+  QString port;            // serial port without its first three letters ("USB0"); empty = none
+  QString baud = QStringLiteral("4800");
+  bool stopSouth = false;  // mechanical stop at South (else North)
+  bool maxElevation180 = false;
+  bool azimuth450 = false;  // printer-port rotators: 450-degree azimuth range
+  int step = 1;             // minimum step (degrees; M2-ORION tenths, EGIS hundredths)
+  QString calibrationAz;    // bits per degree of azimuth (decimal text)
+  QString calibrationEl;    // bits per degree of elevation
+  QString calibrationZero;  // azimuth in degrees of bit value 0
+  int azimuthOffset = 0;    // degrees
+  int elevationOffset = 0;  // degrees
+  int testAzimuth = 0;      // test and parking position, degrees
+  int testElevation = 0;
+  bool parking = false;     // "Parking position" box
+  // The LPTx address as a number: 0 when the text is not 1 to 4 hex digits.
+  int LptAddressValue() const;
+  bool operator==(const AntennaValues&) const = default;
+};
+
+// Every antenna key of the settings file plus the three tracking options.
+struct AntennaPanelValues {
+  std::optional<Interface> selected;                 // ANT=
+  std::array<AntennaValues, kInterfaceCount> antennas;  // in Interface order
+  bool trakBoxHostMode = false;                      // TKB_HOST=
+  QString movenowFolder = QStringLiteral("c:\\radio\\kct\\");  // MOVENOW=
+  bool trackNoStop = false;                          // TRACK_NOSTOP=YES
+  bool trackStop360 = false;                         // TRACK_STOP360=YES
+  bool overlap = false;                              // CheckBoxOverlap (not in the file)
+  bool operator==(const AntennaPanelValues&) const = default;
+};
+
+// Defaults of a fresh installation (calibrations of the two printer-port cards).
+AntennaPanelValues DefaultAntennaPanelValues();
+
+}  // namespace tracking
