@@ -144,7 +144,7 @@ void Propagator::Refresh(Real t) {
   refreshOrbit_ = state_.orbitNumber;
   fastRefreshOrbit_ = static_cast<double>(refreshOrbit_);
   ++refreshCount_;
-  refreshes_[refreshCount_ & 3] = RefreshRecord{t, refreshOrbit_};
+  refreshes_[refreshCount_ & 3] = RefreshRecord{t};
   // The first evaluation after the set-up refreshes again at the same instant.
   if (termsValid_ && t == refreshT_) return;
   termsValid_ = true;

@@ -42,9 +42,11 @@ struct SecularTerms {
 // One instance per computation: SetUp once, then Propagate or PropagateFast for increasing
 // offsets. Nothing is allocated per evaluation.
 //
-// Both evaluations share the clock, the orbit phase and the refresh of the secular terms,
-// all in extended precision, so orbit numbers, phases and refreshes are the same whichever
-// is called; PropagateFast then solves Kepler's equation and turns the position in double.
+// Both evaluations share the refreshes of the secular terms: each new revolution is taken
+// through the extended clock and refreshed with extended values, whichever evaluation meets
+// it, so orbit numbers and secular terms are those of an extended run. Within a revolution
+// PropagateFast keeps its own clock and phase in double (split so that 1e-14 of a revolution
+// survives), solves Kepler's equation and turns the position in double.
 class Propagator {
  public:
   // start: UTC calendar fields of the computation's start instant.
@@ -110,10 +112,9 @@ class Propagator {
     Real orbitNumber = 0;
     int phase = 0;
   };
-  // Elapsed time and orbit number of a refresh, kept for the look-back.
+  // Elapsed time of a refresh, kept for the look-back.
   struct RefreshRecord {
     Real t = 0;
-    Real orbitNumber = 0;
   };
 
   SecularTerms Terms(Real t) const;
