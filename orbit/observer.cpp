@@ -136,8 +136,7 @@ FastSight Observer::SightFast(const FastOrbitState& s) const {
   const double dx = s.x - fXs_, dy = s.y - fYs_, dz = s.z - fZs_;
   FastSight out;
   out.range = std::sqrt(dx * dx + dy * dy + dz * dz);
-  const double up = dx * fCosLat_ * fCosLon_ + dy * fCosLat_ * fMinusSinLon_ + dz * fSinLat_;
-  out.elevationSine = out.range > 0 ? std::clamp(up / out.range, -1.0, 1.0) : 1.0;
+  out.up = dx * fCosLat_ * fCosLon_ + dy * fCosLat_ * fMinusSinLon_ + dz * fSinLat_;
   return out;
 }
 

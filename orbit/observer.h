@@ -34,11 +34,12 @@ struct FastView {
   double orbitNumber = 0;
 };
 
-// What a pass search asks of every minute: the sine of the elevation (up over range; 1
-// at a zero range) and the range.
+// What a pass search asks of every minute: the upward component of the line of sight and
+// its length (km); the sine of the elevation is their ratio (1 at a zero range).
 struct FastSight {
-  double elevationSine = 0;
+  double up = 0;
   double range = 0;
+  double ElevationSine() const { return range > 0 ? up / range : 1.0; }
 };
 
 inline constexpr Real kFlattening = 0.0033528109296271807L;

@@ -20,6 +20,7 @@ void MinuteScan::Start(Real threshold, Real step) {
   obs_.StartRun();
   threshold_ = threshold;
   thresholdSine_ = std::sin(static_cast<double>(threshold * orbit::kDegree));
+  slopeInverse_ = 1 / (1 + std::fabs(thresholdSine_));
   step_ = step;
   for (int i = 0; i < 3; ++i) {
     known_[i] = true;  // before the first instant: nothing, range 0
@@ -56,13 +57,14 @@ bool MinuteScan::Step(Real x) {
   }
   const orbit::FastOrbitState& f = prop_.PropagateFast(x);
   const orbit::FastSight sight = obs_.SightFast(f);
-  const double margin = sight.elevationSine - thresholdSine_;
+  // The sine of the elevation against the threshold's, times the range (no division):
+  // km by which the satellite lies above (+) or below (-) the threshold cone.
+  const double margin = sight.up - thresholdSine_ * sight.range;
   // Away from the threshold both precisions agree; near it (or on a doubtful Kepler
-  // solution, or a NaN) the extended evaluation decides.
-  if (!f.borderline && std::fabs(margin) > guard_) {
+  // solution, a zero range or a NaN) the extended evaluation decides.
+  if (!f.borderline && std::fabs(margin) > guard_ * sight.range) {
     if (skipBelow_ && margin < 0) {
-      allowance_ = -margin * sight.range / (1 + std::fabs(thresholdSine_)) -
-                   prop_.positionSlack() - 1e-3;
+      allowance_ = -margin * slopeInverse_ - prop_.positionSlack() - 1e-3;
       allowanceOffset_ = prop_.offsetSeconds();
       allowanceSpeed_ = prop_.speedBound();
       allowanceRefresh_ = prop_.refreshCount();

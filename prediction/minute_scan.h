@@ -77,6 +77,7 @@ class MinuteScan {
   orbit::Observer obs_;
   Real threshold_ = 0;
   double thresholdSine_ = 0;
+  double slopeInverse_ = 1;  // 1 / (1 + |threshold sine|)
   Real step_ = 0;
   Real x_ = 0;
   bool wideDone_ = false;

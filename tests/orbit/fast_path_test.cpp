@@ -212,7 +212,7 @@ TEST(FastObserver, SameViewToAFewNanodegrees) {
     p.Propagate(x);
     const ObserverView& wv = o.Observe(p, p.clock().offset(), 1.0L / 1440);
     ASSERT_NEAR(fv.elevation, static_cast<double>(wv.elevation), 1e-9) << i;
-    ASSERT_NEAR(std::asin(sight.elevationSine) / static_cast<double>(kDegree),
+    ASSERT_NEAR(std::asin(sight.ElevationSine()) / static_cast<double>(kDegree),
                 static_cast<double>(wv.elevation), 1e-9);
     ASSERT_NEAR(sight.range, static_cast<double>(wv.range), 1e-9);
     // Azimuth wraps at 0/360 in both the same way away from due north.
