@@ -1,5 +1,6 @@
 // The main window: construction, faces and the start-up sequence.
 #include "app/form1.h"
+#include "map/map_state.h"
 
 #include <QSignalBlocker>
 
@@ -68,6 +69,7 @@ TForm1::TForm1(Form1Environment environment, QWidget* parent)
   ConnectExplorer();
   BuildTracking();
   BuildServers();
+  BuildMap();
   // The faces set their own sizes; the compact list may be smaller than the settings panel.
   layout()->setSizeConstraint(QLayout::SetNoConstraint);
   ConnectStation();

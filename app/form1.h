@@ -54,6 +54,16 @@ struct CommandState;
 struct PassContext;
 }  // namespace tracking
 
+namespace map {
+class TFormMap;
+struct MapFeed;
+struct MapSettings;
+}  // namespace map
+
+namespace tracking {
+struct TrackingHost;
+}  // namespace tracking
+
 namespace sharing {
 class DdeServer;
 class GroupBoxServer;
@@ -201,6 +211,9 @@ class TForm1 : public QMainWindow {
   prediction::TForm24H* Chart24Window() const { return form24h_; }
   prediction::TFormDate* DateWindow() const { return formDate_; }
   prediction::TFormPRINT* PrintWindow() const { return formPrint_; }
+  map::TFormMap* MapWindow() const { return formMap_; }
+  QToolButton* SpeedButtonMap = nullptr;
+  void SpeedButtonMapClick(bool down);
 
   // ----- Tracking (explorer face) and the antenna settings (settings panel).
   QPushButton* BitBtnAntenne = nullptr;
@@ -381,6 +394,12 @@ class TForm1 : public QMainWindow {
   void SelectModeLetter(char letter);
   QString MemoFirstLine() const;
   tracking::PassContext CurrentPassContext() const;
+  // form1_map.cpp
+  void BuildMap();
+  void ApplyMapSettings();
+  void SaveMapSettings();
+  void ConnectMapToTick(tracking::TrackingHost& host);
+  map::MapFeed MapFeedNow() const;
   // form1_server.cpp
   void BuildServers();
   void RetranslateServer();
@@ -410,6 +429,9 @@ class TForm1 : public QMainWindow {
   prediction::TFormDate* formDate_ = nullptr;
   prediction::TFormPRINT* formPrint_ = nullptr;
   prediction::TForm24H* form24h_ = nullptr;
+  map::TFormMap* formMap_ = nullptr;
+  std::unique_ptr<map::MapSettings> mapSettings_;
+  bool mapRowWaiting_ = false;  // a clicked row for the map's next second
   QHBoxLayout* PassListClockRow = nullptr;
   std::unique_ptr<tracking::RotatorBank> ownBank_;
   tracking::RotatorBank* bank_ = nullptr;

@@ -14,6 +14,7 @@ namespace app {
 void TForm1::ApplySettingsToControls() {
   Settings& s = settings_;
   ApplyExplorerSettings();
+  ApplyMapSettings();
   MenuFenetreNormale->setChecked(s.windowNormal);
   MenuFenetreReduite->setChecked(!s.windowNormal);
   MenuNoConfirm->setChecked(s.noConfirmQuit);
@@ -91,6 +92,7 @@ void TForm1::CaptureGeometryForSave() {
 
 void TForm1::CollectSettingsFromControls() {
   SaveExplorerSettings();
+  SaveMapSettings();
   StoreAntennaSettings();
   CollectServerSettings();
   Settings& s = settings_;

@@ -88,6 +88,7 @@ void TForm1::BuildTracking() {
     formAlarm_->raise();
   };
   host.settingsViewShowing = [this] { return SettingsPanelShowing(); };
+  ConnectMapToTick(host);
   tracking_ = std::make_unique<tracking::TrackingController>(*bank_, *commandState_,
                                                              *antennaSetup_, *printer, host);
 

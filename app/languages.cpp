@@ -88,7 +88,7 @@ QString TranslationResource(Language language) {
 
 QStringList CatalogueNames() {
   return {QStringLiteral("orvane"), QStringLiteral("prediction"), QStringLiteral("tracking"),
-          QStringLiteral("help"), QStringLiteral("sharing")};
+          QStringLiteral("help"), QStringLiteral("sharing"), QStringLiteral("map")};
 }
 
 LanguageSwitcher::LanguageSwitcher(QStringList catalogues) : catalogues_(std::move(catalogues)) {}

@@ -4,6 +4,8 @@
 // - DISPLAY=, DISPLAY_MAP=, DISPLAY_DX=: a value that is not an integer ends the line like
 //   a missing ","; the values before it are taken, it and the later ones keep their values.
 // - CENTRE=, FAV1AZ=..FAV6AZ=: a value that is not an integer is ignored (previous value).
+// - CENTRE= other than 0 or 300, PENWIDTH= outside 2..5 and PIXEL= outside 1..5 give the
+//   default (0, 3, 1): the map cannot draw with them.
 // - PRINTFONT=, PRINTFONT24=: a size that is not a positive integer keeps the previous
 //   size; name and styles of the line are still taken.
 // - LATTITUDE=, LONGITUDE= with an empty value: the line is ignored.
@@ -229,6 +231,14 @@ Handler IntOrUnchanged(int Settings::*field) {
   };
 }
 
+// Integer kept when it converts and `valid` holds; `fallback` when it converts but not.
+Handler IntValidOrDefault(int Settings::*field, bool (*valid)(int), int fallback) {
+  return [=](Reader& r, const QString& v) {
+    int x = 0;
+    if (ToInt(v, &x)) r.s.*field = valid(x) ? x : fallback;
+  };
+}
+
 void AddAntennaHandlers(QHash<QString, Handler>& h) {
   for (const tracking::Interface which : tracking::kSendOrder) {
     const AntennaKeys& k = kAntennaKeys[tracking::IndexOf(which)];
@@ -420,7 +430,7 @@ void AddGeometryHandlers(QHash<QString, Handler>& h) {
 }
 
 void AddMapHandlers(QHash<QString, Handler>& h) {
-  h.insert("CENTRE=", IntOrUnchanged(&Settings::mapCentre));
+  h.insert("CENTRE=", IntValidOrDefault(&Settings::mapCentre, [](int x) { return x == 0 || x == 300; }, 0));
   const std::pair<const char*, GroundTrackMode> traces[] = {{"TRACE=", GroundTrackMode::Normal},
                                                             {"TRACE+=", GroundTrackMode::Plus},
                                                             {"TRACE-=", GroundTrackMode::Minus}};
@@ -436,7 +446,7 @@ void AddMapHandlers(QHash<QString, Handler>& h) {
     int x = 0;
     r.s.mapRefresh = (ToInt(v, &x) && x >= 1) ? x : 10;
   });
-  h.insert("PENWIDTH=", IntOrUnchanged(&Settings::mapPenWidth));
+  h.insert("PENWIDTH=", IntValidOrDefault(&Settings::mapPenWidth, [](int x) { return x >= 2 && x <= 5; }, 3));
   h.insert("STAYONTOP=", Flag(&Settings::mapStayOnTop, "ON", false));
   h.insert("PRINTFONT=", [](Reader& r, const QString& v) { ReadFont(v, &r.s.printFont); });
   h.insert("PRINTFONT24=", [](Reader& r, const QString& v) { ReadFont(v, &r.s.printFont24); });
@@ -459,7 +469,7 @@ void AddMapHandlers(QHash<QString, Handler>& h) {
   h.insert("VERSTART=", Flag(&Settings::newReleaseCheck, "1", true));
   h.insert("HTML=", Flag(&Settings::htmlPage, "1", false));
   h.insert("UPLOAD=", Flag(&Settings::upload, "1", false));
-  h.insert("PIXEL=", IntOrUnchanged(&Settings::pixel));
+  h.insert("PIXEL=", IntValidOrDefault(&Settings::pixel, [](int x) { return x >= 1 && x <= 5; }, 1));
   h.insert("HOST=", TextWhenNotEmpty(&Settings::host));
   h.insert("HOSTDIR=", TextWhenNotEmpty(&Settings::hostDir));
   h.insert("HOSTUSER=", TextWhenNotEmpty(&Settings::hostUser));

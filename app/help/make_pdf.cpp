@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
   document.setHtml(QString::fromUtf8(input.readAll()));
 
   // Written beside the target first, so that a failed run leaves no half document.
-  const QString partial = args[2] + QStringLiteral(".part");
+  const QString partial =
+      args[2] + QStringLiteral(".part") + QString::number(QCoreApplication::applicationPid());
   {
     QPdfWriter writer(partial);
     writer.setTitle(args[3]);

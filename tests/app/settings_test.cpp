@@ -222,8 +222,21 @@ TEST(SettingsKeys, EachReadRuleAndBadValue) {
        [](S s) { EXPECT_EQ(s.groundTrack, GroundTrackMode::Plus); }},
       {"grid off changes nothing", {"GRID=ON", "GRID=OFF"}, [](S s) { EXPECT_TRUE(s.mapGrid); }},
       {"centre bad ignored",
-       {"CENTRE=180", "CENTRE=east"},
-       [](S s) { EXPECT_EQ(s.mapCentre, 180); }},
+       {"CENTRE=300", "CENTRE=east"},
+       [](S s) { EXPECT_EQ(s.mapCentre, 300); }},
+      {"map values out of range give the defaults",
+       {"CENTRE=300", "CENTRE=180", "PENWIDTH=4", "PENWIDTH=9", "PIXEL=3", "PIXEL=0"},
+       [](S s) {
+         EXPECT_EQ(s.mapCentre, 0);
+         EXPECT_EQ(s.mapPenWidth, 3);
+         EXPECT_EQ(s.pixel, 1);
+       }},
+      {"map values in range are kept",
+       {"PENWIDTH=2", "PIXEL=5"},
+       [](S s) {
+         EXPECT_EQ(s.mapPenWidth, 2);
+         EXPECT_EQ(s.pixel, 5);
+       }},
       {"refresh bad", {"REFRESH=20", "REFRESH=x"}, [](S s) { EXPECT_EQ(s.mapRefresh, 10); }},
       {"penwidth bad unchanged",
        {"PENWIDTH=5", "PENWIDTH=x"},
