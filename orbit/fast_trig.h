@@ -57,4 +57,61 @@ inline void SinCos(double x, double* s, double* c) {
   }
 }
 
+// Arctangent for the double-precision evaluation, within one unit in the last place of the
+// library's and a quarter of its cost: reduction to |x| < 7/16 around atan(1/2), atan(1),
+// atan(3/2) and atan(inf) (each split in a high and a low part), then the classic odd
+// minimax polynomial in two halves. Infinities give +-pi/2; NaN stays NaN.
+inline double AtanFast(double x) {
+  constexpr double kHigh[4] = {4.63647609000806093515e-01, 7.85398163397448278999e-01,
+                               9.82793723247329054082e-01, 1.57079632679489655800e+00};
+  constexpr double kLow[4] = {2.26987774529616870924e-17, 3.06161699786838301793e-17,
+                              1.39033110312309984516e-17, 6.12323399573676603587e-17};
+  const bool negative = std::signbit(x);
+  double a = std::fabs(x);
+  int id = -1;
+  if (a >= 0.4375) {
+    if (a < 0.6875) {
+      id = 0;
+      a = (2 * a - 1) / (2 + a);
+    } else if (a < 1.1875) {
+      id = 1;
+      a = (a - 1) / (a + 1);
+    } else if (a < 2.4375) {
+      id = 2;
+      a = (a - 1.5) / (1 + 1.5 * a);
+    } else {
+      id = 3;
+      a = -1 / a;
+    }
+  }
+  const double z = a * a;
+  const double w = z * z;
+  const double s1 =
+      z * (3.33333333333329318027e-01 +
+           w * (1.42857142725034663711e-01 +
+                w * (9.09088713343650656196e-02 +
+                     w * (6.66107313738753120669e-02 +
+                          w * (4.97687799461593236017e-02 + w * 1.62858201153657823623e-02)))));
+  const double s2 =
+      w * (-1.99999999998764832476e-01 +
+           w * (-1.11111104054623557880e-01 +
+                w * (-7.69187620504482999495e-02 +
+                     w * (-5.83357013379057348645e-02 + w * -3.65315727442169155270e-02))));
+  const double r = id < 0 ? a - a * (s1 + s2) : kHigh[id] - ((a * (s1 + s2) - kLow[id]) - a);
+  return negative ? -r : r;
+}
+
+// Arcsine of |x| <= 1 through the arctangent: 1 - x*x as (1 - x)(1 + x) keeps its digits
+// near the poles and the zenith.
+inline double AsinFast(double x) {
+  const double c = std::sqrt((1 - x) * (1 + x));
+  return c > 0 ? AtanFast(x / c) : std::copysign(1.57079632679489661923, x);
+}
+
+// Arccosine of |x| <= 1: 2 atan(sqrt((1 - x) / (1 + x))).
+inline double AcosFast(double x) {
+  if (x <= -1) return 3.14159265358979323846;
+  return 2 * AtanFast(std::sqrt((1 - x) / (1 + x)));
+}
+
 }  // namespace orbit

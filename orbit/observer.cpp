@@ -30,7 +30,7 @@ double QuadrantAngleFast(double x, double y) {
   const double s = y >= 0 ? 1 : -1;
   double a;
   if (x != 0) {
-    a = std::atan(y / x);
+    a = AtanFast(y / x);
     if (x < 0) a = a + s * kPiD;
   } else {
     a = s * kPiD / 2;
@@ -151,10 +151,10 @@ const FastView& Observer::ObserveFast(const Propagator& prop, Real x, Real step)
   const double east = dy * fCosLon_ - dx * fMinusSinLon_;
 
   FastView& v = fastView_;
-  v.elevation = rho > 0 ? std::asin(std::clamp(up / rho, -1.0, 1.0)) / kDegreeD : 90;
+  v.elevation = rho > 0 ? AsinFast(std::clamp(up / rho, -1.0, 1.0)) / kDegreeD : 90;
   v.azimuth = QuadrantAngleFast(north, east) / kDegreeD;
   v.subWestLongitude = 360 - QuadrantAngleFast(s.x, s.y) / kDegreeD;
-  v.subLatitude = s.r > 0 ? std::asin(std::clamp(s.z / s.r, -1.0, 1.0)) / kDegreeD : 0;
+  v.subLatitude = s.r > 0 ? AsinFast(std::clamp(s.z / s.r, -1.0, 1.0)) / kDegreeD : 0;
   v.range = rho;
   v.distance = s.r;
   v.phase = prop.state().phase;
@@ -171,7 +171,7 @@ const FastView& Observer::ObserveFast(const Propagator& prop, Real x, Real step)
     const double ex = ix * s.cosG + iy * s.sinG;
     const double ey = -ix * s.sinG + iy * s.cosG;
     const double dot = -(dx * ex + dy * ey + dz * iz) / rho;
-    v.squint = std::acos(std::clamp(dot, -1.0, 1.0)) * 180 / kPiD;
+    v.squint = AcosFast(std::clamp(dot, -1.0, 1.0)) * 180 / kPiD;
   } else {
     v.squint = 0;
   }

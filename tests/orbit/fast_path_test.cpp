@@ -192,6 +192,44 @@ TEST(FastTrig, SineAndCosineAsTheLibraryOverManyTurns) {
   EXPECT_TRUE(std::isnan(s) && std::isnan(c));
 }
 
+// The inverse functions against the library's, relative to the size of the result, over the
+// whole range and at the reduction edges (7/16, 11/16, 19/16, 39/16) and the ends.
+TEST(FastTrig, InverseFunctionsAsTheLibrary) {
+  double worst = 0;
+  auto relative = [](double a, double b) { return std::fabs(a - b) / std::max(std::fabs(b), 1e-300); };
+  for (double t = -1.5707; t < 1.5707; t += 0.0000917) {
+    const double x = std::tan(t);
+    worst = std::max(worst, relative(AtanFast(x), std::atan(x)));
+  }
+  for (double x : {0.0, 1e-300, 0.4375, 0.43749999999999994, 0.6875, 1.0, 1.1875, 2.4375, 1e10,
+                   1e300, -0.6875, -2.4375, -1e300}) {
+    worst = std::max(worst, relative(AtanFast(x), std::atan(x)));
+  }
+  EXPECT_LT(worst, 3e-16);
+  EXPECT_EQ(AtanFast(HUGE_VAL), std::atan(HUGE_VAL));
+  EXPECT_EQ(AtanFast(-HUGE_VAL), std::atan(-HUGE_VAL));
+  EXPECT_TRUE(std::signbit(AtanFast(-0.0)));
+  EXPECT_TRUE(std::isnan(AtanFast(std::nan(""))));
+
+  // Arcsine and arccosine to within a few units of the last place of pi/2, so that the
+  // elevation and squint in degrees keep 1e-13.
+  double worstAsin = 0, worstAcos = 0;
+  for (double x = -1; x <= 1; x += 0.0000731) {
+    worstAsin = std::max(worstAsin, std::fabs(AsinFast(x) - std::asin(x)));
+    worstAcos = std::max(worstAcos, std::fabs(AcosFast(x) - std::acos(x)));
+  }
+  for (double x : {-1.0, 1.0, 0.0, 0.9999999999999999, -0.9999999999999999, 0.5}) {
+    worstAsin = std::max(worstAsin, std::fabs(AsinFast(x) - std::asin(x)));
+    worstAcos = std::max(worstAcos, std::fabs(AcosFast(x) - std::acos(x)));
+  }
+  EXPECT_LT(worstAsin, 2e-15);
+  EXPECT_LT(worstAcos, 2e-15);
+  EXPECT_EQ(AsinFast(1), std::asin(1.0));
+  EXPECT_EQ(AsinFast(-1), std::asin(-1.0));
+  EXPECT_EQ(AcosFast(-1), std::acos(-1.0));
+  EXPECT_EQ(AcosFast(1), 0);
+}
+
 TEST(FastObserver, SameViewToAFewNanodegrees) {
   const SatelliteElements el = Parse(kIss1, kIss2);
   Propagator p;
