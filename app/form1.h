@@ -345,6 +345,8 @@ class TForm1 : public QMainWindow {
   // form1_groups.cpp
   void ConnectGroups();
   void FillGroupList(int group, const GroupFileResult& file);
+  // The warning for OMM records skipped as damaged and for a file unreadable past a line.
+  static QString DamagedElementsText(const GroupFileResult& file, const QString& fileName);
   Group& GroupRecord(int group);
   void ListBoxSatellitesMouseUp(int group, Qt::MouseButton button, const QPoint& position);
   void ButtonParcourirFichier2lignesClick(int group);
@@ -419,7 +421,7 @@ class TForm1 : public QMainWindow {
   QString helpFile_;
   prediction::SlotTable slots_;
   prediction::SearchContext search_;
-  std::vector<std::string> elementContent_;  // kept text of the active group's file
+  orbit::ElementContent elementContent_;     // kept content of the active group's file
   std::vector<std::string> radioDataLines_;  // "Orvane.dat"
   std::vector<std::string> notesLines_;      // "Orvane.nfo"
   LanguageSwitcher languages_;

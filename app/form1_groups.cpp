@@ -24,6 +24,7 @@
 #include "app/form_rename.h"
 #include "app/groups.h"
 #include "base/ansi_text.h"
+#include "prediction/element_content.h"
 
 namespace app {
 
@@ -132,16 +133,17 @@ void TForm1::LoadGroupFile() {
   if (QFileInfo::exists(ProgramFile(QStringLiteral("Orvane.nfo"))))
     base::ReadRawLines(ProgramFile(QStringLiteral("Orvane.nfo")), &notesLines_);
 
-  std::vector<std::string> raw;
-  if (base::ReadRawLines(currentElementFile_, &raw) != base::TextFileStatus::Ok) {
+  // Three-line sets or an OMM file (CSV, XML, JSON), told apart by their content.
+  prediction::ElementRead read =
+      prediction::ReadElementContentFile(currentElementFile_, !MenuNoChecksum->isChecked());
+  if (read.status == orbit::ElementFileStatus::Unreadable) {
     env_.sounds->Warning();
     env_.dialogs->Warning(msg::CantOpenElementFile());
     ShowSettingsPanel();
     return;
   }
-  GroupFileResult file =
-      ScanGroupFile(GroupRecord(g), raw, settings_.renames, !MenuNoChecksum->isChecked(),
-                    radioDataLines_, notesLines_, settings_.groupFormat);
+  GroupFileResult file = ScanGroupFile(GroupRecord(g), std::move(read), settings_.renames,
+                                       radioDataLines_, notesLines_, settings_.groupFormat);
   if (file.tooManyLines) {
     env_.dialogs->Warning(msg::TooManyLines());
     ShowSettingsPanel();
@@ -149,8 +151,32 @@ void TForm1::LoadGroupFile() {
   }
   if (file.radioDataChanged) WriteDataFile(QStringLiteral("Orvane.dat"), radioDataLines_, true);
   if (file.notesChanged) WriteDataFile(QStringLiteral("Orvane.nfo"), notesLines_, false);
-  elementContent_ = std::move(file.elementText);
+  elementContent_ = std::move(file.elementContent);
   FillGroupList(g, file);
+  const QString damage = DamagedElementsText(file, QFileInfo(currentElementFile_).fileName());
+  if (!damage.isEmpty()) {
+    env_.sounds->Warning();
+    env_.dialogs->Warning(damage);
+  }
+}
+
+QString TForm1::DamagedElementsText(const GroupFileResult& file, const QString& fileName) {
+  QStringList parts;
+  if (file.damagedLine > 0)
+    parts.append(tr("The element file %1 cannot be read from line %2 on")
+                     .arg(fileName)
+                     .arg(file.damagedLine));
+  if (!file.damaged.empty()) {
+    // A file full of damaged records is named by its first few.
+    constexpr std::size_t kNamed = 5;
+    QStringList names;
+    for (std::size_t i = 0; i < file.damaged.size() && i < kNamed; ++i)
+      names.append(ElementText(file.damaged[i]));
+    if (file.damaged.size() > kNamed) names.append(QStringLiteral("..."));
+    parts.append(tr("The elements of %1 are damaged in your Two-Line-Elements file")
+                     .arg(names.join(QStringLiteral(", "))));
+  }
+  return parts.join(QLatin1Char('\n'));
 }
 
 void TForm1::FillGroupList(int group, const GroupFileResult& file) {
@@ -184,7 +210,7 @@ void TForm1::ListBoxSatellitesMouseUp(int group, Qt::MouseButton button, const Q
     QListWidgetItem* item = list->itemAt(position);
     if (!item) return;  // a click outside the entries does nothing
     const QString key = item->data(kSatelliteKeyRole).toString();
-    OpenRenameWindow(item->text(), key.right(5));
+    OpenRenameWindow(item->text(), KeyNumber(key));
     return;
   }
   std::vector<std::size_t> rows;
@@ -209,7 +235,8 @@ void TForm1::ListBoxSatellitesMouseUp(int group, Qt::MouseButton button, const Q
 void TForm1::ButtonParcourirFichier2lignesClick(int group) {
   const QString path = QFileDialog::getOpenFileName(
       this, QString(), QFileInfo(GroupFileEdit(group)->text()).absolutePath(),
-      tr("2-Line,Text (*.tle *.2li *.txt)") + QStringLiteral(";;") + tr("All/Tous (*)"));
+      tr("2-Line,Text (*.tle *.2li *.txt)") + QStringLiteral(";;") +
+          tr("OMM elements (*.csv *.xml *.json)") + QStringLiteral(";;") + tr("All/Tous (*)"));
   if (path.isEmpty()) return;
   std::FILE* test = std::fopen(QFile::encodeName(path).constData(), "rb");
   if (!test) {

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "base/ansi_text.h"
+#include "orbit/catalogue_number.h"
 #include "orbit/data_sections.h"
 #include "orbit/elements.h"
 
@@ -46,9 +47,19 @@ int CompareIgnoringCase(const QString& a, const QString& b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
+// A number typed in its Alpha-5 form ("A0000") stands for its digits ("100000").
+QString KeptNumber(const QString& text) {
+  const QString t = TrimmedBlanks(text);
+  std::string digits;
+  if (t.size() == 5 && t[0].isLetter() &&
+      orbit::CatalogueNumberFromField(t.toStdString(), &digits))
+    return QString::fromStdString(digits);
+  return t;
+}
+
 bool SameNumber(const QString& a, const QString& b) {
-  const QString x = TrimmedBlanks(a);
-  return !x.isEmpty() && x == TrimmedBlanks(b);
+  const QString x = KeptNumber(a);
+  return !x.isEmpty() && x == KeptNumber(b);
 }
 
 }  // namespace
@@ -82,14 +93,24 @@ QString SatelliteKey(const QString& displayName, bool inService, const QString& 
   return TrimmedRightBlanks(displayName) + QLatin1Char(inService ? '+' : '-') + number;
 }
 
-QString KeyNumber(const QString& key) {
-  if (key.size() <= kCatalogueNumberLength) return key;
-  return key.right(kCatalogueNumberLength);
+namespace {
+// Five characters whenever a sign stands before them, so that every key of a 5-character
+// number reads as it always did; longer numbers are digits only and follow the last sign.
+qsizetype KeyNumberLength(const QString& key) {
+  if (key.size() <= kCatalogueNumberLength) return key.size();
+  const QChar before = key[key.size() - kCatalogueNumberLength - 1];
+  if (before == u'+' || before == u'-') return kCatalogueNumberLength;
+  const qsizetype sign = std::max(key.lastIndexOf(u'+'), key.lastIndexOf(u'-'));
+  return sign < 0 ? kCatalogueNumberLength : key.size() - sign - 1;
 }
+}  // namespace
+
+QString KeyNumber(const QString& key) { return key.right(KeyNumberLength(key)); }
 
 char KeyStatusSign(const QString& key) {
-  if (key.size() <= kCatalogueNumberLength) return '+';
-  return key[key.size() - kCatalogueNumberLength - 1] == u'-' ? '-' : '+';
+  const qsizetype length = KeyNumberLength(key);
+  if (length >= key.size()) return '+';
+  return key[key.size() - length - 1] == u'-' ? '-' : '+';
 }
 
 bool LessIgnoringCase(const QString& a, const QString& b) {
@@ -225,6 +246,8 @@ QString DisplayNameOf(const QString& name, const QString& number, RenameTable& r
     decider = &p;
     // Later reads match by number, which survives a change of the published name.
     if (byName && !p.newSide.isEmpty()) p.oldSide = number;
+    // An Alpha-5 old side is kept as the digits every other place shows.
+    if (!byName && TrimmedBlanks(p.oldSide) != TrimmedBlanks(number)) p.oldSide = number;
   }
   if (decider == nullptr) return name;
   const QString clean = CleanDisplayName(decider->newSide);
@@ -268,14 +291,28 @@ GroupFileResult ScanGroupFile(Group& group, const std::vector<std::string>& rawL
                               RenameTable& renames, bool checkChecksums,
                               std::vector<std::string>& radioDataLines,
                               std::vector<std::string>& notesLines, SelectionFormat format) {
-  GroupFileResult result;
+  prediction::ElementRead file;
   if (rawLines.size() > orbit::kMaxElementFileLines) {
+    file.status = orbit::ElementFileStatus::TooManyLines;
+  } else {
+    file.content.lines = orbit::CleanElementLines(rawLines);
+    file.sets = orbit::ScanElementSets(file.content.lines, checkChecksums);
+  }
+  return ScanGroupFile(group, std::move(file), renames, radioDataLines, notesLines, format);
+}
+
+GroupFileResult ScanGroupFile(Group& group, prediction::ElementRead file, RenameTable& renames,
+                              std::vector<std::string>& radioDataLines,
+                              std::vector<std::string>& notesLines, SelectionFormat format) {
+  GroupFileResult result;
+  if (file.status == orbit::ElementFileStatus::TooManyLines) {
     result.tooManyLines = true;
     return result;
   }
-  result.elementText = orbit::CleanElementLines(rawLines);
-  const std::vector<orbit::ElementSetEntry> sets =
-      orbit::ScanElementSets(result.elementText, checkChecksums);
+  result.elementContent = std::move(file.content);
+  result.damaged = std::move(file.damaged);
+  result.damagedLine = file.damagedLine;
+  const std::vector<orbit::ElementSetEntry>& sets = file.sets;
 
   for (const orbit::ElementSetEntry& set : sets) {
     if (!set.inService) result.outOfWork = true;
@@ -284,7 +321,7 @@ GroupFileResult ScanGroupFile(Group& group, const std::vector<std::string>& rawL
     const QString display = DisplayNameOf(name, number, renames);
     if (RetagSections(radioDataLines, name, display, number)) result.radioDataChanged = true;
     if (RetagSections(notesLines, name, display, number)) result.notesChanged = true;
-    if (display != name) result.elementText[set.nameLine] = ElementBytes(display);
+    if (display != name) orbit::RenameSet(result.elementContent, set, ElementBytes(display));
     result.list.push_back({display, number, set.inService, false});
   }
 

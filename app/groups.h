@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "app/catalogue_limits.h"
+#include "orbit/element_content.h"
+#include "prediction/element_content.h"
 
 namespace app {
 
@@ -64,10 +66,13 @@ bool GroupHasSelection(const Group& group);
 // display names (older files).
 enum class SelectionFormat { Numbers, Names };
 
-// --- Satellite keys: display name + "+"/"-" + 5-character catalogue number ---
+// --- Satellite keys: display name + "+"/"-" + catalogue number ---
+// The number has 5 characters as element lines print it, or 6 digits and more from 100000
+// on (orbit/catalogue_number.h).
 
 QString SatelliteKey(const QString& displayName, bool inService, const QString& number);
-// The last 5 characters (the whole key when it is shorter).
+// The number: the last 5 characters when a sign stands before them (the whole key when it
+// is shorter), else the digits after the last sign.
 QString KeyNumber(const QString& key);
 // The status sign before the number: '+' in service, '-' out of work ('+' when absent).
 char KeyStatusSign(const QString& key);
@@ -113,7 +118,7 @@ std::string ElementBytes(const QString& text);
 
 struct SatelliteListEntry {
   QString name;    // display name
-  QString number;  // catalogue number, 5 characters
+  QString number;  // catalogue number as kept (orbit/catalogue_number.h)
   bool inService = true;
   bool selected = false;
 };
@@ -122,21 +127,30 @@ struct GroupFileResult {
   bool tooManyLines = false;              // more than 3000 lines: nothing else was done
   std::vector<SatelliteListEntry> list;   // sorted by name ignoring case
   QStringList keys;                       // `SatelliteKeys`, entry i belongs to list[i]
-  std::vector<std::string> elementText;   // cleaned lines, renamed name lines replaced
+  orbit::ElementContent elementContent;   // for the element loader, renamed names replaced
+  std::vector<std::string> damaged;       // OMM records skipped as damaged (their names)
+  int damagedLine = 0;                    // OMM file unreadable from this line on; 0 = whole
   bool outOfWork = false;                 // show "Red satellites out of work"
   bool radioDataChanged = false;          // rewrite "Orvane.dat" (already re-indexed)
   bool notesChanged = false;              // rewrite "Orvane.nfo" (already re-indexed)
 };
 
-// Reads a group's element file from its raw lines. More than orbit::kMaxElementFileLines
-// lines: tooManyLines and nothing else is touched (the caller shows
-// orbit::kTooManyLinesMessage and the settings panel). Otherwise the sets are scanned,
+// Takes a group's element file as the element reader gave it (any format). A refused file
+// (more than orbit::kMaxElementFileLines lines, or more sets than three-line files may hold):
+// tooManyLines and nothing else is touched (the caller shows
+// orbit::kTooManyLinesMessage and the settings panel); an unreadable one is the caller's to
+// report and gives an empty list. Otherwise the sets are
 // renamed through `renames` (a pair matched by name gets the catalogue number as its old
 // side), the data-file headers of the listed satellites and of renamed names are rewritten,
 // changed data files are re-indexed, and, when the file gave at least one satellite, the
 // group's selection is rebuilt against the list and compacted (name and number move
 // together; a slot whose satellite is gone is emptied in both). With SelectionFormat::Names
 // a kept slot also takes its catalogue number, so the selection is written back as numbers.
+GroupFileResult ScanGroupFile(Group& group, prediction::ElementRead file, RenameTable& renames,
+                              std::vector<std::string>& radioDataLines,
+                              std::vector<std::string>& notesLines, SelectionFormat format);
+
+// The same for the raw lines of a three-line file.
 GroupFileResult ScanGroupFile(Group& group, const std::vector<std::string>& rawLines,
                               RenameTable& renames, bool checkChecksums,
                               std::vector<std::string>& radioDataLines,

@@ -8,10 +8,12 @@
 #include <vector>
 
 #include "base/clock.h"
+#include "orbit/element_content.h"
 #include "orbit/elements.h"
 #include "orbit/moon.h"
 #include "orbit/sun.h"
 #include "orbit/text_number.h"
+#include "prediction/element_content.h"
 #include "prediction/ephemeris_row.h"
 #include "prediction/pass_search.h"
 #include "prediction/slot_text.h"
@@ -37,6 +39,8 @@ const char* kUsage =
     "moon    the moon's position and its azimuth, elevation and range at the station.\n"
     "list    name, catalogue number and service state of every valid set.\n"
     "\n"
+    "--elements FILE holds three-line sets or OMM records (CSV, XML or JSON), told apart\n"
+    "by their content; catalogue numbers from 100000 on are read in Alpha-5 or OMM form.\n"
     "--lat is north-positive, --lon east-positive (degrees); --alt in metres; --offset is\n"
     "local time minus UTC in hours (rows are shown in local time unless --utc);\n"
     "--start and --at are UTC (default: now); --count defaults to 1.\n";
@@ -115,13 +119,15 @@ bool Instant(const Args& args, const std::string& key, Real* out, std::string* e
   return true;
 }
 
-bool LoadFile(const Args& args, orbit::ElementFile* file, std::string* error) {
+// Three-line sets or an OMM file (CSV, XML, JSON). Records skipped as damaged, and the
+// line from which a file could not be read, are told on stderr; the rest is used.
+bool LoadFile(const Args& args, prediction::ElementRead* file, std::string* error) {
   const auto it = args.values.find("elements");
   if (it == args.values.end()) {
     *error = "--elements is required";
     return false;
   }
-  *file = orbit::ReadElementFile(it->second, true);
+  *file = prediction::ReadElementContentFile(QString::fromLocal8Bit(it->second.c_str()), true);
   if (file->status == orbit::ElementFileStatus::Unreadable) {
     *error = "Can't open the satellite data file: " + it->second;
     return false;
@@ -131,6 +137,15 @@ bool LoadFile(const Args& args, orbit::ElementFile* file, std::string* error) {
     const auto crlf = msg.find("\r\n");
     if (crlf != std::string::npos) msg.replace(crlf, 2, "\n");
     *error = msg;
+    return false;
+  }
+  if (file->damagedLine > 0)
+    std::fprintf(stderr, "orvane-cli: %s cannot be read from line %d on\n", it->second.c_str(),
+                 file->damagedLine);
+  for (const std::string& name : file->damaged)
+    std::fprintf(stderr, "orvane-cli: damaged element set skipped: %s\n", name.c_str());
+  if (file->sets.empty()) {
+    *error = "no valid element set in " + it->second;
     return false;
   }
   return true;
@@ -145,7 +160,7 @@ std::string Stamp(Real value) { return prediction::RowDateText(value); }
 
 int Passes(const Args& args) {
   std::string error;
-  orbit::ElementFile file;
+  prediction::ElementRead file;
   if (!LoadFile(args, &file, &error)) return Fail(error);
   Real lat = 0, lon = 0, alt = 0, offset = 0, minEl = 0, count = 1, start = 0;
   if (!Number(args, "lat", &lat, true, 0, &error) || !Number(args, "lon", &lon, true, 0, &error) ||
@@ -242,7 +257,7 @@ int Moon(const Args& args) {
 
 int List(const Args& args) {
   std::string error;
-  orbit::ElementFile file;
+  prediction::ElementRead file;
   if (!LoadFile(args, &file, &error)) return Fail(error);
   for (const auto& set : file.sets)
     std::printf("%-24s %s %s\n", set.name.c_str(), set.catalogueNumber.c_str(),

@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QPainter>
 
+#include "app/groups.h"
+
 namespace app {
 
-bool KeyMarksOutOfWork(const QString& key) {
-  return key.size() >= 6 && key.at(key.size() - 6) == QLatin1Char('-');
-}
+bool KeyMarksOutOfWork(const QString& key) { return KeyStatusSign(key) == '-'; }
 
 void SatelliteItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                   const QModelIndex& index) const {

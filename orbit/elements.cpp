@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "orbit/catalogue_number.h"
 #include "orbit/text_number.h"
 
 namespace orbit {
@@ -75,7 +76,9 @@ bool IsSetTriple(const std::vector<std::string>& lines, std::size_t i, bool chec
   if (l1.size() != 69 || l2.size() != 69) return false;
   if (l1[0] != '1' || l2[0] != '2') return false;
   if (checkChecksums && !(ElementLineChecksumOk(l1) && ElementLineChecksumOk(l2))) return false;
-  return true;
+  std::string number;
+  return CatalogueNumberFromField(std::string_view(l1).substr(2, 5), &number) &&
+         CatalogueNumberFromField(std::string_view(l2).substr(2, 5), &number);
 }
 }  // namespace
 
@@ -94,7 +97,7 @@ std::vector<ElementSetEntry> ScanElementSets(std::vector<std::string>& lines, bo
     if (IsSetTriple(lines, i, checkChecksums)) {
       ElementSetEntry entry;
       entry.name = NameFromNameLine(lines[i], &entry.inService);
-      entry.catalogueNumber = lines[i + 1].substr(2, 5);
+      CatalogueNumberFromField(std::string_view(lines[i + 1]).substr(2, 5), &entry.catalogueNumber);
       entry.nameLine = i;
       sets.push_back(std::move(entry));
       i += 3;
@@ -228,8 +231,10 @@ bool ParseElementLines(std::string_view line1, std::string_view line2, ParsedSet
   e.meanMotion = static_cast<Real>(mmWhole) + static_cast<Real>(mmFrac) * 1e-8L;
   if (!DigitsField(line2, 64, 68, &rev)) return false;
   e.revolutionNumber = static_cast<Real>(rev);
+  std::string number;
+  if (!CatalogueNumberFromField(line2.substr(2, 5), &number)) return false;
   out->elements = e;
-  out->catalogueNumber = std::string(line2.substr(2, 5));
+  out->catalogueNumber = std::move(number);
   out->epochText = std::string(line1.substr(18, 15));
   return true;
 }

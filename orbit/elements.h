@@ -36,7 +36,7 @@ SatelliteElements MoonElements();
 // One valid set found while scanning a file.
 struct ElementSetEntry {
   std::string name;             // after the name-line rules
-  std::string catalogueNumber;  // line 1 columns 3-7
+  std::string catalogueNumber;  // line 1 columns 3-7, Alpha-5 as digits (catalogue_number.h)
   bool inService = true;        // false when the name line has "[-"
   std::size_t nameLine = 0;     // index of the name line in the cleaned lines
 };
@@ -76,7 +76,7 @@ ElementFile ReadElementFile(const std::string& path, bool checkChecksums);
 // The element columns of one set, converted.
 struct ParsedSet {
   SatelliteElements elements;
-  std::string catalogueNumber;  // line 2 columns 3-7
+  std::string catalogueNumber;  // line 2 columns 3-7, Alpha-5 as digits (catalogue_number.h)
   std::string epochText;        // line 1 columns 19-33
 };
 

@@ -86,14 +86,24 @@
 <context>
     <name>app::TForm1</name>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="202"/>
+        <location filename="../../app/form1_groups.cpp" line="166"/>
+        <source>The element file %1 cannot be read from line %2 on</source>
+        <translation>Die Elementdatei %1 ist ab Zeile %2 nicht lesbar</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_groups.cpp" line="238"/>
         <source>2-Line,Text (*.tle *.2li *.txt)</source>
         <translation>2-Zeilen, Text (*.tle *.2li *.txt)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="202"/>
+        <location filename="../../app/form1_groups.cpp" line="239"/>
         <source>All/Tous (*)</source>
         <translation>Alle (*)</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_groups.cpp" line="239"/>
+        <source>OMM elements (*.csv *.xml *.json)</source>
+        <translation>OMM-Elemente (*.csv *.xml *.json)</translation>
     </message>
     <message>
         <location filename="../../app/form1_menus.cpp" line="172"/>
@@ -368,6 +378,7 @@
         <translation>Uhrzeit</translation>
     </message>
     <message>
+        <location filename="../../app/form1_groups.cpp" line="176"/>
         <location filename="../../app/form1_passes.cpp" line="117"/>
         <source>The elements of %1 are damaged in your Two-Line-Elements file</source>
         <translation>Die Bahnelemente von %1 sind in Ihrer Bahnelemente-Datei beschädigt</translation>

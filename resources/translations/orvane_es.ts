@@ -86,14 +86,24 @@
 <context>
     <name>app::TForm1</name>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="202"/>
+        <location filename="../../app/form1_groups.cpp" line="166"/>
+        <source>The element file %1 cannot be read from line %2 on</source>
+        <translation>El fichero de elementos %1 no se puede leer a partir de la línea %2</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_groups.cpp" line="238"/>
         <source>2-Line,Text (*.tle *.2li *.txt)</source>
         <translation>2 líneas, texto (*.tle *.2li *.txt)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="202"/>
+        <location filename="../../app/form1_groups.cpp" line="239"/>
         <source>All/Tous (*)</source>
         <translation>Todos (*)</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_groups.cpp" line="239"/>
+        <source>OMM elements (*.csv *.xml *.json)</source>
+        <translation>Elementos OMM (*.csv *.xml *.json)</translation>
     </message>
     <message>
         <location filename="../../app/form1_menus.cpp" line="172"/>
@@ -368,6 +378,7 @@
         <translation>Hora</translation>
     </message>
     <message>
+        <location filename="../../app/form1_groups.cpp" line="176"/>
         <location filename="../../app/form1_passes.cpp" line="117"/>
         <source>The elements of %1 are damaged in your Two-Line-Elements file</source>
         <translation>Los elementos de %1 están dañados en su archivo de elementos orbitales</translation>

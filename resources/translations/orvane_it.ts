@@ -86,14 +86,24 @@
 <context>
     <name>app::TForm1</name>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="202"/>
+        <location filename="../../app/form1_groups.cpp" line="166"/>
+        <source>The element file %1 cannot be read from line %2 on</source>
+        <translation>Il file degli elementi %1 non è leggibile dalla riga %2 in poi</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_groups.cpp" line="238"/>
         <source>2-Line,Text (*.tle *.2li *.txt)</source>
         <translation>2 righe, testo (*.tle *.2li *.txt)</translation>
     </message>
     <message>
-        <location filename="../../app/form1_groups.cpp" line="202"/>
+        <location filename="../../app/form1_groups.cpp" line="239"/>
         <source>All/Tous (*)</source>
         <translation>Tutti (*)</translation>
+    </message>
+    <message>
+        <location filename="../../app/form1_groups.cpp" line="239"/>
+        <source>OMM elements (*.csv *.xml *.json)</source>
+        <translation>Elementi OMM (*.csv *.xml *.json)</translation>
     </message>
     <message>
         <location filename="../../app/form1_menus.cpp" line="172"/>
@@ -368,6 +378,7 @@
         <translation>Ora</translation>
     </message>
     <message>
+        <location filename="../../app/form1_groups.cpp" line="176"/>
         <location filename="../../app/form1_passes.cpp" line="117"/>
         <source>The elements of %1 are damaged in your Two-Line-Elements file</source>
         <translation>Gli elementi di %1 sono danneggiati nel file degli elementi orbitali</translation>

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <sys/wait.h>
 
@@ -102,6 +103,50 @@ TEST(Cli, ErrorsGoToStderrWithNonZeroStatus) {
   const CliRun help = Cli("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("orvane-cli passes"), std::string::npos);
+}
+
+TEST(Cli, OmmFilesAndAlpha5NumbersGiveTheThreeLineOutput) {
+  const std::string omm = std::string(ORVANE_TEST_DATA) + "/omm/";
+  const std::string args = " --name 'JAS-2 (FO-29)'" + kParis + "--start '2018-01-21 00:00' --count 2";
+  const CliRun tle = Cli("passes --elements " + omm + "sample.tle" + args);
+  ASSERT_EQ(tle.status, 0) << tle.out;
+  EXPECT_GT(Lines(tle.out).size(), 20u);
+  for (const char* file : {"sample.csv", "sample.xml", "sample.json", "alpha5.tle"}) {
+    const CliRun r = Cli("passes --elements " + omm + file + args);
+    EXPECT_EQ(r.status, 0) << file;
+    EXPECT_EQ(r.out, tle.out) << file;
+  }
+  const CliRun list = Cli("list --elements " + omm + "big_numbers.json");
+  ASSERT_EQ(list.status, 0);
+  EXPECT_NE(list.out.find("100000 in service"), std::string::npos) << list.out;
+  EXPECT_NE(list.out.find("412345 in service"), std::string::npos) << list.out;
+  EXPECT_NE(list.out.find("220001 out of service"), std::string::npos) << list.out;
+}
+
+TEST(Cli, DamagedAndForeignContentIsToldOnStderr) {
+  const std::string cut = testing::TempDir() + "/cut.json";
+  {
+    std::ifstream in(std::string(ORVANE_TEST_DATA) + "/omm/sample.json");
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::ofstream(cut) << text.substr(0, text.size() / 2);
+  }
+  const CliRun truncated = Cli("list --elements " + cut);
+  EXPECT_NE(truncated.status, 0);
+  EXPECT_NE(truncated.out.find("cannot be read from line"), std::string::npos) << truncated.out;
+  EXPECT_NE(truncated.out.find("no valid element set"), std::string::npos) << truncated.out;
+
+  const std::string csv = testing::TempDir() + "/one_bad.csv";
+  std::ofstream(csv) << "OBJECT_NAME,NORAD_CAT_ID,EPOCH,MEAN_MOTION,ECCENTRICITY,INCLINATION,"
+                        "RA_OF_ASC_NODE,ARG_OF_PERICENTER,MEAN_ANOMALY,MEAN_MOTION_DOT,"
+                        "REV_AT_EPOCH\n"
+                        "GOOD,100000,2018-01-20T21:33:14.841216,15.5419008,.0003646,51.6424,"
+                        "32.9776,28.7227,39.5332,.00002078,9561\n"
+                        "BAD,100001,2018-01-20T21:33:14.841216,fast,.0003646,51.6424,"
+                        "32.9776,28.7227,39.5332,.00002078,9561\n";
+  const CliRun oneBad = Cli("list --elements " + csv);
+  EXPECT_EQ(oneBad.status, 0);
+  EXPECT_NE(oneBad.out.find("damaged element set skipped: BAD"), std::string::npos) << oneBad.out;
+  EXPECT_NE(oneBad.out.find("GOOD"), std::string::npos);
 }
 
 }  // namespace

@@ -77,8 +77,8 @@ TEST(GroupFileTest, NamesStatusSignsAndCaseInsensitiveOrder) {
   EXPECT_EQ(KeyStatusSign(r.keys[2]), '-');
   EXPECT_EQ(KeyStatusSign(r.keys[0]), '+');
   // The cleaned text lost the empty line and the "0 " prefix.
-  EXPECT_EQ(r.elementText.size(), 9u);
-  EXPECT_EQ(r.elementText[0], "beta");
+  EXPECT_EQ(r.elementContent.lines.size(), 9u);
+  EXPECT_EQ(r.elementContent.lines[0], "beta");
 }
 
 TEST(GroupFileTest, KeysStayAlignedWithNamesThatArePrefixes) {
@@ -155,7 +155,7 @@ TEST(GroupFileTest, RenameByNameBecomesRenameByNumber) {
   EXPECT_EQ(r.keys[1], "OSCAR 7+07530");
   // The element text carries the display name, so the slot loader finds it.
   orbit::ParsedSet parsed;
-  EXPECT_EQ(orbit::LoadElementsByName(r.elementText, "OSCAR 7", &parsed), orbit::LoadStatus::Found);
+  EXPECT_EQ(orbit::LoadElementsByName(r.elementContent, "OSCAR 7", &parsed), orbit::LoadStatus::Found);
   EXPECT_EQ(parsed.catalogueNumber, "07530");
   // A second read matches by number.
   r = f.Load(raw);
