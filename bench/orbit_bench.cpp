@@ -1,64 +1,114 @@
-// Speed of the orbit core: one evaluation, the load of 15 slots, the next pass of every
-// set of a 200- and a 1000-set file.
+// Speed of the orbit core: one evaluation (double and extended), the minute test of the
+// pass search, the set-up of a computation, two days of positions through the batch sweep,
+// the load of 15 slots and the next pass of every set of a 200- and a 1000-set file.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
-#include "orbit/elements.h"
+#include "bench/bench_data.h"
 #include "prediction/pass_search.h"
-#include "prediction/slot_text.h"
+#include "prediction/position_sweep.h"
 
 namespace {
 
 using orbit::Real;
+using namespace bench;
 
-const char* kIss1 = "1 25544U 98067A   18020.89808844  .00002078  00000-0  38550-4 0  9992";
-const char* kIss2 = "2 25544  51.6424  32.9776 0003646  28.7227  39.5332 15.54190080 95614";
+struct Evaluation {
+  explicit Evaluation(bool attitude = false) {
+    orbit::ParseElementLines(kIss1, kIss2, &set);
+    start.year = 2018;
+    start.month = 1;
+    start.day = 21;
+    p.SetUp(set.elements, start);
+    o.SetStation(kParis.latitude, kParis.westLongitude, kParis.altitude);
+    o.SetAttitude(attitude, 10, 20);
+    o.StartRun();
+  }
+  void Next() {
+    x += 1.0L / 1440;
+    if (x > 2) x = 0;
+  }
+  orbit::ParsedSet set;
+  orbit::CalendarFields start;
+  orbit::Propagator p;
+  orbit::Observer o;
+  Real x = 0;
+};
 
+// One evaluation as the program makes it now: Propagate + Observe in double precision,
+// every field of the view (elevation, azimuth, range, range rate, sub-satellite point;
+// the squint with /1, for a satellite whose antenna attitude is known).
 void BM_PropagateObserve(benchmark::State& state) {
+  Evaluation e(state.range(0) != 0);
+  for (auto _ : state) {
+    e.p.PropagateFast(e.x);
+    benchmark::DoNotOptimize(e.o.ObserveFast(e.p, e.x, 1.0L / 1440));
+    e.Next();
+  }
+}
+BENCHMARK(BM_PropagateObserve)->Arg(0)->Arg(1);
+
+// The same evaluation in extended precision (the stored rows, the live position).
+void BM_PropagateObserveWide(benchmark::State& state) {
+  Evaluation e(state.range(0) != 0);
+  for (auto _ : state) {
+    e.p.Propagate(e.x);
+    benchmark::DoNotOptimize(e.o.Observe(e.p, e.x, 1.0L / 1440));
+    e.Next();
+  }
+}
+BENCHMARK(BM_PropagateObserveWide)->Arg(0)->Arg(1);
+
+// What the pass search asks of every minute: the elevation test.
+void BM_SearchMinute(benchmark::State& state) {
+  prediction::MinuteScan scan;
   orbit::ParsedSet set;
   orbit::ParseElementLines(kIss1, kIss2, &set);
   orbit::CalendarFields start;
   start.year = 2018;
   start.month = 1;
   start.day = 21;
-  orbit::Propagator p;
-  orbit::Observer o;
-  p.SetUp(set.elements, start);
-  o.SetStation(48.854L, -2.292L, 35);
-  o.StartRun();
+  scan.propagator().SetUp(set.elements, start);
+  scan.observer().SetStation(kParis.latitude, kParis.westLongitude, kParis.altitude);
+  scan.Start(0, 1.0L / 1440);
   Real x = 0;
   for (auto _ : state) {
-    p.Propagate(x);
-    benchmark::DoNotOptimize(o.Observe(p, x, 1.0L / 1440));
+    benchmark::DoNotOptimize(scan.Step(x));
     x += 1.0L / 1440;
-    if (x > 2) x = 0;
+    if (x > 2) {
+      x = 0;
+      scan.propagator().SetUp(set.elements, start);
+      scan.Start(0, 1.0L / 1440);
+    }
   }
 }
-BENCHMARK(BM_PropagateObserve);
+BENCHMARK(BM_SearchMinute);
 
-struct Searcher {
-  explicit Searcher(const std::string& file) : clock(orbit::EncodeDateTimeValue(2018, 1, 21, 12, 0)) {
-    elements = orbit::ReadElementFile(file, true);
-    ctx.clock = &clock;
-    ctx.station = {48.854L, -2.292L, 35};
-    ctx.localOffsetHours = 1;
-    slot = std::make_unique<prediction::PassSlot>();
+// Set-up of one computation (elements, clock, first refresh, station).
+void BM_SetUp(benchmark::State& state) {
+  Evaluation e;
+  for (auto _ : state) {
+    e.p.SetUp(e.set.elements, e.start);
+    e.o.SetStation(kParis.latitude, kParis.westLongitude, kParis.altitude);
+    benchmark::DoNotOptimize(e.p.state());
   }
-  void Search(const orbit::ElementSetEntry& e) {
-    slot->name = e.name;
-    slot->text = prediction::SlotPrefix(e.name);
-    orbit::LoadElementsByName(elements.content, e.name, &slot->set);
-    prediction::SearchPass(ctx, *slot);
-  }
-  base::TestClock clock;
-  orbit::ElementFile elements;
-  prediction::SearchContext ctx;
-  std::unique_ptr<prediction::PassSlot> slot;
-};
+}
+BENCHMARK(BM_SetUp);
+
+// The same 48 hours of minutes through the batch sweep (every point, no stop).
+void BM_SweepTwoDays(benchmark::State& state) {
+  orbit::ParsedSet set;
+  orbit::ParseElementLines(kIss1, kIss2, &set);
+  const Real start = orbit::EncodeDateTimeValue(2018, 1, 21, 12, 0);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(prediction::SweepPositions(set.elements, kParis, start,
+                                                        prediction::kStepDays, 2880));
+}
+BENCHMARK(BM_SweepTwoDays)->Unit(benchmark::kMicrosecond);
 
 void BM_Load15Slots(benchmark::State& state) {
-  Searcher s(std::string(ORVANE_TEST_DATA) + "/amateur.txt");
+  Searcher s(SampleFile());
   for (auto _ : state) {
     for (int i = 0; i < 15; ++i) s.Search(s.elements.sets[static_cast<std::size_t>(i * 7)]);
   }
@@ -66,7 +116,7 @@ void BM_Load15Slots(benchmark::State& state) {
 BENCHMARK(BM_Load15Slots)->Unit(benchmark::kMillisecond);
 
 void BM_NextPassOfEverySet(benchmark::State& state) {
-  Searcher s(std::string(ORVANE_TEST_DATA) + "/mixed200.txt");
+  Searcher s(MixedFile());
   const int copies = static_cast<int>(state.range(0));
   for (auto _ : state) {
     for (int c = 0; c < copies; ++c)
@@ -78,5 +128,3 @@ void BM_NextPassOfEverySet(benchmark::State& state) {
 BENCHMARK(BM_NextPassOfEverySet)->Arg(1)->Arg(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();

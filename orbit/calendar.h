@@ -17,6 +17,10 @@ inline Real Int(Real x) {
   return r < x ? r + 1 : r;
 }
 
+// A whole number of small magnitude as an int. Through double: a direct conversion from
+// the extended type switches the FPU control word twice, a large cost per evaluation.
+inline int WholeToInt(Real whole) { return static_cast<int>(static_cast<double>(whole)); }
+
 // The program's constants, exactly as the orbit code uses them.
 inline constexpr Real kPi = 3.1415926536L;
 inline constexpr Real kTwoPi = 6.2831853072L;

@@ -16,4 +16,102 @@ inline Real Atan(Real x) { return std::atan(static_cast<double>(x)); }
 inline Real Asin(Real x) { return std::asin(static_cast<double>(x)); }
 inline Real Acos(Real x) { return std::acos(static_cast<double>(x)); }
 
+// Sine and cosine at once for the double-precision evaluation, within 2e-16 of the
+// library's for |x| < 1e5 (angles of a few turns); the library's beyond. Reduction by
+// quarter turns with pi/2 in three parts (the first two short enough that k times them is
+// exact), then the classic minimax kernels on [-pi/4, pi/4]. A third of the library's
+// cost, which is most of one fast evaluation's.
+inline void SinCos(double x, double* s, double* c) {
+  if (!(std::fabs(x) < 1e5)) {
+    __builtin_sincos(x, s, c);
+    return;
+  }
+  constexpr double kTwoOverPi = 6.36619772367581382433e-01;
+  constexpr double kHalfPi1 = 1.57079632673412561417e+00;  // first 33 bits of pi/2
+  constexpr double kHalfPi2 = 6.07710050630396597660e-11;  // next 33 bits
+  constexpr double kHalfPi3 = 2.02226624879595063154e-21;  // the rest
+  constexpr double kShift = 6755399441055744.0;            // 1.5 * 2^52: rounds to whole
+  const double k = (x * kTwoOverPi + kShift) - kShift;
+  const double r = ((x - k * kHalfPi1) - k * kHalfPi2) - k * kHalfPi3;
+  const double z = r * r;
+  const double sr =
+      r + r * z *
+              (-1.66666666666666324348e-01 +
+               z * (8.33333333332248946124e-03 +
+                    z * (-1.98412698298579493134e-04 +
+                         z * (2.75573137070700676789e-06 +
+                              z * (-2.50507602534068634195e-08 + z * 1.58969099521155010221e-10)))));
+  const double cr =
+      1 - 0.5 * z +
+      z * z *
+          (4.16666666666666019037e-02 +
+           z * (-1.38888888888741095749e-03 +
+                z * (2.48015872894767294178e-05 +
+                     z * (-2.75573143513906633035e-07 +
+                          z * (2.08757232129817482790e-09 + z * -1.13596475577881948265e-11)))));
+  switch (static_cast<long long>(k) & 3) {
+    case 0: *s = sr; *c = cr; break;
+    case 1: *s = cr; *c = -sr; break;
+    case 2: *s = -sr; *c = -cr; break;
+    default: *s = -cr; *c = sr; break;
+  }
+}
+
+// Arctangent for the double-precision evaluation, within one unit in the last place of the
+// library's and a quarter of its cost: reduction to |x| < 7/16 around atan(1/2), atan(1),
+// atan(3/2) and atan(inf) (each split in a high and a low part), then the classic odd
+// minimax polynomial in two halves. Infinities give +-pi/2; NaN stays NaN.
+inline double AtanFast(double x) {
+  constexpr double kHigh[4] = {4.63647609000806093515e-01, 7.85398163397448278999e-01,
+                               9.82793723247329054082e-01, 1.57079632679489655800e+00};
+  constexpr double kLow[4] = {2.26987774529616870924e-17, 3.06161699786838301793e-17,
+                              1.39033110312309984516e-17, 6.12323399573676603587e-17};
+  const bool negative = std::signbit(x);
+  double a = std::fabs(x);
+  int id = -1;
+  if (a >= 0.4375) {
+    if (a < 0.6875) {
+      id = 0;
+      a = (2 * a - 1) / (2 + a);
+    } else if (a < 1.1875) {
+      id = 1;
+      a = (a - 1) / (a + 1);
+    } else if (a < 2.4375) {
+      id = 2;
+      a = (a - 1.5) / (1 + 1.5 * a);
+    } else {
+      id = 3;
+      a = -1 / a;
+    }
+  }
+  const double z = a * a;
+  const double w = z * z;
+  const double s1 =
+      z * (3.33333333333329318027e-01 +
+           w * (1.42857142725034663711e-01 +
+                w * (9.09088713343650656196e-02 +
+                     w * (6.66107313738753120669e-02 +
+                          w * (4.97687799461593236017e-02 + w * 1.62858201153657823623e-02)))));
+  const double s2 =
+      w * (-1.99999999998764832476e-01 +
+           w * (-1.11111104054623557880e-01 +
+                w * (-7.69187620504482999495e-02 +
+                     w * (-5.83357013379057348645e-02 + w * -3.65315727442169155270e-02))));
+  const double r = id < 0 ? a - a * (s1 + s2) : kHigh[id] - ((a * (s1 + s2) - kLow[id]) - a);
+  return negative ? -r : r;
+}
+
+// Arcsine of |x| <= 1 through the arctangent: 1 - x*x as (1 - x)(1 + x) keeps its digits
+// near the poles and the zenith.
+inline double AsinFast(double x) {
+  const double c = std::sqrt((1 - x) * (1 + x));
+  return c > 0 ? AtanFast(x / c) : std::copysign(1.57079632679489661923, x);
+}
+
+// Arccosine of |x| <= 1: 2 atan(sqrt((1 - x) / (1 + x))).
+inline double AcosFast(double x) {
+  if (x <= -1) return 3.14159265358979323846;
+  return 2 * AtanFast(std::sqrt((1 - x) / (1 + x)));
+}
+
 }  // namespace orbit

@@ -24,6 +24,21 @@ Real QuadrantAngle(Real x, Real y) {
   return a;
 }
 
+double QuadrantAngleFast(double x, double y) {
+  constexpr double kPiD = static_cast<double>(kPi);
+  constexpr double kTwoPiD = static_cast<double>(kTwoPi);
+  const double s = y >= 0 ? 1 : -1;
+  double a;
+  if (x != 0) {
+    a = AtanFast(y / x);
+    if (x < 0) a = a + s * kPiD;
+  } else {
+    a = s * kPiD / 2;
+  }
+  if (a < 0) a = a + kTwoPiD;
+  return a;
+}
+
 void Observer::SetStation(Real latitude, Real westLongitude, Real altitudeMetres) {
   const Real phi = latitude * kDegree;
   const Real lambda = westLongitude * kDegree;
@@ -36,6 +51,13 @@ void Observer::SetStation(Real latitude, Real westLongitude, Real altitudeMetres
   xs_ = rs_ * cosLat_ * cosLon_;
   ys_ = rs_ * cosLat_ * minusSinLon_;
   zs_ = rs_ * sinLat_;
+  fSinLat_ = static_cast<double>(sinLat_);
+  fCosLat_ = static_cast<double>(cosLat_);
+  fMinusSinLon_ = static_cast<double>(minusSinLon_);
+  fCosLon_ = static_cast<double>(cosLon_);
+  fXs_ = static_cast<double>(xs_);
+  fYs_ = static_cast<double>(ys_);
+  fZs_ = static_cast<double>(zs_);
 }
 
 void Observer::SetAttitude(bool known, Real alat, Real alon) {
@@ -44,18 +66,32 @@ void Observer::SetAttitude(bool known, Real alat, Real alon) {
   attitudeVec_[0] = Cos(la) * Cos(lo);
   attitudeVec_[1] = Cos(la) * Sin(lo);
   attitudeVec_[2] = Sin(la);
+  for (int i = 0; i < 3; ++i) fAttitude_[i] = static_cast<double>(attitudeVec_[i]);
 }
 
 void Observer::StartRun() {
   range1_ = 0;
   range2_ = 0;
   view_ = ObserverView{};
+  fastRange1_ = 0;
+  fastRange2_ = 0;
+  fastView_ = FastView{};
+}
+
+Real Observer::RangeTo(const OrbitState& s) const {
+  const Real dx = s.x - xs_, dy = s.y - ys_, dz = s.z - zs_;
+  return std::sqrt(dx * dx + dy * dy + dz * dz);
+}
+
+void Observer::SetRangeHistory(Real previous, Real beforePrevious) {
+  range1_ = previous;
+  range2_ = beforePrevious;
 }
 
 const ObserverView& Observer::Observe(const Propagator& prop, Real x, Real step) {
   const OrbitState& s = prop.state();
   const Real dx = s.x - xs_, dy = s.y - ys_, dz = s.z - zs_;
-  const Real rho = std::sqrt(dx * dx + dy * dy + dz * dz);
+  const Real rho = RangeTo(s);
   const Real up = dx * cosLat_ * cosLon_ + dy * cosLat_ * minusSinLon_ + dz * sinLat_;
   const Real north = -dx * cosLon_ * sinLat_ - dy * minusSinLon_ * sinLat_ + dz * cosLat_;
   const Real east = dy * cosLon_ - dx * minusSinLon_;
@@ -94,6 +130,59 @@ const ObserverView& Observer::Observe(const Propagator& prop, Real x, Real step)
   range2_ = range1_;
   range1_ = rho;
   return view_;
+}
+
+FastSight Observer::SightFast(const FastOrbitState& s) const {
+  const double dx = s.x - fXs_, dy = s.y - fYs_, dz = s.z - fZs_;
+  FastSight out;
+  out.range = std::sqrt(dx * dx + dy * dy + dz * dz);
+  out.up = dx * fCosLat_ * fCosLon_ + dy * fCosLat_ * fMinusSinLon_ + dz * fSinLat_;
+  return out;
+}
+
+const FastView& Observer::ObserveFast(const Propagator& prop, Real x, Real step) {
+  constexpr double kDegreeD = static_cast<double>(kDegree);
+  constexpr double kPiD = static_cast<double>(kPi);
+  const FastOrbitState& s = prop.fastState();
+  const double dx = s.x - fXs_, dy = s.y - fYs_, dz = s.z - fZs_;
+  const double rho = std::sqrt(dx * dx + dy * dy + dz * dz);
+  const double up = dx * fCosLat_ * fCosLon_ + dy * fCosLat_ * fMinusSinLon_ + dz * fSinLat_;
+  const double north = -dx * fCosLon_ * fSinLat_ - dy * fMinusSinLon_ * fSinLat_ + dz * fCosLat_;
+  const double east = dy * fCosLon_ - dx * fMinusSinLon_;
+
+  FastView& v = fastView_;
+  v.elevation = rho > 0 ? AsinFast(std::clamp(up / rho, -1.0, 1.0)) / kDegreeD : 90;
+  v.azimuth = QuadrantAngleFast(north, east) / kDegreeD;
+  v.subWestLongitude = 360 - QuadrantAngleFast(s.x, s.y) / kDegreeD;
+  v.subLatitude = s.r > 0 ? AsinFast(std::clamp(s.z / s.r, -1.0, 1.0)) / kDegreeD : 0;
+  v.range = rho;
+  v.distance = s.r;
+  v.phase = prop.state().phase;
+  v.orbitNumber = static_cast<double>(prop.state().orbitNumber);
+
+  if (attitude_ && rho > 0) {
+    const double* p = prop.FastP();
+    const double* q = prop.FastQ();
+    const double* w = prop.FastW();
+    const double* a = fAttitude_;
+    const double ix = a[0] * p[0] + a[1] * q[0] + a[2] * w[0];
+    const double iy = a[0] * p[1] + a[1] * q[1] + a[2] * w[1];
+    const double iz = a[0] * p[2] + a[1] * q[2] + a[2] * w[2];
+    const double ex = ix * s.cosG + iy * s.sinG;
+    const double ey = -ix * s.sinG + iy * s.cosG;
+    const double dot = -(dx * ex + dy * ey + dz * iz) / rho;
+    v.squint = AcosFast(std::clamp(dot, -1.0, 1.0)) * 180 / kPiD;
+  } else {
+    v.squint = 0;
+  }
+
+  if (x > step) {
+    v.rangeRate = (fastRange2_ - 4 * fastRange1_ + 3 * rho) / static_cast<double>(step * 172800);
+    v.doppler1000 = -(v.rangeRate * 1e9) / static_cast<double>(kSpeedOfLight);
+  }
+  fastRange2_ = fastRange1_;
+  fastRange1_ = rho;
+  return v;
 }
 
 }  // namespace orbit

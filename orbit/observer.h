@@ -19,11 +19,35 @@ struct ObserverView {
   Real doppler1000 = 0;  // Hz at 1000 MHz, positive while approaching
 };
 
+// One fast evaluation in double precision, the same fields and rules as ObserverView.
+struct FastView {
+  double elevation = 0;
+  double azimuth = 0;
+  double range = 0;
+  double rangeRate = 0;
+  double subLatitude = 0;
+  double subWestLongitude = 0;
+  double distance = 0;
+  double squint = 0;
+  double doppler1000 = 0;
+  int phase = 0;
+  double orbitNumber = 0;
+};
+
+// What a pass search asks of every minute: the upward component of the line of sight and
+// its length (km); the sine of the elevation is their ratio (1 at a zero range).
+struct FastSight {
+  double up = 0;
+  double range = 0;
+  double ElevationSine() const { return range > 0 ? up / range : 1.0; }
+};
+
 inline constexpr Real kFlattening = 0.0033528109296271807L;
 inline constexpr Real kSpeedOfLight = 299792.458L;  // km/s
 
 // Two-argument arctangent with the program's quadrant rules; 0 <= angle < 2*pi.
 Real QuadrantAngle(Real x, Real y);
+double QuadrantAngleFast(double x, double y);
 
 class Observer {
  public:
@@ -35,8 +59,19 @@ class Observer {
   void StartRun();
   // After Propagate: x is the clock offset and step the step of the run, both in days.
   const ObserverView& Observe(const Propagator& prop, Real x, Real step);
+  // Range to an extended position, exactly as Observe computes it.
+  Real RangeTo(const OrbitState& s) const;
+  // The two previous ranges of the range rate (newest first), for a run whose earlier
+  // evaluations were fast ones.
+  void SetRangeHistory(Real previous, Real beforePrevious);
+
+  // Double-precision counterparts after PropagateFast. SightFast leaves every history
+  // alone; ObserveFast keeps a range history of its own, cleared by StartRun.
+  FastSight SightFast(const FastOrbitState& s) const;
+  const FastView& ObserveFast(const Propagator& prop, Real x, Real step);
 
   const ObserverView& view() const { return view_; }
+  const FastView& fastView() const { return fastView_; }
   Real stationRadius() const { return rs_; }
   Real stationX() const { return xs_; }
   Real stationY() const { return ys_; }
@@ -49,6 +84,12 @@ class Observer {
   Real attitudeVec_[3] = {};
   Real range1_ = 0, range2_ = 0;
   ObserverView view_;
+  // The station in double precision.
+  double fSinLat_ = 0, fCosLat_ = 1, fMinusSinLon_ = 0, fCosLon_ = 1;
+  double fXs_ = 6378.137, fYs_ = 0, fZs_ = 0;
+  double fAttitude_[3] = {};
+  double fastRange1_ = 0, fastRange2_ = 0;
+  FastView fastView_;
 };
 
 }  // namespace orbit

@@ -183,7 +183,11 @@ std::vector<std::string> BuildTimetableLines(
     std::string passes;
     for (const ChartEntry& e : table[n]) {
       if (e.start == 0) continue;
-      passes += "[" + timeText(e.start).substr(0, 5) + "=>" + timeText(e.end).substr(0, 5) + "] ";
+      passes += '[';
+      passes += timeText(e.start).substr(0, 5);
+      passes += "=>";
+      passes += timeText(e.end).substr(0, 5);
+      passes += "] ";
     }
     lines.push_back(passes);
   }

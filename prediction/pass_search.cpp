@@ -1,5 +1,7 @@
 #include "prediction/pass_search.h"
 
+#include <climits>
+
 #include "prediction/slot_text.h"
 
 namespace prediction {
@@ -21,6 +23,13 @@ namespace {
 
 Real ReduceLongitude(Real westLon) { return westLon > 180 ? westLon - 360 : westLon; }
 
+// Round to an int as the direct conversion does (out of range or NaN: INT_MIN), without its
+// two switches of the FPU control word.
+int RoundToInt(Real v) {
+  const Real r = Round(v);
+  return r >= -2147483648.0L && r <= 2147483647.0L ? orbit::WholeToInt(r) : INT_MIN;
+}
+
 // Busy flag held for the length of one search; cleared on every exit.
 class BusyGuard {
  public:
@@ -32,18 +41,6 @@ class BusyGuard {
  private:
   bool& flag_;
 };
-
-orbit::CalendarFields StartFields(Real utc, bool withSeconds) {
-  const orbit::DecodedDateTime d = orbit::DecodeDateTimeValue(utc);
-  orbit::CalendarFields c;
-  c.year = d.year;
-  c.month = d.month;
-  c.day = d.day;
-  c.hour = d.hour;
-  c.minute = d.minute;
-  c.second = withSeconds ? d.second : 0;
-  return c;
-}
 
 Real WholeMinuteValue(const orbit::CalendarFields& c) {
   return orbit::EncodeDateTimeValue(static_cast<int>(c.year), static_cast<int>(c.month),
@@ -82,16 +79,18 @@ bool SearchPass(SearchContext& ctx, PassSlot& slot, SearchMode mode, LiveView* l
     preRoll = -3;
   }
 
-  orbit::Propagator prop;
-  orbit::Observer obs;
-  prop.SetUp(slot.set.elements, StartFields(t0, mode == SearchMode::RealTime));
+  MinuteScan scan(mode == SearchMode::RealTime ? Precision::Wide : ctx.precision, ctx.sightGuard,
+                  ctx.skipBelow);
+  orbit::Propagator& prop = scan.propagator();
+  orbit::Observer& obs = scan.observer();
+  prop.SetUp(slot.set.elements, UtcFields(t0, mode == SearchMode::RealTime));
   obs.SetStation(ctx.station.latitude, ctx.station.westLongitude, ctx.station.altitude);
   obs.SetAttitude(slot.radio.hasAttitude, slot.radio.alat, slot.radio.alon);
-  obs.StartRun();
+  scan.Start(ctx.minimumElevation, kStepDays);
 
   if (mode == SearchMode::RealTime) {
-    prop.Propagate(0);
-    const orbit::ObserverView& v = obs.Observe(prop, 0, kStepDays);
+    scan.Step(0);
+    const orbit::ObserverView& v = scan.Wide();
     if (live != nullptr) {
       live->view = v;
       live->westLongitude = ReduceLongitude(v.subWestLongitude);
@@ -102,34 +101,38 @@ bool SearchPass(SearchContext& ctx, PassSlot& slot, SearchMode mode, LiveView* l
   PassRows& rows = slot.rows;
   rows.Clear();
   bool inPass = false;
-  orbit::CalendarFields start, end;
+  orbit::JulianDay first, last;  // the calendar fields of the last are taken once, at the end
   for (Real x = 0; x < kSpanDays; x += kStepDays) {
-    prop.Propagate(x);
-    const orbit::ObserverView& v = obs.Observe(prop, prop.clock().offset(), kStepDays);
+    const bool above = scan.Step(x);
     if (preRoll < 0) ++preRoll;
-    if (v.elevation >= ctx.minimumElevation && preRoll >= 0) {
-      const orbit::JulianDay now = prop.clock().current();
-      end = orbit::CalendarFromJulianDay(now.number, now.fraction);
+    if (above && preRoll >= 0) {
+      const orbit::ObserverView& v = scan.Wide();
+      last = prop.clock().current();
       if (!inPass) {
-        start = end;
+        first = last;
         inPass = true;
       }
       if (rows.count < kMaxRows) {
         const int i = rows.count;
-        rows.elevation[i] = static_cast<int>(Round(v.elevation));
-        rows.azimuth[i] = static_cast<int>(Round(v.azimuth));
-        rows.range[i] = static_cast<int>(Round(v.range));
+        rows.elevation[i] = RoundToInt(v.elevation);
+        rows.azimuth[i] = RoundToInt(v.azimuth);
+        rows.range[i] = RoundToInt(v.range);
         rows.altitude10[i] = (v.distance - orbit::kEarthRadiusKm) * 10;
         rows.latitude[i] = v.subLatitude;
         rows.westLongitude[i] = ReduceLongitude(v.subWestLongitude);
         rows.phase[i] = v.phase;
-        rows.doppler[i] = static_cast<int>(Round(v.doppler1000));
-        rows.squint[i] = static_cast<int>(Round(v.squint));
+        rows.doppler[i] = RoundToInt(v.doppler1000);
+        rows.squint[i] = RoundToInt(v.squint);
         ++rows.count;
       }
     } else if (inPass) {
       break;  // the pass is over; nothing after it is examined
     }
+  }
+  orbit::CalendarFields start, end;
+  if (inPass) {
+    start = orbit::CalendarFromJulianDay(first.number, first.fraction);
+    end = orbit::CalendarFromJulianDay(last.number, last.fraction);
   }
   rows.elevation[rows.count] = kEndMark;
 
@@ -149,19 +152,18 @@ bool SearchPass(SearchContext& ctx, PassSlot& slot, SearchMode mode, LiveView* l
 }
 
 std::vector<TrackPoint> GroundTrack(const PassSlot& slot, const StationPosition& station,
-                                    int minimumElevation, Real startUtc) {
+                                    int minimumElevation, Real startUtc, Precision precision) {
   std::vector<TrackPoint> track;
   track.reserve(kMaxRows + 1);
-  orbit::Propagator prop;
-  orbit::Observer obs;
-  prop.SetUp(slot.set.elements, StartFields(startUtc, false));
-  obs.SetStation(station.latitude, station.westLongitude, station.altitude);
-  obs.StartRun();
+  MinuteScan scan(precision);
+  scan.propagator().SetUp(slot.set.elements, UtcFields(startUtc, false));
+  scan.observer().SetStation(station.latitude, station.westLongitude, station.altitude);
+  scan.Start(minimumElevation + 0.1L, kStepDays);
   for (Real x = 0; x < kSpanDays && track.size() < static_cast<std::size_t>(kMaxRows);
        x += kStepDays) {
-    prop.Propagate(x);
-    const orbit::ObserverView& v = obs.Observe(prop, prop.clock().offset(), kStepDays);
-    if (v.elevation >= minimumElevation + 0.1L) break;
+    if (scan.Step(x)) break;
+    // The points are drawn, never printed: double precision is plenty.
+    const orbit::FastView& v = scan.Fast();
     TrackPoint p;
     p.latitude = v.subLatitude;
     p.westLongitude = ReduceLongitude(v.subWestLongitude);

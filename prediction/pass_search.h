@@ -3,6 +3,7 @@
 #include "base/clock.h"
 #include "orbit/observer.h"
 #include "orbit/propagator.h"
+#include "prediction/minute_scan.h"
 #include "prediction/pass_slot.h"
 
 namespace prediction {
@@ -34,6 +35,13 @@ struct SearchContext {
   // The tracking tick's remembered clock time for its minute-change test (local).
   Real* rememberedTickTime = nullptr;
   bool busy = false;
+  // The minutes of a search are scanned in double precision and every row is evaluated in
+  // extended precision: the rows are those of an extended scan. Wide scans in extended
+  // precision throughout (the reference the fast scan is checked against).
+  Precision precision = Precision::Fast;
+  double sightGuard = kSightGuard;
+  // Minutes that cannot reach the minimum elevation yet are not positioned (see MinuteScan).
+  bool skipBelow = true;
 };
 
 // One evaluation of the real-time mode.
@@ -60,6 +68,7 @@ struct TrackPoint {
   Real distance10 = 0;     // 10 x km from the Earth's centre
 };
 std::vector<TrackPoint> GroundTrack(const PassSlot& slot, const StationPosition& station,
-                                    int minimumElevation, Real startUtc);
+                                    int minimumElevation, Real startUtc,
+                                    Precision precision = Precision::Fast);
 
 }  // namespace prediction
