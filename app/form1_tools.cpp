@@ -12,6 +12,7 @@
 #include "tools/form_soleil.h"
 #include "tracking/antenna_setup.h"
 #include "tracking/antenna_sources.h"
+#include "tracking/printer_port_sender.h"
 #include "tracking/form_alarm.h"
 #include "tracking/printer_port_seam.h"
 #include "tracking/tick_steps.h"
@@ -39,8 +40,7 @@ tools::ToolStation TForm1::ToolStationRecord() const {
 
 void TForm1::BuildTools() {
   antennaSources_ = std::make_unique<tracking::AntennaSources>(
-      *tracking_, *bank_, *commandState_, *antennaSetup_,
-      env_.printerPorts != nullptr ? *env_.printerPorts : *noPrinterPorts_);
+      *tracking_, *bank_, *commandState_, *antennaSetup_, *printerPorts_);
   antennaSources_->Register(tracking::AntennaSource::TrackingLoop,
                             {[this] { return tracking_->TrackingActive; },
                              [this] { SpeedButtonTrackClick(); },
