@@ -1,0 +1,190 @@
+// The converter's arithmetic and limits, the DX position's entry rules, covisibility and
+// its rows and stack.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "orbit/locator.h"
+#include "tests/tools/dx/dx_fixture.h"
+#include "tools/covisibility.h"
+#include "tools/dms.h"
+#include "tools/dx_station.h"
+
+namespace tools {
+namespace {
+
+using testing::IssOverParis;
+
+TEST(Converter, DegreesMinutesSecondsMillisecondsToDecimal) {
+  // 48 + 51/60 + 14.4/3600 = 48.854 exactly.
+  EXPECT_EQ(DecimalText(DmsToDecimal(48, 51, 14, 400), '.'), "48.854000");
+  EXPECT_EQ(DecimalText(DmsToDecimal(48, 51, 14, 400), ','), "48,854000");
+  // 179 + 59/60 + 59.999/3600 = 179.99999972...
+  EXPECT_EQ(DecimalText(DmsToDecimal(179, 59, 59, 999), '.'), "180.000000");
+  EXPECT_EQ(DecimalText(DmsToDecimal(0, 0, 36, 0), '.'), "0.010000");
+  EXPECT_EQ(DecimalText(DmsToDecimal(0, 0, 0, 0), '.'), "0.000000");
+}
+
+TEST(Converter, AnEntryAtOrAboveItsLimitGivesThePreviousValueBack) {
+  EXPECT_EQ(AcceptedField("179", "12", kDegreeLimit), "179");
+  EXPECT_EQ(AcceptedField("180", "12", kDegreeLimit), "12");
+  EXPECT_EQ(AcceptedField("59", "5", kMinuteLimit), "59");
+  EXPECT_EQ(AcceptedField("60", "5", kMinuteLimit), "5");
+  EXPECT_EQ(AcceptedField("60", "6", kSecondLimit), "6");
+  EXPECT_EQ(AcceptedField("999", "99", kMillisecondLimit), "999");
+  EXPECT_EQ(AcceptedField("1000", "99", kMillisecondLimit), "99");
+  EXPECT_EQ(AcceptedField("99999999999", "1", kMillisecondLimit), "1");
+  EXPECT_EQ(AcceptedField("4a", "4", kDegreeLimit), "4");
+  EXPECT_EQ(AcceptedField("-1", "4", kDegreeLimit), "4");
+  EXPECT_EQ(AcceptedField("", "4", kDegreeLimit), "");
+  EXPECT_EQ(FieldValue(""), 0);
+  EXPECT_EQ(FieldValue("051"), 51);
+}
+
+TEST(DxEntry, NumbersTakeEitherSeparator) {
+  EXPECT_DOUBLE_EQ(*ParseEntryNumber("48,85"), 48.85);
+  EXPECT_DOUBLE_EQ(*ParseEntryNumber("48.85"), 48.85);
+  EXPECT_DOUBLE_EQ(*ParseEntryNumber("7"), 7);
+  EXPECT_DOUBLE_EQ(*ParseEntryNumber(".5"), 0.5);
+  EXPECT_FALSE(ParseEntryNumber("4.8,5"));
+  EXPECT_FALSE(ParseEntryNumber(""));
+  EXPECT_FALSE(ParseEntryNumber("."));
+  EXPECT_FALSE(ParseEntryNumber("-3"));
+  EXPECT_FALSE(ParseEntryNumber("1e3"));
+}
+
+TEST(DxEntry, TypedTextIsMendedAtOnce) {
+  MendedEntry m = MendEntry("48.85", 3, ',');
+  EXPECT_EQ(m.text, "48,85");
+  EXPECT_FALSE(m.beep);
+  EXPECT_EQ(m.caret, 3);
+  m = MendEntry("48x,85", 3, '.');  // "x" typed before the caret
+  EXPECT_EQ(m.text, "48.85");
+  EXPECT_TRUE(m.beep);
+  EXPECT_EQ(m.caret, 2);
+  m = MendEntry("4,8,5", 5, ',');  // a second separator goes
+  EXPECT_EQ(m.text, "4,85");
+  EXPECT_TRUE(m.beep);
+  EXPECT_EQ(m.caret, 4);
+}
+
+TEST(DxEntry, AcceptedRangesOfTheBoxes) {
+  // Rejected: 90 N, 0 S, 180 E, 0 E.
+  EXPECT_FALSE(DxEntry("90", true, "10", true));
+  EXPECT_FALSE(DxEntry("0", false, "10", true));
+  EXPECT_FALSE(DxEntry("10", true, "180", false));
+  EXPECT_FALSE(DxEntry("10", true, "0", false));
+  EXPECT_FALSE(DxEntry("89.995", false, "10", true));
+  EXPECT_FALSE(DxEntry("10", true, "", true));
+  EXPECT_FALSE(DxEntry("", true, "10", true));
+  // Accepted: 0 N, 0 W, 180 W, 89.99 S.
+  EXPECT_TRUE(DxEntry("0", true, "0", true));
+  EXPECT_TRUE(DxEntry("10", true, "180", true));
+  EXPECT_TRUE(DxEntry("89.99", false, "179.99", false));
+}
+
+TEST(DxEntry, SharedTextsAndLocator) {
+  // Paris 48.85 N 2.35 E: field J N (182.35/20, 138.85/10), square 1 8, sub-square E U
+  // ((0.35 * 12) = 4.2 -> E, (0.85 * 24) = 20.4 -> U).
+  const auto t = DxEntry("48,85", true, "2,35", false);
+  ASSERT_TRUE(t);
+  EXPECT_EQ(t->latitude, "N48,85");
+  EXPECT_EQ(t->longitude, "E2,35");
+  EXPECT_EQ(t->locator, "JN18EU");
+  const auto p = ParseDxTexts("S33.87", "E151.21", "40");
+  ASSERT_TRUE(p);
+  EXPECT_DOUBLE_EQ(p->latitude, -33.87);
+  EXPECT_DOUBLE_EQ(p->westLongitude, -151.21);
+  EXPECT_DOUBLE_EQ(p->altitude, 40);
+  EXPECT_FALSE(ParseDxTexts("X33.87", "E151.21", "40"));
+  EXPECT_FALSE(ParseDxTexts("S33.87", "E151.21", ""));
+  EXPECT_FALSE(ParseDxTexts("", "E151.21", "0"));
+}
+
+TEST(DxEntry, LocatorCentreGivesTheEdits) {
+  // JN18DU: 2 + 3/12 + 1/24 = 2.2917 E, 48 + 20/24 + 1/48 = 48.8542 N.
+  const auto e = EditsOfLocator("jn18du", ',');
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->latitude, "48,854");
+  EXPECT_TRUE(e->north);
+  EXPECT_EQ(e->longitude, "2,292");
+  EXPECT_FALSE(e->west);
+  EXPECT_FALSE(EditsOfLocator("JN18D", '.'));
+  EXPECT_FALSE(EditsOfLocator("JZ18DU", '.'));
+}
+
+TEST(Covisibility, TheStationItselfSeesEveryMinuteOfThePass) {
+  IssOverParis p;
+  const auto& rows = p.slot.rows;
+  const Covisibility c =
+      ComputeCovisibility(p.slot, p.slot.passStart, p.slot.passEnd, {48.85, -2.35, 35});
+  ASSERT_EQ(static_cast<int>(c.entries.size()), rows.count);
+  EXPECT_NEAR(static_cast<double>(c.start), static_cast<double>(p.slot.passStart), 1e-9);
+  for (int i = 0; i < rows.count; ++i) {
+    // The pass search's own rows of the same minutes. It started its propagation minutes
+    // earlier, so a value at a rounding boundary may come out one unit apart.
+    EXPECT_NEAR(c.entries[static_cast<std::size_t>(i)].elevation, rows.elevation[i], 1) << i;
+    EXPECT_NEAR(c.entries[static_cast<std::size_t>(i)].azimuth, rows.azimuth[i], 1) << i;
+    EXPECT_NEAR(c.entries[static_cast<std::size_t>(i)].range, rows.range[i], 1) << i;
+  }
+}
+
+TEST(Covisibility, TheAntipodeNeverHearsThePass) {
+  IssOverParis p;
+  const Covisibility c =
+      ComputeCovisibility(p.slot, p.slot.passStart, p.slot.passEnd, {-48.85, 177.65, 0});
+  EXPECT_FALSE(c.Found());
+}
+
+TEST(Covisibility, ANeighbourSeesPartOfThePassAndOnlyTheFirstRun) {
+  IssOverParis p;
+  // 20 degrees of longitude east: the satellite rises there within the pass or sets
+  // earlier; whatever is listed lies inside the pass, with elevations of 0 or more.
+  const Covisibility c =
+      ComputeCovisibility(p.slot, p.slot.passStart, p.slot.passEnd, {48.85, -22.35, 0});
+  ASSERT_TRUE(c.Found());
+  EXPECT_GE(static_cast<double>(c.start), static_cast<double>(p.slot.passStart) - 1e-9);
+  EXPECT_LE(static_cast<double>(c.End()), static_cast<double>(p.slot.passEnd) + 1e-9);
+  EXPECT_LT(static_cast<int>(c.entries.size()), p.slot.rows.count);
+  for (const auto& e : c.entries) EXPECT_GE(e.elevation, 0);
+  // From a later start only the minutes from there are examined.
+  const Covisibility later = ComputeCovisibility(p.slot, c.start + 1.0L / 1440, p.slot.passEnd,
+                                                 {48.85, -22.35, 0});
+  ASSERT_TRUE(later.Found());
+  EXPECT_EQ(later.entries.size() + 1, c.entries.size());
+}
+
+TEST(CovisibilityRow, FieldsAndTheOverlongRange) {
+  const Real t = orbit::EncodeDateTimeValue(2026, 12, 5, 7, 3);
+  EXPECT_EQ(CovisibilityRow(t, {12, 245, 1834, 7}), " 5 DEC 2026  07:03  12  245    1834    7");
+  EXPECT_EQ(CovisibilityRow(t, {0, 5, 9999999, 180}), " 5 DEC 2026  07:03   0    5 9999999  180");
+  EXPECT_EQ(CovisibilityRow(t, {0, 5, 10000000, 0}), " 5 DEC 2026  07:03   0    5 #######    0");
+  const Real u = orbit::EncodeDateTimeValue(2027, 1, 31, 23, 59);
+  EXPECT_EQ(CovisibilityRow(u, {90, 359, 408, 0}), "31 JAN 2027  23:59  90  359     408    0");
+}
+
+TEST(CovisibilityStack, FourStartsAtMostAndOnlyWithinThePass) {
+  const Real start = orbit::EncodeDateTimeValue(2026, 12, 5, 7, 0);
+  const Real minute = 1.0L / 1440;
+  Covisibility listed;
+  listed.start = start;
+  listed.entries.resize(3);
+  CovisibilityStack stack;
+  Real next = 0;
+  Real from = 0;
+  EXPECT_FALSE(stack.Pop(start, &from));  // "-" with nothing stacked
+  // Three rows from 07:00: the next start is 07:04, within a pass ending 07:04.
+  ASSERT_TRUE(stack.NextStart(listed, start + 4 * minute, &next));
+  EXPECT_NEAR(static_cast<double>((next - start) * 1440), 4.0, 1e-6);
+  EXPECT_FALSE(stack.NextStart(listed, start + 3 * minute, &next));  // past the pass end
+  for (int i = 1; i <= 4; ++i) stack.Push(start + i * 10 * minute);
+  EXPECT_FALSE(stack.NextStart(listed, start + 100 * minute, &next));  // a fifth "+"
+  ASSERT_TRUE(stack.Pop(start, &from));
+  EXPECT_NEAR(static_cast<double>((from - start) * 1440), 30.0, 1e-6);
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(stack.Pop(start, &from));
+  EXPECT_NEAR(static_cast<double>(from), static_cast<double>(start), 1e-9);  // back to the pass start
+  EXPECT_FALSE(stack.Pop(start, &from));
+}
+
+}  // namespace
+}  // namespace tools
