@@ -94,6 +94,7 @@ TForm1::TForm1(Form1Environment environment, QWidget* parent)
   ConnectHelp();
   FormCreate();
   BuildTools();
+  BuildDx();
 }
 
 TForm1::~TForm1() {

@@ -42,7 +42,10 @@ class QHBoxLayout;
 class QKeyEvent;
 
 namespace tools {
+class TFormConv;
+class TFormDX;
 class TFormLune;
+class TFormOrbit;
 class TFormSoleil;
 struct ToolStation;
 }  // namespace tools
@@ -258,6 +261,14 @@ class TForm1 : public QMainWindow {
   void BitBtnAntenneClick();
   void ComboBoxModeClick(int index);
 
+  // ----- DX station, converter and orbit view (form1_dx.cpp).
+  tools::TFormDX* DxWindow() const { return formDx_; }
+  tools::TFormConv* ConverterWindow() const { return formConv_; }
+  tools::TFormOrbit* OrbitWindow() const { return formOrbit_; }
+  QToolButton* SpeedButtonSked = nullptr;   // "DX": shows or hides the DX window
+  QToolButton* SpeedButtonOrbit = nullptr;  // shows or hides the orbit view
+  bool DxSynchronised() const { return dxSynchro_; }
+
   // ----- Sun and moon windows (form1_tools.cpp).
   tools::TFormSoleil* SunWindow() const { return formSoleil_; }
   tools::TFormLune* MoonWindow() const { return formLune_; }
@@ -448,6 +459,11 @@ class TForm1 : public QMainWindow {
   bool ToolStationReady();
   void HideToolWindows();
   void ReopenMoonWindow();
+  // form1_dx.cpp
+  void BuildDx();
+  void DxStationSetOnMap();
+  void SynchroniseDxDates();
+  void HideDxWindows();
   // form1_map.cpp
   void BuildMap();
   void ApplyMapSettings();
@@ -510,6 +526,11 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<tracking::AntennaSources> antennaSources_;
   tools::TFormSoleil* formSoleil_ = nullptr;  // own top-level windows, deleted with TForm1
   tools::TFormLune* formLune_ = nullptr;
+  tools::TFormDX* formDx_ = nullptr;
+  tools::TFormConv* formConv_ = nullptr;
+  tools::TFormOrbit* formOrbit_ = nullptr;
+  bool dxSynchro_ = false;       // slot key S: the ephemeris list follows the DX list
+  QString orbitDrawnFor_;        // satellite and minute of the orbit view's last drawing
   tracking::TFormExtraInfo* formExtraInfo_ = nullptr;
   tracking::TFormInfo* formInfo_ = nullptr;
   int radioSlot_ = 0;            // the slot TFormExtraInfo was opened for

@@ -152,6 +152,7 @@ void TForm1::ApplyMapSettings() {
     settings_.latitudeDx = dx.latitude;
     settings_.longitudeDx = dx.longitude;
     settings_.qraLocatorDx = dx.locator;
+    DxStationSetOnMap();
   };
   env.nextPassButtonEnabled = [this](bool on) { explorer_->SpeedButtonNext->setEnabled(on); };
   env.firstPass = [this] {

@@ -89,7 +89,7 @@ QString TranslationResource(Language language) {
 QStringList CatalogueNames() {
   return {QStringLiteral("orvane"), QStringLiteral("prediction"), QStringLiteral("tracking"),
           QStringLiteral("help"), QStringLiteral("sharing"), QStringLiteral("map"),
-          QStringLiteral("tools"), QStringLiteral("download")};
+          QStringLiteral("tools"), QStringLiteral("download"), QStringLiteral("dx")};
 }
 
 LanguageSwitcher::LanguageSwitcher(QStringList catalogues) : catalogues_(std::move(catalogues)) {}
