@@ -103,6 +103,7 @@ TForm1::~TForm1() {
   form24h_ = nullptr;
   delete formLune_;  // top-level windows without a parent
   delete formSoleil_;
+  DeleteDxWindows();
 }
 
 QString TForm1::ProgramFile(const QString& name) const {

@@ -464,6 +464,7 @@ class TForm1 : public QMainWindow {
   void DxStationSetOnMap();
   void SynchroniseDxDates();
   void HideDxWindows();
+  void DeleteDxWindows();
   // form1_map.cpp
   void BuildMap();
   void ApplyMapSettings();

@@ -220,9 +220,20 @@ void TForm1::BuildDx() {
 }
 
 void TForm1::HideDxWindows() {
+  if (formDx_ == nullptr) return;
   if (formDx_->isVisible()) formDx_->close();  // records its place and size
   if (formOrbit_->isVisible()) formOrbit_->close();
   if (formConv_->isVisible()) formConv_->close();
+}
+
+// Top-level windows without a parent: they go with the main window.
+void TForm1::DeleteDxWindows() {
+  delete formDx_;
+  delete formConv_;
+  delete formOrbit_;
+  formDx_ = nullptr;
+  formConv_ = nullptr;
+  formOrbit_ = nullptr;
 }
 
 // The map's right click set the DX station: the DX window shows it, opening if needed.
