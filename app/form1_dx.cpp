@@ -207,10 +207,18 @@ void TForm1::BuildDx() {
   // Slot keys: X shows or hides the DX window, S switches the synchronisation of the
   // ephemeris list with the DX list.
   env_.seams.toggleDxWindow = [this] { SpeedButtonSked->toggle(); };
-  env_.seams.synchroniseDxDates = [this] {
-    dxSynchro_ = !dxSynchro_;
-    if (dxSynchro_) SynchroniseDxDates();
-  };
+  env_.seams.synchroniseDxDates = [this] { formDx_->SpeedButtonSynchro->toggle(); };
+  dxSynchro_ = settings_.synchro;
+  formDx_->SpeedButtonSynchro->setChecked(dxSynchro_);
+  connect(formDx_, &tools::TFormDX::SynchroToggled, this, [this](bool on) {
+    dxSynchro_ = on;
+    settings_.synchro = on;
+    if (on) SynchroniseDxDates();
+  });
+  // The tracking line switched on takes the DX dates again.
+  connect(explorer_->SpeedButtonSurbrillance, &QToolButton::toggled, this, [this](bool on) {
+    if (on && dxSynchro_) SynchroniseDxDates();
+  });
 
   auto others = env_.seams.hideSecondaryWindows;
   env_.seams.hideSecondaryWindows = [this, others] {

@@ -129,10 +129,13 @@ void TFormDX::BuildWidgets() {
   SpeedButtonBefore->setText(QStringLiteral("-"));
   SpeedButtonNext = Named(new QToolButton, "SpeedButtonNext");
   SpeedButtonNext->setText(QStringLiteral("+"));
+  SpeedButtonSynchro = Named(new QToolButton, "SpeedButtonSynchro");
+  SpeedButtonSynchro->setCheckable(true);
   BitBtn_OK_Location = Named(new QPushButton, "BitBtn_OK_Location");
   BitBtnCancelDX = Named(new QPushButton, "BitBtnCancelDX");
   buttons->addWidget(SpeedButtonBefore);
   buttons->addWidget(SpeedButtonNext);
+  buttons->addWidget(SpeedButtonSynchro);
   buttons->addStretch(1);
   buttons->addWidget(BitBtn_OK_Location);
   buttons->addWidget(BitBtnCancelDX);
@@ -174,6 +177,7 @@ void TFormDX::Connect() {
   connect(BitBtnCancelDX, &QPushButton::clicked, this, &QWidget::close);
   connect(SpeedButtonNext, &QToolButton::clicked, this, &TFormDX::SpeedButtonNextClick);
   connect(SpeedButtonBefore, &QToolButton::clicked, this, &TFormDX::SpeedButtonBeforeClick);
+  connect(SpeedButtonSynchro, &QToolButton::toggled, this, &TFormDX::SynchroToggled);
   connect(TimerSecondeDX, &QTimer::timeout, this, &TFormDX::TimerSecondeDXTimer);
   connect(ListBoxEphemeridsDX->verticalScrollBar(), &QScrollBar::valueChanged, this,
           &TFormDX::TopRowChanged);
@@ -195,6 +199,8 @@ void TFormDX::ApplyLanguage() {
   ButtonConv->setToolTip(tr("Degrees, minutes, seconds to decimal degrees"));
   SpeedButtonNext->setToolTip(tr("Show next covisibility if any"));
   SpeedButtonBefore->setToolTip(tr("Show previous covisibility if any"));
+  SpeedButtonSynchro->setText(tr("Sync"));
+  SpeedButtonSynchro->setToolTip(tr("The station's ephemeris list follows the dates of this list"));
   BitBtn_OK_Location->setText(tr("OK"));
   BitBtnCancelDX->setText(tr("Cancel"));
   LabelEphemeridesDX->setText(DxHeader(env_.utcDisplay && env_.utcDisplay()));

@@ -71,6 +71,7 @@ class TFormDX : public QWidget {
   QPushButton* ButtonConv = nullptr;
   QToolButton* SpeedButtonNext = nullptr;
   QToolButton* SpeedButtonBefore = nullptr;
+  QToolButton* SpeedButtonSynchro = nullptr;  // the station's list follows this one's dates
   QPushButton* BitBtn_OK_Location = nullptr;
   QPushButton* BitBtnCancelDX = nullptr;
   QLabel* LabelEphemeridesDX = nullptr;
@@ -98,6 +99,7 @@ class TFormDX : public QWidget {
 
  signals:
   void Closed(const QRect& geometry);         // DISPLAY_DX=
+  void SynchroToggled(bool on);               // SYNCHRO=
   void ConverterRequested();                  // ButtonConv
   void SeparatorChosen(QChar separator);      // every place list is rewritten
   void TopRowChanged();                       // the list scrolled or was refilled

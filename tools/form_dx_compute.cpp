@@ -99,10 +99,14 @@ void TFormDX::SpeedButtonNextClick() {
     if (env_.sounds) env_.sounds->Beep();
     return;
   }
-  const Covisibility before = listed_;
+  if (env_.computationBusy != nullptr && *env_.computationBusy) {
+    // The button waits for the main window's pass computation.
+    QTimer::singleShot(kRetryMs, this, &TFormDX::SpeedButtonNextClick);
+    return;
+  }
   const auto dx = ParseDxTexts(settings_.latitude.toStdString(), settings_.longitude.toStdString(),
                                EditAltitude->text().toStdString());
-  if (!dx || (env_.computationBusy != nullptr && *env_.computationBusy)) {
+  if (!dx) {
     if (env_.sounds) env_.sounds->Beep();
     return;
   }

@@ -73,102 +73,112 @@
         <translation>Wann eine DX-Station diesen Durchgang ebenfalls sieht</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="156"/>
-        <location filename="../../tools/form_dx.cpp" line="214"/>
-        <location filename="../../tools/form_dx.cpp" line="316"/>
-        <location filename="../../tools/form_dx.cpp" line="330"/>
-        <location filename="../../tools/form_dx.cpp" line="339"/>
+        <location filename="../../tools/form_dx.cpp" line="159"/>
+        <location filename="../../tools/form_dx.cpp" line="220"/>
+        <location filename="../../tools/form_dx.cpp" line="322"/>
+        <location filename="../../tools/form_dx.cpp" line="336"/>
+        <location filename="../../tools/form_dx.cpp" line="345"/>
         <source>  Enter or OK to show DX visibility period</source>
         <translation>  Enter oder OK zeigt die DX-Sichtbarkeit</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="184"/>
+        <location filename="../../tools/form_dx.cpp" line="188"/>
         <source>DX via </source>
         <translation>DX über </translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="185"/>
+        <location filename="../../tools/form_dx.cpp" line="189"/>
         <source>Locator</source>
         <translation>Locator</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="186"/>
+        <location filename="../../tools/form_dx.cpp" line="190"/>
         <source>Latitude</source>
         <translation>Breite</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="187"/>
+        <location filename="../../tools/form_dx.cpp" line="191"/>
         <source>Longitude</source>
         <translation>Länge</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="188"/>
+        <location filename="../../tools/form_dx.cpp" line="192"/>
         <source>Altitude (m)</source>
         <translation>Höhe (m)</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="189"/>
+        <location filename="../../tools/form_dx.cpp" line="193"/>
         <source>DXCC list</source>
         <translation>DXCC-Liste</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="190"/>
+        <location filename="../../tools/form_dx.cpp" line="194"/>
         <source>no</source>
         <translation>kein</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="191"/>
+        <location filename="../../tools/form_dx.cpp" line="195"/>
         <source>Fields separated by a tab</source>
         <translation>Felder durch Tabulator getrennt</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="192"/>
+        <location filename="../../tools/form_dx.cpp" line="196"/>
         <source>Fields separated by &quot;_&quot;</source>
         <translation>Felder durch &quot;_&quot; getrennt</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="193"/>
+        <location filename="../../tools/form_dx.cpp" line="197"/>
         <source>Fields separated by &quot;/&quot;</source>
         <translation>Felder durch &quot;/&quot; getrennt</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="194"/>
+        <location filename="../../tools/form_dx.cpp" line="198"/>
         <source>Fields separated by &quot;=&quot;</source>
         <translation>Felder durch &quot;=&quot; getrennt</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="195"/>
+        <location filename="../../tools/form_dx.cpp" line="199"/>
         <source>Degrees, minutes, seconds to decimal degrees</source>
         <translation>Grad, Minuten, Sekunden in Dezimalgrad</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="196"/>
+        <location filename="../../tools/form_dx.cpp" line="200"/>
         <source>Show next covisibility if any</source>
         <translation>Nächste gemeinsame Sichtbarkeit zeigen, falls vorhanden</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="197"/>
+        <location filename="../../tools/form_dx.cpp" line="201"/>
         <source>Show previous covisibility if any</source>
         <translation>Vorherige gemeinsame Sichtbarkeit zeigen, falls vorhanden</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="198"/>
+        <location filename="../../tools/form_dx.cpp" line="202"/>
+        <source>Sync</source>
+        <translation>Sync</translation>
+    </message>
+    <message>
+        <location filename="../../tools/form_dx.cpp" line="203"/>
+        <source>The station&apos;s ephemeris list follows the dates of this list</source>
+        <translation>Die Ephemeridenliste der Station folgt den Zeiten dieser Liste</translation>
+    </message>
+    <message>
+        <location filename="../../tools/form_dx.cpp" line="204"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="199"/>
+        <location filename="../../tools/form_dx.cpp" line="205"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="379"/>
+        <location filename="../../tools/form_dx.cpp" line="385"/>
         <location filename="../../tools/form_dx_compute.cpp" line="64"/>
         <source>Enter Locator or Latitude/Longitude, please</source>
         <translation>Bitte Locator oder Breite/Länge eingeben</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="381"/>
+        <location filename="../../tools/form_dx.cpp" line="387"/>
         <source>Enter altitude, please</source>
         <translation>Bitte Höhe eingeben</translation>
     </message>

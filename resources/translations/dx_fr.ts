@@ -73,102 +73,112 @@
         <translation>Quand une station DX voit aussi ce passage</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="156"/>
-        <location filename="../../tools/form_dx.cpp" line="214"/>
-        <location filename="../../tools/form_dx.cpp" line="316"/>
-        <location filename="../../tools/form_dx.cpp" line="330"/>
-        <location filename="../../tools/form_dx.cpp" line="339"/>
+        <location filename="../../tools/form_dx.cpp" line="159"/>
+        <location filename="../../tools/form_dx.cpp" line="220"/>
+        <location filename="../../tools/form_dx.cpp" line="322"/>
+        <location filename="../../tools/form_dx.cpp" line="336"/>
+        <location filename="../../tools/form_dx.cpp" line="345"/>
         <source>  Enter or OK to show DX visibility period</source>
         <translation>  Entrée ou OK pour voir la visibilité DX</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="184"/>
+        <location filename="../../tools/form_dx.cpp" line="188"/>
         <source>DX via </source>
         <translation>DX via </translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="185"/>
+        <location filename="../../tools/form_dx.cpp" line="189"/>
         <source>Locator</source>
         <translation>Locator</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="186"/>
+        <location filename="../../tools/form_dx.cpp" line="190"/>
         <source>Latitude</source>
         <translation>Latitude</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="187"/>
+        <location filename="../../tools/form_dx.cpp" line="191"/>
         <source>Longitude</source>
         <translation>Longitude</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="188"/>
+        <location filename="../../tools/form_dx.cpp" line="192"/>
         <source>Altitude (m)</source>
         <translation>Altitude (m)</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="189"/>
+        <location filename="../../tools/form_dx.cpp" line="193"/>
         <source>DXCC list</source>
         <translation>Liste DXCC</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="190"/>
+        <location filename="../../tools/form_dx.cpp" line="194"/>
         <source>no</source>
         <translation>non</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="191"/>
+        <location filename="../../tools/form_dx.cpp" line="195"/>
         <source>Fields separated by a tab</source>
         <translation>Champs séparés par une tabulation</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="192"/>
+        <location filename="../../tools/form_dx.cpp" line="196"/>
         <source>Fields separated by &quot;_&quot;</source>
         <translation>Champs séparés par &quot;_&quot;</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="193"/>
+        <location filename="../../tools/form_dx.cpp" line="197"/>
         <source>Fields separated by &quot;/&quot;</source>
         <translation>Champs séparés par &quot;/&quot;</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="194"/>
+        <location filename="../../tools/form_dx.cpp" line="198"/>
         <source>Fields separated by &quot;=&quot;</source>
         <translation>Champs séparés par &quot;=&quot;</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="195"/>
+        <location filename="../../tools/form_dx.cpp" line="199"/>
         <source>Degrees, minutes, seconds to decimal degrees</source>
         <translation>Degrés, minutes, secondes en degrés décimaux</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="196"/>
+        <location filename="../../tools/form_dx.cpp" line="200"/>
         <source>Show next covisibility if any</source>
         <translation>Afficher la covisibilité suivante s&apos;il y en a une</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="197"/>
+        <location filename="../../tools/form_dx.cpp" line="201"/>
         <source>Show previous covisibility if any</source>
         <translation>Afficher la covisibilité précédente s&apos;il y en a une</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="198"/>
+        <location filename="../../tools/form_dx.cpp" line="202"/>
+        <source>Sync</source>
+        <translation>Synchro</translation>
+    </message>
+    <message>
+        <location filename="../../tools/form_dx.cpp" line="203"/>
+        <source>The station&apos;s ephemeris list follows the dates of this list</source>
+        <translation>La liste des éphémérides de la station suit les dates de cette liste</translation>
+    </message>
+    <message>
+        <location filename="../../tools/form_dx.cpp" line="204"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="199"/>
+        <location filename="../../tools/form_dx.cpp" line="205"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="379"/>
+        <location filename="../../tools/form_dx.cpp" line="385"/>
         <location filename="../../tools/form_dx_compute.cpp" line="64"/>
         <source>Enter Locator or Latitude/Longitude, please</source>
         <translation>Entrez le locator ou la latitude/longitude, SVP</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="381"/>
+        <location filename="../../tools/form_dx.cpp" line="387"/>
         <source>Enter altitude, please</source>
         <translation>Entrez l&apos;altitude, SVP</translation>
     </message>

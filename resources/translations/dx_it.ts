@@ -73,102 +73,112 @@
         <translation>Quando anche una stazione DX vede questo passaggio</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="156"/>
-        <location filename="../../tools/form_dx.cpp" line="214"/>
-        <location filename="../../tools/form_dx.cpp" line="316"/>
-        <location filename="../../tools/form_dx.cpp" line="330"/>
-        <location filename="../../tools/form_dx.cpp" line="339"/>
+        <location filename="../../tools/form_dx.cpp" line="159"/>
+        <location filename="../../tools/form_dx.cpp" line="220"/>
+        <location filename="../../tools/form_dx.cpp" line="322"/>
+        <location filename="../../tools/form_dx.cpp" line="336"/>
+        <location filename="../../tools/form_dx.cpp" line="345"/>
         <source>  Enter or OK to show DX visibility period</source>
         <translation>  Invio o OK per vedere la visibilità DX</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="184"/>
+        <location filename="../../tools/form_dx.cpp" line="188"/>
         <source>DX via </source>
         <translation>DX via </translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="185"/>
+        <location filename="../../tools/form_dx.cpp" line="189"/>
         <source>Locator</source>
         <translation>Locatore</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="186"/>
+        <location filename="../../tools/form_dx.cpp" line="190"/>
         <source>Latitude</source>
         <translation>Latitudine</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="187"/>
+        <location filename="../../tools/form_dx.cpp" line="191"/>
         <source>Longitude</source>
         <translation>Longitudine</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="188"/>
+        <location filename="../../tools/form_dx.cpp" line="192"/>
         <source>Altitude (m)</source>
         <translation>Altitudine (m)</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="189"/>
+        <location filename="../../tools/form_dx.cpp" line="193"/>
         <source>DXCC list</source>
         <translation>Lista DXCC</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="190"/>
+        <location filename="../../tools/form_dx.cpp" line="194"/>
         <source>no</source>
         <translation>no</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="191"/>
+        <location filename="../../tools/form_dx.cpp" line="195"/>
         <source>Fields separated by a tab</source>
         <translation>Campi separati da tabulazione</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="192"/>
+        <location filename="../../tools/form_dx.cpp" line="196"/>
         <source>Fields separated by &quot;_&quot;</source>
         <translation>Campi separati da &quot;_&quot;</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="193"/>
+        <location filename="../../tools/form_dx.cpp" line="197"/>
         <source>Fields separated by &quot;/&quot;</source>
         <translation>Campi separati da &quot;/&quot;</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="194"/>
+        <location filename="../../tools/form_dx.cpp" line="198"/>
         <source>Fields separated by &quot;=&quot;</source>
         <translation>Campi separati da &quot;=&quot;</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="195"/>
+        <location filename="../../tools/form_dx.cpp" line="199"/>
         <source>Degrees, minutes, seconds to decimal degrees</source>
         <translation>Gradi, minuti, secondi in gradi decimali</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="196"/>
+        <location filename="../../tools/form_dx.cpp" line="200"/>
         <source>Show next covisibility if any</source>
         <translation>Mostra la covisibilità successiva, se esiste</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="197"/>
+        <location filename="../../tools/form_dx.cpp" line="201"/>
         <source>Show previous covisibility if any</source>
         <translation>Mostra la covisibilità precedente, se esiste</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="198"/>
+        <location filename="../../tools/form_dx.cpp" line="202"/>
+        <source>Sync</source>
+        <translation>Sincr.</translation>
+    </message>
+    <message>
+        <location filename="../../tools/form_dx.cpp" line="203"/>
+        <source>The station&apos;s ephemeris list follows the dates of this list</source>
+        <translation>L&apos;elenco delle effemeridi della stazione segue le date di questo elenco</translation>
+    </message>
+    <message>
+        <location filename="../../tools/form_dx.cpp" line="204"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="199"/>
+        <location filename="../../tools/form_dx.cpp" line="205"/>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="379"/>
+        <location filename="../../tools/form_dx.cpp" line="385"/>
         <location filename="../../tools/form_dx_compute.cpp" line="64"/>
         <source>Enter Locator or Latitude/Longitude, please</source>
         <translation>Inserire il locatore o la latitudine/longitudine, per favore</translation>
     </message>
     <message>
-        <location filename="../../tools/form_dx.cpp" line="381"/>
+        <location filename="../../tools/form_dx.cpp" line="387"/>
         <source>Enter altitude, please</source>
         <translation>Inserire l&apos;altitudine, per favore</translation>
     </message>
