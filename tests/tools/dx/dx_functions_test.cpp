@@ -129,6 +129,68 @@ TEST(Covisibility, TheStationItselfSeesEveryMinuteOfThePass) {
   }
 }
 
+// Look angles from a station on the WGS 84 ellipsoid to a satellite given by its
+// geocentric sub-point and distance: an east-north-up frame worked out here.
+struct LookAngles {
+  double elevation, azimuth, range;
+};
+LookAngles LookFrom(double latDeg, double eastLonDeg, double heightKm, double satLatDeg,
+                    double satEastLonDeg, double satDistanceKm) {
+  const double d = M_PI / 180;
+  const double a = 6378.137, f = 0.0033528109296271807, e2 = f * (2 - f);
+  const double phi = latDeg * d, lam = eastLonDeg * d;
+  const double n = a / std::sqrt(1 - e2 * std::sin(phi) * std::sin(phi));
+  const double ox = (n + heightKm) * std::cos(phi) * std::cos(lam);
+  const double oy = (n + heightKm) * std::cos(phi) * std::sin(lam);
+  const double oz = (n * (1 - e2) + heightKm) * std::sin(phi);
+  const double sx = satDistanceKm * std::cos(satLatDeg * d) * std::cos(satEastLonDeg * d);
+  const double sy = satDistanceKm * std::cos(satLatDeg * d) * std::sin(satEastLonDeg * d);
+  const double sz = satDistanceKm * std::sin(satLatDeg * d);
+  const double dx = sx - ox, dy = sy - oy, dz = sz - oz;
+  const double east = -std::sin(lam) * dx + std::cos(lam) * dy;
+  const double north = -std::sin(phi) * std::cos(lam) * dx - std::sin(phi) * std::sin(lam) * dy +
+                       std::cos(phi) * dz;
+  const double up = std::cos(phi) * std::cos(lam) * dx + std::cos(phi) * std::sin(lam) * dy +
+                    std::sin(phi) * dz;
+  const double range = std::sqrt(dx * dx + dy * dy + dz * dz);
+  double az = std::atan2(east, north) / d;
+  if (az < 0) az += 360;
+  return {std::asin(up / range) / d, az, range};
+}
+
+TEST(Covisibility, ADistantStationSeesWhatItsOwnGeometryGives) {
+  IssOverParis p;
+  const auto& rows = p.slot.rows;
+  // Berlin, 52.52 N 13.40 E, 40 m: part of the pass over Paris.
+  const Covisibility c =
+      ComputeCovisibility(p.slot, p.slot.passStart, p.slot.passEnd, {52.52, -13.40, 40});
+  ASSERT_TRUE(c.Found());
+  const long first = std::lround(static_cast<double>((c.start - p.slot.passStart) * 1440));
+  ASSERT_GE(first, 0);
+  for (std::size_t i = 0; i < c.entries.size(); ++i) {
+    const auto j = static_cast<std::size_t>(first) + i;
+    ASSERT_LT(static_cast<int>(j), rows.count);
+    // The satellite where the pass rows put it: geocentric sub-point and distance.
+    const LookAngles l = LookFrom(52.52, 13.40, 0.040, static_cast<double>(rows.latitude[j]),
+                                  -static_cast<double>(rows.westLongitude[j]),
+                                  static_cast<double>(rows.altitude10[j]) / 10 + 6378.137);
+    // The rows' sub-point rebuilds the position to some 15 km (the station's own rows
+    // come out the same way): the bounds catch a wrong station, not the last km.
+    EXPECT_GE(l.elevation, -1) << i;
+    EXPECT_NEAR(c.entries[i].elevation, l.elevation, 2) << i;
+    EXPECT_NEAR(c.entries[i].azimuth, l.azimuth, 3.5) << i;
+    EXPECT_NEAR(c.entries[i].range, l.range, 25) << i;
+  }
+  // The minute before the period (when within the pass) is below Berlin's horizon.
+  if (first > 0) {
+    const auto j = static_cast<std::size_t>(first - 1);
+    const LookAngles l = LookFrom(52.52, 13.40, 0.040, static_cast<double>(rows.latitude[j]),
+                                  -static_cast<double>(rows.westLongitude[j]),
+                                  static_cast<double>(rows.altitude10[j]) / 10 + 6378.137);
+    EXPECT_LT(l.elevation, 1);
+  }
+}
+
 TEST(Covisibility, TheAntipodeNeverHearsThePass) {
   IssOverParis p;
   const Covisibility c =
