@@ -216,6 +216,30 @@ TEST(Covisibility, ANeighbourSeesPartOfThePassAndOnlyTheFirstRun) {
   EXPECT_EQ(later.entries.size() + 1, c.entries.size());
 }
 
+TEST(Covisibility, AStationAtTheFarLimbSeesTheStartAndTheEndOfALongPass) {
+  testing::GeoOverParis p;
+  // Minutes of visibility worked out once with PyEphem (SDP4) for these elements: Paris
+  // sees the satellite from 11:34 on 21 Jan 2018 to 06:09 on the 22nd; 78 S 72.8 E (on its
+  // meridian, at the far limb) until 16:39, then again from 00:42.
+  auto utc = [](int day, int hour, int minute) {
+    return static_cast<double>(orbit::EncodeDateTimeValue(2018, 1, day, hour, minute));
+  };
+  constexpr double kMinutes = 3.0 / 1440;  // the two propagations differ by a little
+  EXPECT_NEAR(static_cast<double>(p.slot.passStart), utc(21, 11, 34), kMinutes);
+  EXPECT_NEAR(static_cast<double>(p.slot.passEnd), utc(22, 6, 9), kMinutes);
+  const DxPosition limb{-78, -72.8, 0};
+  const Covisibility first = ComputeCovisibility(p.slot, p.slot.passStart, p.slot.passEnd, limb);
+  ASSERT_TRUE(first.Found());
+  EXPECT_NEAR(static_cast<double>(first.start), static_cast<double>(p.slot.passStart), 1e-6);
+  EXPECT_NEAR(static_cast<double>(first.End()), utc(21, 16, 39), kMinutes);
+  // Only the first run is listed; from its end on the second one comes.
+  const Covisibility second =
+      ComputeCovisibility(p.slot, first.End() + 2.0L / 1440, p.slot.passEnd, limb);
+  ASSERT_TRUE(second.Found());
+  EXPECT_NEAR(static_cast<double>(second.start), utc(22, 0, 42), kMinutes);
+  EXPECT_NEAR(static_cast<double>(second.End()), static_cast<double>(p.slot.passEnd), 1e-6);
+}
+
 TEST(CovisibilityRow, FieldsAndTheOverlongRange) {
   const Real t = orbit::EncodeDateTimeValue(2026, 12, 5, 7, 3);
   EXPECT_EQ(CovisibilityRow(t, {12, 245, 1834, 7}), " 5 DEC 2026  07:03  12  245    1834    7");

@@ -109,9 +109,8 @@ TEST_F(DxWindowTest, TheAntipodeCannotHearThePass) {
   EXPECT_EQ(sounds.Count(QStringLiteral("beep")), 1);
 }
 
-TEST_F(DxWindowTest, PlusStepsToALaterPeriodAndMinusComesBack) {
-  // A station the pass crosses twice is hard to come by: the stack is driven through a
-  // station whose period ends before the pass does, then "+" finds none and stays.
+TEST_F(DxWindowTest, PlusAfterAPeriodEndingBeforeThePassOnlyBeeps) {
+  // 20 degrees west of Paris the period ends before the pass does, and none follows.
   ShowWithDx("N48.85", "W22.35", "0");
   const int first = form->ListBoxEphemeridsDX->count();
   ASSERT_GT(first, 0);
@@ -121,6 +120,50 @@ TEST_F(DxWindowTest, PlusStepsToALaterPeriodAndMinusComesBack) {
   EXPECT_EQ(form->StackSize(), 0);
   EXPECT_EQ(Row(0), top);
   EXPECT_EQ(sounds.Count(QStringLiteral("beep")), 1);
+}
+
+TEST(DxWindowLongPass, PlusShowsTheNextPeriodAndMinusTheOneBefore) {
+  // A long pass of an inclined geostationary satellite, seen twice from the far limb.
+  testing::GeoOverParis pass;
+  base::RecordingSounds sounds;
+  DxSettings stored;
+  stored.latitude = QStringLiteral("S78");
+  stored.longitude = QStringLiteral("E72.8");
+  stored.altitude = QStringLiteral("0");
+  stored.locator = QStringLiteral("MB62JA");
+  DxWindowEnvironment env;
+  env.clock = &pass.clock;
+  env.sounds = &sounds;
+  env.shownSlot = [&] { return &pass.slot; };
+  env.satelliteName = [] { return QStringLiteral("KALPANA-1"); };
+  env.localOffsetHours = [] { return 0.0; };
+  env.utcDisplay = [] { return true; };
+  env.readSettings = [&] { return stored; };
+  env.writeSettings = [&](const DxSettings& s) { stored = s; };
+  TFormDX form(std::move(env));
+  form.show();
+  // 11:34 to 16:39 (PyEphem), then 00:42 on the 22nd to the end of the pass.
+  const QString firstTop = form.ListBoxEphemeridsDX->item(0)->text();
+  EXPECT_TRUE(firstTop.startsWith("21 JAN 2018  11:3")) << firstTop.toStdString();
+  const int firstRows = form.ListBoxEphemeridsDX->count();
+  EXPECT_NEAR(firstRows, 306, 4);
+  form.SpeedButtonNext->click();
+  EXPECT_EQ(form.StackSize(), 1);
+  const QString secondTop = form.ListBoxEphemeridsDX->item(0)->text();
+  EXPECT_TRUE(secondTop.startsWith("22 JAN 2018  00:4")) << secondTop.toStdString();
+  EXPECT_EQ(sounds.Count(QStringLiteral("beep")), 0);
+  // After the last period of the pass "+" only beeps and the list stays.
+  form.SpeedButtonNext->click();
+  EXPECT_EQ(sounds.Count(QStringLiteral("beep")), 1);
+  EXPECT_EQ(form.StackSize(), 1);
+  EXPECT_EQ(form.ListBoxEphemeridsDX->item(0)->text(), secondTop);
+  // "-" comes back to the first period; with nothing stacked it only beeps.
+  form.SpeedButtonBefore->click();
+  EXPECT_EQ(form.StackSize(), 0);
+  EXPECT_EQ(form.ListBoxEphemeridsDX->item(0)->text(), firstTop);
+  EXPECT_EQ(form.ListBoxEphemeridsDX->count(), firstRows);
+  form.SpeedButtonBefore->click();
+  EXPECT_EQ(sounds.Count(QStringLiteral("beep")), 2);
 }
 
 TEST_F(DxWindowTest, TheClockSelectsTheCurrentMinute) {
