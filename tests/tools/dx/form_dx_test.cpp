@@ -110,7 +110,7 @@ TEST_F(DxWindowTest, TheAntipodeCannotHearThePass) {
 }
 
 TEST_F(DxWindowTest, PlusAfterAPeriodEndingBeforeThePassOnlyBeeps) {
-  // 20 degrees west of Paris the period ends before the pass does, and none follows.
+  // Some 25 degrees west of Paris the period ends before the pass does; none follows.
   ShowWithDx("N48.85", "W22.35", "0");
   const int first = form->ListBoxEphemeridsDX->count();
   ASSERT_GT(first, 0);
