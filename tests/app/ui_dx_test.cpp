@@ -1,6 +1,7 @@
 // The DX station, converter and orbit windows on the main window: their buttons, the slot
 // keys X and S, the map's right click and the keys written at quit.
 #include <QFile>
+#include <QLocale>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -84,7 +85,8 @@ TEST_F(DxUiTest, KeySSwitchesTheSynchronisationKeptAtQuit) {
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QString text = QString::fromLatin1(file.readAll());
   EXPECT_TRUE(text.contains("SYNCHRO=ON\r\n"));
-  EXPECT_TRUE(text.contains("LATTITUDE_DX=N48.854\r\n"));
+  // The settings file keeps the numbers with the user's decimal separator.
+  EXPECT_TRUE(text.contains("LATTITUDE_DX=N48" + QString(QLocale().decimalPoint()) + "854\r\n"));
 }
 
 TEST_F(DxUiTest, SynchronisationIsReadFromTheSettings) {
