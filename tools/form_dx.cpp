@@ -95,6 +95,7 @@ void TFormDX::BuildWidgets() {
   ComboBoxListDX = Named(new QComboBox, "ComboBoxListDX");
   ComboBoxListDX->setMinimumWidth(260);
   ComboBoxListDX->setMaxVisibleItems(20);
+  ComboBoxListDX->setStyleSheet(QStringLiteral("combobox-popup: 0;"));  // a scrolled list of 20
   list->addWidget(label("LabelListDX"));
   list->addWidget(ComboBoxListDX, 1);
   auto sep = [&](const char* name, const QString& text) {
@@ -277,7 +278,10 @@ void TFormDX::FillPlaces() {
     const QString text = DxccEntryText(e, settings_.separator);
     if (DxccEntryText(e) == settings_.lastDxcc || text == settings_.lastDxcc)
       chosen = ComboBoxListDX->count();
-    ComboBoxListDX->addItem(text);
+    // A TAB would open a wide gap in the list: it shows as blanks, the entry keeps it.
+    QString shown = text;
+    shown.replace(QLatin1Char('\t'), QStringLiteral("   "));
+    ComboBoxListDX->addItem(shown, text);
   }
   ComboBoxListDX->setCurrentIndex(chosen);
   ComboBoxListDX->setToolTip(chosen >= 0 ? ComboBoxListDX->itemText(chosen) : QString());
