@@ -1,6 +1,7 @@
 // The DX window's controls, its fields and the settings they keep.
 #include "tools/form_dx.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QButtonGroup>
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QAbstractItemView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -274,6 +276,7 @@ void TFormDX::FillPlaces() {
   const QSignalBlocker quiet(ComboBoxListDX);
   ComboBoxListDX->clear();
   int chosen = -1;
+  int widest = 0;
   for (const DxccEntry& e : places_) {
     const QString text = DxccEntryText(e, settings_.separator);
     if (DxccEntryText(e) == settings_.lastDxcc || text == settings_.lastDxcc)
@@ -282,7 +285,10 @@ void TFormDX::FillPlaces() {
     QString shown = text;
     shown.replace(QLatin1Char('\t'), QStringLiteral("   "));
     ComboBoxListDX->addItem(shown, text);
+    widest = std::max(widest, ComboBoxListDX->fontMetrics().horizontalAdvance(shown));
   }
+  // The open list is as wide as its longest entry, whatever the box's width.
+  ComboBoxListDX->view()->setMinimumWidth(widest + 40);
   ComboBoxListDX->setCurrentIndex(chosen);
   ComboBoxListDX->setToolTip(chosen >= 0 ? ComboBoxListDX->itemText(chosen) : QString());
 }
