@@ -190,7 +190,9 @@ void TForm1::FormCreate() {
       env_.dialogs->Warning(msg::SettingsUnreadable(why));
     }
     // Saved on another monitor set-up: every window comes back where it can be reached.
+    geometryAsRead_ = settings_.geometry;
     settings_.geometry = MendWindowGeometry(settings_.geometry, ScreenAreas());
+    geometryAsMended_ = settings_.geometry;
   }
   ApplySettingsToControls();
 

@@ -82,6 +82,28 @@ WindowGeometry MendWindowGeometry(WindowGeometry g, const QList<QRect>& screens)
   return g;
 }
 
+WindowGeometry KeepUnmovedAsRead(const WindowGeometry& now, const WindowGeometry& mended,
+                                 const WindowGeometry& read) {
+  WindowGeometry out = now;
+  // One window's fields at a time: all of them as mended, or the window has moved.
+  const auto keep = [&](auto... field) {
+    if (((now.*field == mended.*field) && ...)) ((out.*field = read.*field), ...);
+  };
+  using G = WindowGeometry;
+  keep(&G::explorerLeft, &G::explorerTop, &G::explorerWidth, &G::explorerHeight);
+  keep(&G::settingsLeft, &G::settingsTop, &G::settingsWidth, &G::settingsHeight);
+  keep(&G::mapLeft, &G::mapTop, &G::mapWidth, &G::mapHeight);
+  keep(&G::dxLeft, &G::dxTop, &G::dxWidth, &G::dxHeight);
+  keep(&G::compactLeft, &G::compactTop);
+  keep(&G::chartLeft, &G::chartTop);
+  keep(&G::sunLeft, &G::sunTop);
+  keep(&G::moonLeft, &G::moonTop);
+  keep(&G::hfLeft, &G::hfTop);
+  keep(&G::compactExtraWidth);
+  keep(&G::compactExtraHeight);
+  return out;
+}
+
 QSize ExplorerWindowSize(bool normal, QSize remembered, double scaleFactor, QSize least) {
   const QSize wanted = normal ? remembered
                               : QSize(static_cast<int>(std::nearbyint(400 * scaleFactor)),

@@ -22,6 +22,13 @@ QRect MendWindowRect(const QRect& saved, const QList<QRect>& screens);
 // to the primary screen.
 WindowGeometry MendWindowGeometry(WindowGeometry g, const QList<QRect>& screens);
 
+// The geometry to save: each window still where MendWindowGeometry put it (not shown, or
+// shown and left there) keeps the values `read` from the file, so that the file does not
+// change merely because the program ran on other screens; a window moved or resized since
+// keeps its new values.
+WindowGeometry KeepUnmovedAsRead(const WindowGeometry& now, const WindowGeometry& mended,
+                                 const WindowGeometry& read);
+
 // The explorer's size for the Window menu's choice: the remembered normal size, or the
 // reduced size of 400 x 340 times the scale factor (rounded); never below `least`.
 QSize ExplorerWindowSize(bool normal, QSize remembered, double scaleFactor, QSize least);

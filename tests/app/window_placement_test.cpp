@@ -72,6 +72,33 @@ TEST(MendWindowGeometry, EveryWindowOfTheSettingsIsChecked) {
   EXPECT_EQ(m.compactExtraHeight, 20);
 }
 
+TEST(KeepUnmovedAsRead, OnlyWindowsMovedDuringTheRunTakeTheirNewPlace) {
+  WindowGeometry read;
+  read.explorerLeft = 4000;  // off the screens: mended to 1225
+  read.mapWidth = 50000;     // cut to 1920
+  read.sunTop = 3000;        // mended to 950
+  read.moonLeft = 3190;      // mended to 1720
+  const WindowGeometry mended = MendWindowGeometry(read, kTwoScreens);
+  ASSERT_EQ(mended.explorerLeft, 1225);
+  ASSERT_EQ(mended.moonLeft, 1720);
+
+  // Nothing moved: the file gets back what it held, off-screen values included.
+  EXPECT_EQ(KeepUnmovedAsRead(mended, mended, read), read);
+
+  // The explorer resized where it was put, the moon window dragged: those two are new.
+  WindowGeometry now = mended;
+  now.explorerWidth = 800;
+  now.moonLeft = 600;
+  now.moonTop = 70;
+  const WindowGeometry saved = KeepUnmovedAsRead(now, mended, read);
+  EXPECT_EQ(QRect(saved.explorerLeft, saved.explorerTop, saved.explorerWidth, saved.explorerHeight),
+            QRect(1225, 0, 800, 610));
+  EXPECT_EQ(QPoint(saved.moonLeft, saved.moonTop), QPoint(600, 70));
+  EXPECT_EQ(saved.mapWidth, 50000);
+  EXPECT_EQ(saved.sunTop, 3000);
+  EXPECT_EQ(saved.dxLeft, read.dxLeft);
+}
+
 TEST(ExplorerWindowSize, ReducedIsTheDesignSizeTimesTheScaleRoundedNormalIsRemembered) {
   const QSize small(100, 100);
   EXPECT_EQ(ExplorerWindowSize(false, QSize(695, 610), 1.0, small), QSize(400, 340));
