@@ -191,7 +191,8 @@ void TForm1::FormCreate() {
     }
     // Saved on another monitor set-up: every window comes back where it can be reached.
     geometryAsRead_ = settings_.geometry;
-    settings_.geometry = MendWindowGeometry(settings_.geometry, ScreenAreas());
+    settings_.geometry = MendWindowGeometry(settings_.geometry, ScreenAreas(),
+                                            QSize(compactBaseWidth_, compactBaseHeight_));
     geometryAsMended_ = settings_.geometry;
   }
   ApplySettingsToControls();

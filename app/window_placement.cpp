@@ -53,7 +53,8 @@ QRect MendWindowRect(const QRect& saved, const QList<QRect>& screens) {
   return r;
 }
 
-WindowGeometry MendWindowGeometry(WindowGeometry g, const QList<QRect>& screens) {
+WindowGeometry MendWindowGeometry(WindowGeometry g, const QList<QRect>& screens,
+                                  QSize compactBase) {
   if (screens.isEmpty()) return g;
   const auto sized = [&](int* left, int* top, int* width, int* height) {
     const QRect r = MendWindowRect(QRect(*left, *top, *width, *height), screens);
@@ -71,14 +72,26 @@ WindowGeometry MendWindowGeometry(WindowGeometry g, const QList<QRect>& screens)
   sized(&g.settingsLeft, &g.settingsTop, &g.settingsWidth, &g.settingsHeight);
   sized(&g.mapLeft, &g.mapTop, &g.mapWidth, &g.mapHeight);
   sized(&g.dxLeft, &g.dxTop, &g.dxWidth, &g.dxHeight);
-  placed(&g.compactLeft, &g.compactTop);
+  // The compact list's saved extra size, cut so that the window fits the primary screen.
+  const QRect& primary = screens.front();
+  const QSize base = compactBase.isValid() ? compactBase : QSize(0, 0);
+  g.compactExtraWidth = std::min(g.compactExtraWidth, std::max(primary.width() - base.width(), 0));
+  g.compactExtraHeight =
+      std::min(g.compactExtraHeight, std::max(primary.height() - base.height(), 0));
+  if (compactBase.isValid()) {
+    const QRect r = MendWindowRect(QRect(g.compactLeft, g.compactTop,
+                                         compactBase.width() + std::max(g.compactExtraWidth, 0),
+                                         compactBase.height() + std::max(g.compactExtraHeight, 0)),
+                                   screens);
+    g.compactLeft = r.left();
+    g.compactTop = r.top();
+  } else {
+    placed(&g.compactLeft, &g.compactTop);
+  }
   placed(&g.chartLeft, &g.chartTop);
   placed(&g.sunLeft, &g.sunTop);
   placed(&g.moonLeft, &g.moonTop);
   placed(&g.hfLeft, &g.hfTop);
-  const QRect& primary = screens.front();
-  g.compactExtraWidth = std::min(g.compactExtraWidth, primary.width());
-  g.compactExtraHeight = std::min(g.compactExtraHeight, primary.height());
   return g;
 }
 

@@ -18,9 +18,11 @@ namespace app {
 QRect MendWindowRect(const QRect& saved, const QList<QRect>& screens);
 
 // Every window of the settings record through MendWindowRect; windows of which only the
-// place is saved are checked with a nominal size. The compact list's extra size is capped
+// place is saved are checked with a nominal size, the compact list with `compactBase`
+// (its size before the saved extra) when given. The compact list's extra size is capped
 // to the primary screen.
-WindowGeometry MendWindowGeometry(WindowGeometry g, const QList<QRect>& screens);
+WindowGeometry MendWindowGeometry(WindowGeometry g, const QList<QRect>& screens,
+                                  QSize compactBase = QSize());
 
 // The geometry to save: each window still where MendWindowGeometry put it (not shown, or
 // shown and left there) keeps the values `read` from the file, so that the file does not

@@ -72,6 +72,24 @@ TEST(MendWindowGeometry, EveryWindowOfTheSettingsIsChecked) {
   EXPECT_EQ(m.compactExtraHeight, 20);
 }
 
+TEST(MendWindowGeometry, TheCompactListIsCheckedWithItsOwnSize) {
+  WindowGeometry g;
+  g.compactLeft = 5000;
+  g.compactTop = 40;
+  g.compactExtraWidth = 40;
+  g.compactExtraHeight = 2000;  // cut to 700: 350 + 700 fill the screen's 1050
+  const WindowGeometry m = MendWindowGeometry(g, kTwoScreens, QSize(300, 350));
+  // 340 x 1050: as far right as fits, and from the top.
+  EXPECT_EQ(QPoint(m.compactLeft, m.compactTop), QPoint(1920 - 340, 0));
+  EXPECT_EQ(m.compactExtraHeight, 700);
+  EXPECT_EQ(m.compactExtraWidth, 40);
+  // Where it can be reached it stays, even partly off the right edge of the right screen.
+  g.compactLeft = 3100;
+  g.compactExtraHeight = 0;
+  const WindowGeometry kept = MendWindowGeometry(g, kTwoScreens, QSize(300, 350));
+  EXPECT_EQ(QPoint(kept.compactLeft, kept.compactTop), QPoint(3100, 40));
+}
+
 TEST(KeepUnmovedAsRead, OnlyWindowsMovedDuringTheRunTakeTheirNewPlace) {
   WindowGeometry read;
   read.explorerLeft = 4000;  // off the screens: mended to 1225
