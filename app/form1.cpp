@@ -1,5 +1,6 @@
 // The main window: construction, faces and the start-up sequence.
 #include "app/form1.h"
+#include "app/window_placement.h"
 #include "map/map_state.h"
 
 #include <QSignalBlocker>
@@ -190,6 +191,11 @@ void TForm1::FormCreate() {
       settingsFileUnread_ = true;
       env_.dialogs->Warning(msg::SettingsUnreadable(why));
     }
+    // Saved on another monitor set-up: every window comes back where it can be reached.
+    geometryAsRead_ = settings_.geometry;
+    settings_.geometry = MendWindowGeometry(settings_.geometry, ScreenAreas(),
+                                            QSize(compactBaseWidth_, compactBaseHeight_));
+    geometryAsMended_ = settings_.geometry;
   }
   ApplySettingsToControls();
 

@@ -546,6 +546,8 @@ class TForm1 : public QMainWindow {
   int activeGroup_ = 1;
   bool settingsFileExisted_ = false;
   bool settingsFileUnread_ = false;  // existed but could not be read: never replaced
+  // Window places as the file gave them and as brought onto the screens of this run.
+  WindowGeometry geometryAsRead_, geometryAsMended_;
   bool radioDataExisted_ = false;
   bool minuteChanged_ = false;
   bool quitting_ = false;

@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "app/form1.h"
+#include "app/window_placement.h"
 #include "orbit/calendar.h"
 #include "prediction/ephemeris_row.h"
 #include "prediction/form_24h.h"
@@ -183,13 +184,9 @@ void TForm1::EnterExplorerFace() {
   MenuOptions->menuAction()->setVisible(true);
   MenuFenetre->menuAction()->setVisible(true);
   const WindowGeometry& g = settings_.geometry;
-  const QSize least = minimumSizeHint();
-  if (MenuFenetreNormale->isChecked()) {
-    resize(std::max(g.explorerWidth, least.width()), std::max(g.explorerHeight, least.height()));
-  } else {
-    resize(std::max(static_cast<int>(400 * ScaleFactor), least.width()),
-           std::max(static_cast<int>(340 * ScaleFactor), least.height()));
-  }
+  resize(ExplorerWindowSize(MenuFenetreNormale->isChecked(),
+                            QSize(g.explorerWidth, g.explorerHeight),
+                            static_cast<double>(ScaleFactor), minimumSizeHint()));
   move(g.explorerLeft, g.explorerTop);
 }
 

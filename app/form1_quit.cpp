@@ -8,6 +8,7 @@
 #include "app/form1.h"
 #include "app/form_dialog.h"
 #include "app/form_rename.h"
+#include "app/window_placement.h"
 #include "tracking/page_control_antenne.h"
 
 namespace app {
@@ -68,7 +69,10 @@ void TForm1::MenuQuitterClick() {
   // 10. Settings file, then the end. A failed write has shown its message and left the
   // previous file untouched; the user asked to leave, so the program still ends.
   CollectSettingsFromControls();
-  save_configuration(settings_, env_.programFolder, &translatingDialogs_, settingsFileUnread_);
+  Settings saved = settings_;
+  if (settingsFileExisted_)
+    saved.geometry = KeepUnmovedAsRead(settings_.geometry, geometryAsMended_, geometryAsRead_);
+  save_configuration(saved, env_.programFolder, &translatingDialogs_, settingsFileUnread_);
   quitDone_ = true;
   if (env_.terminate) {
     env_.terminate();

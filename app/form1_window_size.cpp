@@ -1,15 +1,18 @@
 // The explorer's two window sizes (Window menu and the picture that toggles them), the
 // "UTC" mark beside the clock and the "24" button's place on the faces.
 #include <QAction>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/form1.h"
 #include "app/named_widget.h"
+#include "app/window_placement.h"
 #include "prediction/panel_explorer.h"
 
 namespace app {
@@ -38,6 +41,15 @@ QPixmap ResizePicture() {
 }
 
 }  // namespace
+
+QList<QRect> ScreenAreas() {
+  QList<QRect> areas;
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  if (primary) areas.append(primary->availableGeometry());
+  for (const QScreen* s : QGuiApplication::screens())
+    if (s != primary) areas.append(s->availableGeometry());
+  return areas;
+}
 
 void TForm1::BuildWindowSizeControls() {
   auto* layout = new QVBoxLayout(PanelImage);
@@ -71,15 +83,12 @@ void TForm1::RetranslateWindowSize() {
 void TForm1::ExplorerSizeToggled(bool normal) {
   if (!ExplorerShowing()) return;  // the next explorer face takes the chosen size
   WindowGeometry& g = settings_.geometry;
-  const QSize least = minimumSizeHint();
-  if (normal) {
-    resize(std::max(g.explorerWidth, least.width()), std::max(g.explorerHeight, least.height()));
-  } else {
+  if (!normal) {
     g.explorerWidth = width();
     g.explorerHeight = height();
-    resize(std::max(static_cast<int>(400 * ScaleFactor), least.width()),
-           std::max(static_cast<int>(340 * ScaleFactor), least.height()));
   }
+  resize(ExplorerWindowSize(normal, QSize(g.explorerWidth, g.explorerHeight),
+                            static_cast<double>(ScaleFactor), minimumSizeHint()));
 }
 
 }  // namespace app

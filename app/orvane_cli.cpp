@@ -4,6 +4,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -53,10 +54,26 @@ const char* kUsage =
 
 struct Args {
   std::string command;
-  std::map<std::string, std::string> values;
-  bool utc = false;
+  std::map<std::string, std::string> values;  // options without "--"; a flag holds "1"
   bool help = false;
 };
+
+// The options each command takes: those followed by a value and the bare flags. A command
+// of its own adds a row here; anything else on its line is refused with the usage.
+struct CommandOptions {
+  const char* command;
+  std::set<std::string> values;
+  std::set<std::string> flags;
+  int (*run)(const Args&);
+};
+
+const std::vector<CommandOptions>& CommandTable();
+
+const CommandOptions* FindCommand(const std::string& name) {
+  for (const CommandOptions& c : CommandTable())
+    if (name == c.command) return &c;
+  return nullptr;
+}
 
 bool ParseArgs(int argc, char** argv, Args* args, std::string* error) {
   if (argc < 2) {
@@ -68,22 +85,32 @@ bool ParseArgs(int argc, char** argv, Args* args, std::string* error) {
     args->help = true;
     return true;
   }
+  const CommandOptions* options = FindCommand(args->command);
+  if (options == nullptr) {
+    *error = "unknown command " + args->command;
+    return false;
+  }
   for (int i = 2; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--help" || a == "-h") {
       args->help = true;
-    } else if (a == "--utc") {
-      args->utc = true;
-    } else if (a == "--window") {
-      args->values["window"] = "1";
-    } else if (a.rfind("--", 0) == 0) {
+      continue;
+    }
+    if (a.rfind("--", 0) != 0) {
+      *error = "unexpected argument: " + a;
+      return false;
+    }
+    const std::string key = a.substr(2);
+    if (options->flags.count(key)) {
+      args->values[key] = "1";
+    } else if (options->values.count(key)) {
       if (i + 1 >= argc) {
         *error = "missing value for " + a;
         return false;
       }
-      args->values[a.substr(2)] = argv[++i];
+      args->values[key] = argv[++i];
     } else {
-      *error = "unexpected argument: " + a;
+      *error = "unknown option " + a + " for " + args->command;
       return false;
     }
   }
@@ -197,7 +224,8 @@ int Passes(const Args& args) {
   ctx.localOffsetHours = offset;
   ctx.minimumElevation = static_cast<int>(orbit::Round(minEl));
   auto slot = std::make_unique<prediction::PassSlot>();
-  const char* zone = args.utc ? "UTC" : "LOCAL";
+  const bool utc = args.values.count("utc") > 0;
+  const char* zone = utc ? "UTC" : "LOCAL";
   for (const std::string& satellite : names) {
     slot->name = satellite;
     slot->text = prediction::SlotPrefix(satellite);
@@ -215,11 +243,11 @@ int Passes(const Args& args) {
         std::printf("%s  pass %d: none within 48 hours\n", satellite.c_str(), n);
         break;
       }
-      const Real shift = args.utc ? 0 : offset / 24;
+      const Real shift = utc ? 0 : offset / 24;
       std::printf("%s  pass %d: %s -> %s %s (%d rows)\n", satellite.c_str(), n,
                   Stamp(slot->passStart + shift).c_str(), Stamp(slot->passEnd + shift).c_str(),
                   zone, slot->rows.count);
-      for (const std::string& row : prediction::BuildRowTexts(*slot, args.utc, offset))
+      for (const std::string& row : prediction::BuildRowTexts(*slot, utc, offset))
         std::printf("%s\n", row.c_str());
       ctx.navigationDate = slot->passStart + (slot->rows.count + 1) / 1440.0L;
     }
@@ -346,6 +374,22 @@ int List(const Args& args) {
   return 0;
 }
 
+const std::vector<CommandOptions>& CommandTable() {
+  static const std::vector<CommandOptions> table = {
+      {"passes",
+       {"elements", "name", "lat", "lon", "alt", "offset", "start", "min-elevation", "count"},
+       {"utc"},
+       Passes},
+      {"sun", {"lat", "lon", "at"}, {}, Sun},
+      {"moon",
+       {"lat", "lon", "at", "alt", "freq", "dx-lat", "dx-lon", "min-elevation"},
+       {"window"},
+       Moon},
+      {"list", {"elements"}, {}, List},
+  };
+  return table;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -359,10 +403,5 @@ int main(int argc, char** argv) {
     std::printf("%s", kUsage);
     return 0;
   }
-  if (args.command == "passes") return Passes(args);
-  if (args.command == "sun") return Sun(args);
-  if (args.command == "moon") return Moon(args);
-  if (args.command == "list") return List(args);
-  std::fprintf(stderr, "orvane-cli: unknown command %s\n\n%s", args.command.c_str(), kUsage);
-  return 2;
+  return FindCommand(args.command)->run(args);
 }

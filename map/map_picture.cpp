@@ -93,12 +93,27 @@ QImage MarkerImage(MarkerKind kind) {
 QImage BuiltInMap(int shift) {
   const QImage image(shift == kShift180 ? QStringLiteral(":/maps/world_180.png")
                                         : QStringLiteral(":/maps/world_0.png"));
-  return image.convertToFormat(kFormat);
+  if (image.format() != QImage::Format_Indexed8) return image.convertToFormat(kFormat);
+  // The shipped pictures have a palette: each pixel is its entry of the premultiplied
+  // table, the same as Qt's general conversion at a fraction of its cost.
+  QList<QRgb> table = image.colorTable();
+  for (QRgb& c : table) c = qPremultiply(c);
+  table.resize(256, 0);
+  QImage out(image.size(), kFormat);
+  for (int v = 0; v < image.height(); ++v) {
+    const uchar* in = image.constScanLine(v);
+    auto* row = reinterpret_cast<QRgb*>(out.scanLine(v));
+    for (int u = 0; u < image.width(); ++u) row[u] = table[in[u]];
+  }
+  return out;
 }
 
 MapPicture::MapPicture() {
+  // One transparent picture shared by every layer until something is drawn on it (the
+  // drawing detaches a copy): layers that stay empty cost nothing at start.
+  const QImage blank = Blank();
   for (std::size_t i = 0; i < layers_.size(); ++i) {
-    layers_[i] = Blank();
+    layers_[i] = blank;
     empty_[i] = true;
   }
   for (int k = 0; k < kMarkerCount; ++k)
@@ -107,13 +122,16 @@ MapPicture::MapPicture() {
 }
 
 void MapPicture::SetCentring(int shift) {
-  shift_ = shift == kShift180 ? kShift180 : kShift0;
+  const int wanted = shift == kShift180 ? kShift180 : kShift0;
+  if (wanted == shift_ && !base_.isNull()) return;  // the picture is that one already
+  shift_ = wanted;
   if (!hasUserMap_) base_ = BuiltInMap(shift_);
   RebuildGrid();
   belowValid_ = false;
 }
 
 void MapPicture::SetUserMap(const QImage& image) {
+  if (image.isNull() && !hasUserMap_ && !base_.isNull()) return;  // built-in one shown
   if (image.isNull()) {
     hasUserMap_ = false;
     userMap_ = QImage();

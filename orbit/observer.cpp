@@ -150,11 +150,20 @@ const FastView& Observer::ObserveFast(const Propagator& prop, Real x, Real step)
   const double north = -dx * fCosLon_ * fSinLat_ - dy * fMinusSinLon_ * fSinLat_ + dz * fCosLat_;
   const double east = dy * fCosLon_ - dx * fMinusSinLon_;
 
+  // Elevation and latitude as arctangents over the horizontal parts: the same angles as
+  // the arcsines of up/range and z/r (the frames are orthonormal), one square root and one
+  // division fewer each. Degrees by a product with the reciprocal, not a division.
+  constexpr double kToDegrees = 1 / kDegreeD;
+  const double horizontal = std::sqrt(north * north + east * east);
+  const double equatorial = std::sqrt(s.x * s.x + s.y * s.y);
   FastView& v = fastView_;
-  v.elevation = rho > 0 ? AsinFast(std::clamp(up / rho, -1.0, 1.0)) / kDegreeD : 90;
-  v.azimuth = QuadrantAngleFast(north, east) / kDegreeD;
-  v.subWestLongitude = 360 - QuadrantAngleFast(s.x, s.y) / kDegreeD;
-  v.subLatitude = s.r > 0 ? AsinFast(std::clamp(s.z / s.r, -1.0, 1.0)) / kDegreeD : 0;
+  v.elevation = horizontal > 0 ? AtanFast(up / horizontal) * kToDegrees : up < 0 ? -90 : 90;
+  v.azimuth = QuadrantAngleFast(north, east) * kToDegrees;
+  v.subWestLongitude = 360 - QuadrantAngleFast(s.x, s.y) * kToDegrees;
+  v.subLatitude = equatorial > 0 ? AtanFast(s.z / equatorial) * kToDegrees
+                  : s.z > 0      ? 90
+                  : s.z < 0      ? -90
+                                 : 0;
   v.range = rho;
   v.distance = s.r;
   v.phase = prop.state().phase;

@@ -134,6 +134,45 @@ TEST(Cli, ErrorsGoToStderrWithNonZeroStatus) {
   EXPECT_NE(help.out.find("orvane-cli passes"), std::string::npos);
 }
 
+TEST(Cli, AnOptionTheCommandDoesNotTakeIsRefusedWithTheUsage) {
+  const std::string paris = "--lat 48.854 --lon 2.292";
+  const std::string cases[] = {
+      "moon " + paris + " --bogus 1",
+      "sun " + paris + " --window",                   // a moon flag
+      "sun " + paris + " --elements " + kAmateur,     // an option of another command
+      "list --elements " + kAmateur + " --utc",
+      "passes --elements " + kAmateur + kParis + "--freq 144",
+  };
+  for (const std::string& args : cases) {
+    const CliRun r = Cli(args);
+    EXPECT_EQ(r.status, 2) << args;
+    // The refusal first, nothing computed, then the usage.
+    EXPECT_EQ(r.out.rfind("orvane-cli: unknown option --", 0), 0u) << args << "\n" << r.out;
+    EXPECT_NE(r.out.find("\n\nUsage:\n"), std::string::npos) << args;
+    EXPECT_EQ(r.out.find("declination "), std::string::npos) << args;
+  }
+  // The same options on the command that takes them.
+  EXPECT_EQ(Cli("moon " + paris + " --window --at '2018-06-21 12:00:00'").status, 0);
+  EXPECT_EQ(Cli("list --elements " + kAmateur).status, 0);
+}
+
+TEST(Cli, AFileWithoutOneValidSetSaysSo) {
+  const std::string junk = testing::TempDir() + "/no_sets.txt";
+  std::ofstream(junk) << "HELLO\nthis is not\nan element file\n";
+  const std::string empty = testing::TempDir() + "/empty.txt";
+  std::ofstream{empty};
+  for (const std::string& file : {junk, empty}) {
+    for (const std::string& command :
+         {"list --elements " + file, "passes --elements " + file + kParis}) {
+      const CliRun r = Cli(command);
+      EXPECT_EQ(r.status, 1) << command << "\n" << r.out;
+      EXPECT_NE(r.out.find("orvane-cli: no valid element set in " + file + "\n"),
+                std::string::npos)
+          << command << "\n" << r.out;
+    }
+  }
+}
+
 TEST(Cli, OmmFilesAndAlpha5NumbersGiveTheThreeLineOutput) {
   const std::string omm = std::string(ORVANE_TEST_DATA) + "/omm/";
   const std::string args = " --name 'JAS-2 (FO-29)'" + kParis + "--start '2018-01-21 00:00' --count 2";

@@ -92,8 +92,11 @@ TEST_F(CatalogueUiTest, SixDigitGroupsAreTrackedSavedAndRestored) {
     TickUntil(aos + 1.0 / 24 + 3 * 60.0 / 86400);
     EXPECT_GT(serial[0].writes.size(), 3u);
     ASSERT_FALSE(reports.tcpLines.isEmpty());
-    EXPECT_TRUE(reports.tcpLines.last().startsWith(QStringLiteral("SL-16 R/B AZ:")));
-    EXPECT_TRUE(reports.tcpLines.last().endsWith(QStringLiteral(" AH:Y")));
+    // Three minutes after the 13:24 UTC rise the reference formulas (the same elements as
+    // line sets) give azimuth 155.311, elevation 11.628 and the table's 16571 ppb.
+    EXPECT_TRUE(reports.tcpLines.contains(
+        QStringLiteral("SL-16 R/B AZ:155.3 EL:11.6 RR:-4.967860821518 AH:Y")))
+        << reports.tcpLines.last().toStdString();
 
     // The rename window receives the whole number of a right-clicked entry.
     f.MenuInitialisation->trigger();

@@ -95,8 +95,12 @@ TEST_F(TrackingUiTest, APassIsTrackedFromThePrePositionToTheStopAtItsEnd) {
   // Not in view: the AOS line goes out once.
   TickUntil(Local(aos) - 30.0 / 86400);
   ASSERT_EQ(reports.tcpLines.size(), 1);
-  EXPECT_TRUE(reports.tcpLines[0].startsWith(QStringLiteral("ISS (ZARYA) AZ:")));
-  EXPECT_TRUE(reports.tcpLines[0].endsWith(QStringLiteral(" AH:N")));
+  // The rise point of 19:02 UTC as the reference formulas give it for a search from 19:01,
+  // when the location was confirmed: azimuth 164, elevation 0, 13330 ppb (-13330e-9 times
+  // the speed of light in km/s).
+  EXPECT_EQ(reports.tcpLines[0],
+            QStringLiteral("ISS (ZARYA) AZ:164.0 EL:0.0 RR:-3.99623346514 AH:N"))
+      << reports.tcpLines[0].toStdString();
 
   // In view: positions shown, commands sent as the satellite moves, a line per second.
   TickUntil(Local(aos) + 4 * 60.0 / 86400);

@@ -127,6 +127,27 @@ TEST(MapPixels, WhiteGridOnTheZeroMeridianOfEachCentring) {
   EXPECT_FALSE(w.settings.grid);
 }
 
+TEST(MapPixels, BuiltInMapsAreTheShippedPicturesInPremultipliedForm) {
+  for (const auto& [shift, path] : {std::pair{kShift0, ":/maps/world_0.png"},
+                                    std::pair{kShift180, ":/maps/world_180.png"}}) {
+    const QImage expected =
+        QImage(QString::fromLatin1(path)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage map = BuiltInMap(shift);
+    ASSERT_EQ(map.format(), expected.format()) << path;
+    EXPECT_TRUE(map == expected) << path;
+  }
+}
+
+// The empty layers start as one shared transparent picture: drawing on one leaves the
+// others transparent.
+TEST(MapPixels, DrawingOnOneLayerLeavesTheOthersEmpty) {
+  MapPicture picture;
+  picture.DrawDots(Layer::Trace, {LayerPoint{100, 50}}, kRed, 6);
+  EXPECT_EQ(QColor(picture.LayerImage(Layer::Trace).pixel(100, 50)).rgb() & 0xFFFFFF, kRed);
+  for (Layer other : {Layer::Sun, Layer::CovFut, Layer::CovAct, Layer::TraceOrbite, Layer::CovAll})
+    EXPECT_EQ(qAlpha(picture.LayerImage(other).pixel(100, 50)), 0) << static_cast<int>(other);
+}
+
 TEST(MapPixels, BuiltInMapsLandSeaAndRoll) {
   const QImage map0 = BuiltInMap(kShift0);
   const QImage map180 = BuiltInMap(kShift180);

@@ -425,16 +425,42 @@ TEST(MoonModel, ZenithAndNadirUseTheDirectRanges) {
   EXPECT_NEAR(near.range, near.geocentricDistance - 1, 0.01L);
 }
 
-TEST(MoonModel, FromAnotherStationMatchesAFullComputation) {
+// Angle a - b brought into -180..180.
+double AngleDifference(Real a, Real b) {
+  double d = std::fmod(static_cast<double>(a - b), 360.0);
+  if (d > 180) d -= 360;
+  if (d < -180) d += 360;
+  return d;
+}
+
+// Another station's view of the same moon against the textbook transformation worked out
+// here: the hour angle from the sun's mean longitude (sidereal time at 0h = Ls/15 + 12 h),
+// the elevation by the arcsine formula, the azimuth from north through east by the
+// two-argument arctangent, the parallax, and the slant range by the law of cosines.
+TEST(MoonModel, FromAnotherStationMatchesTheTextbookTransformation) {
+  const double deg = M_PI / 180;
+  const double lat = -33.9, east = 151.2;
   for (Real d = -500; d < 500; d += 33.3L) {
     MoonPosition pos = ComputeMoonPosition(d, 48.1L, -1.6L);
-    MoonFromStation(d, -33.9L, 151.2L, &pos);
-    const MoonPosition direct = ComputeMoonPosition(d, -33.9L, 151.2L);
-    ASSERT_EQ(pos.azimuth, direct.azimuth);
-    ASSERT_EQ(pos.elevation, direct.elevation);
-    ASSERT_EQ(pos.range, direct.range);
-    ASSERT_EQ(pos.hourAngle, direct.hourAngle);
-    ASSERT_EQ(pos.rightAscension, direct.rightAscension);
+    MoonFromStation(d, lat, east, &pos);
+    const double dd = static_cast<double>(d);
+    const double ls = 282.9404 + 4.70935e-5 * dd + 356.0470 + 0.9856002585 * dd;
+    const double ut = (dd - std::floor(dd)) * 24;
+    const double h = ls + 180 + 15 * ut + east - static_cast<double>(pos.rightAscension);
+    const double dec = static_cast<double>(pos.declination) * deg, phi = lat * deg;
+    const double elGeo = std::asin(std::sin(phi) * std::sin(dec) +
+                                   std::cos(phi) * std::cos(dec) * std::cos(h * deg));
+    const double az = std::atan2(-std::sin(h * deg) * std::cos(dec),
+                                 std::sin(dec) * std::cos(phi) -
+                                     std::cos(dec) * std::cos(h * deg) * std::sin(phi)) / deg;
+    const double delta = static_cast<double>(pos.geocentricDistance);
+    const double el = elGeo / deg - std::asin(1 / delta) / deg * std::cos(elGeo);
+    const double se = std::sin(el * deg);
+    const double range = -se + std::sqrt(se * se - 1 + delta * delta);
+    EXPECT_NEAR(AngleDifference(pos.hourAngle, h), 0, 1e-6) << d;
+    EXPECT_NEAR(AngleDifference(pos.azimuth, az), 0, 1e-6) << d;
+    EXPECT_NEAR(static_cast<double>(pos.elevation), el, 1e-6) << d;
+    EXPECT_NEAR(static_cast<double>(pos.range), range, 1e-6) << d;
   }
   MoonFromStation(0, 0, 0, nullptr);  // tolerated
 }
@@ -464,6 +490,19 @@ TEST(MoonModel, NoNaNForPolesOrAbsurdDays) {
                             m.elevation,          m.range};
         for (Real v : all) ASSERT_TRUE(std::isfinite(v)) << d << " " << lat << " " << lon;
         ASSERT_LE(m.keplerIterations, 51);
+        ASSERT_GE(m.elevation, -90);
+        ASSERT_LE(m.elevation, 90);
+        ASSERT_GE(m.azimuth, 0);
+        ASSERT_LE(m.azimuth, 360);
+        if (std::fabs(d) > 1e5 || lat == 0) continue;
+        // At a pole the moon stands at its declination (less the parallax), and the
+        // azimuth is the hour angle turned by half a turn (north pole) or mirrored (south).
+        const double dec = static_cast<double>(m.declination) * (lat > 0 ? 1 : -1);
+        const double parallax = std::asin(1 / static_cast<double>(m.geocentricDistance));
+        const double el = dec - parallax * 180 / M_PI * std::cos(dec * M_PI / 180);
+        EXPECT_NEAR(static_cast<double>(m.elevation), el, 1e-6) << d << " " << lat;
+        const Real az = lat > 0 ? m.hourAngle + 180 : 360 - m.hourAngle;
+        EXPECT_NEAR(AngleDifference(m.azimuth, az), 0, 1e-6) << d << " " << lat << " " << lon;
       }
     }
   }

@@ -131,12 +131,6 @@ TEST(Angles, TenthsHalvesToEvenAndOverTheTop) {
   EXPECT_EQ(el, 180);
 }
 
-std::string Gs232(int az, int el) {
-  char text[32];
-  std::snprintf(text, sizeof text, "W%03d %03d\r", az, el < 0 ? 0 : el);
-  return text;
-}
-
 // The tick over a real pass of the sample file.
 struct TickFixture {
   TickFixture() { ok = pass.SearchFrom(0, 0); }
@@ -156,11 +150,17 @@ struct TickFixture {
   bool ok = false;
 };
 
+// The expected values come from scripts/reference_passes.py's formulas run on their own for
+// this set, station and time: ISS from Paris, first pass 00:41-00:51 UTC on 21 January 2018;
+// at 00:44:15 the satellite stands at azimuth 297.463, elevation 24.194; the table's Doppler
+// factors of rows 2, 3 and 4 are 22237, 21028 and 17322 ppb, whose parabola at minute 3.25
+// gives -0.09375 * 22237 + 0.9375 * 21028 + 0.15625 * 17322 = 20335.6.
 TEST(Tick, InViewComputesCommandsReportsAndShowsDoppler) {
   TickFixture t;
   ASSERT_TRUE(t.ok);
+  ASSERT_EQ(prediction::RowDateText(t.pass.slot->passStart), "21 JAN 2018  00:41");
   t.pass.slot->radio = Radio();
-  t.pass.SetUtc(t.pass.slot->passStart + 3.5L / 1440);
+  t.pass.SetUtc(t.pass.slot->passStart + 3.25L / 1440);
   t.sink.tcpConnected = true;
   t.f.controller->SpeedButtonTrackClick({&t.pass.slot->rows, true, 0, 3});
   const TickOutput out = t.f.controller->Tick(t.Input(true), t.sink);
@@ -168,24 +168,21 @@ TEST(Tick, InViewComputesCommandsReportsAndShowsDoppler) {
   EXPECT_TRUE(t.f.controller->SatelliteVisible);
   EXPECT_EQ(out.currentRow, 3);
   EXPECT_TRUE(out.highlightRow);
-  // Between the minutes 3 and 4 of the tables.
-  const auto& rows = t.pass.slot->rows;
-  EXPECT_NEAR(static_cast<double>(out.elevation), (rows.elevation[3] + rows.elevation[4]) / 2.0, 2.0);
+  EXPECT_EQ(out.azimuth, 2975 / 10.0L);  // tenths, as the tick rounds them
+  EXPECT_EQ(out.elevation, 242 / 10.0L);
   ASSERT_EQ(t.f.Link(Interface::Gs232).writes.size(), 1u);
-  const std::string w = t.f.Link(Interface::Gs232).writes[0];
-  int az = static_cast<int>(orbit::Round(out.azimuth));
-  if (az >= 360) az -= 360;
-  EXPECT_EQ(w, Gs232(az, static_cast<int>(orbit::Round(out.elevation))));
-  // Doppler of the current mode U (row letters are blank without a schedule).
-  const long long expectedRx = static_cast<long long>(orbit::Round(out.dopplerFactor * 437.5L / 1000));
-  EXPECT_EQ(out.dopplerText, QString::number(expectedRx));
+  EXPECT_EQ(t.f.Link(Interface::Gs232).writes[0], "W298 024\r");  // 297.5 to even
+  EXPECT_EQ(out.dopplerFactor, 20336);
+  // Mode U (row letters are blank without a schedule): 20336 ppb of 437.5 MHz is 8897 Hz.
+  EXPECT_EQ(out.dopplerText, QStringLiteral("8897"));
   EXPECT_EQ(out.txDopplerText, QStringLiteral("0"));
-  EXPECT_NE(out.dopplerFactor, 0);
+  // The range rate is -20336e-9 times the speed of light, 299792.458 km/s.
   ASSERT_EQ(t.sink.tcpLines.size(), 1);
-  EXPECT_TRUE(t.sink.tcpLines[0].startsWith(QStringLiteral("ISS (ZARYA) AZ:")));
-  EXPECT_TRUE(t.sink.tcpLines[0].endsWith(QStringLiteral(" AH:Y")));
+  EXPECT_EQ(t.sink.tcpLines[0],
+            QStringLiteral("ISS (ZARYA) AZ:297.5 EL:24.2 RR:-6.096579425888 AH:Y"));
   EXPECT_EQ(out.modeLetter, 'U');
-  EXPECT_TRUE(out.rxLabel.startsWith(QStringLiteral("F.RX=437")));
+  EXPECT_EQ(QString(out.rxLabel).replace(QLatin1Char(','), QLatin1Char('.')),
+            QStringLiteral("F.RX=437.5 MHz FM"));
 }
 
 TEST(Tick, BusyComputationSkipsTheSecond) {
