@@ -2,7 +2,9 @@
 // command over a recording GS-232, the user list, texts and help.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QLabel>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
@@ -323,6 +325,40 @@ TEST(FormHFBeam, HelpWindowTopicThreeAndLanguages) {
   catalogue.Apply(QString());
   QCoreApplication::processEvents();
   EXPECT_EQ(w.SpeedButtonLP->toolTip(), QStringLiteral("Opposite azimuth (Long Pass)"));
+}
+
+}  // namespace
+}  // namespace tools
+
+namespace tools {
+namespace {
+
+// In every language each button and label is at least as wide as its text needs. With
+// ORVANE_SHOTS_DIR set, the window is saved there once per language.
+TEST(FormHFBeam, NoTextIsCutInAnyLanguage) {
+  HfFixture f;
+  TFormHFBeam w(f.Environment());
+  w.show();
+  base::CatalogueTranslator catalogue(QStringLiteral("hfbeam"));
+  const QString shots = qEnvironmentVariable("ORVANE_SHOTS_DIR");
+  for (const char* code : {"", "es", "fr", "de", "it"}) {
+    catalogue.Apply(QLatin1String(code));
+    QCoreApplication::processEvents();
+    w.adjustSize();
+    QCoreApplication::processEvents();
+    for (QWidget* c : w.findChildren<QWidget*>()) {
+      if (!c->isVisible() || !(qobject_cast<QAbstractButton*>(c) || qobject_cast<QLabel*>(c)))
+        continue;
+      EXPECT_GE(c->width(), c->minimumSizeHint().width())
+          << code << " " << c->objectName().toStdString();
+    }
+    if (!shots.isEmpty()) {
+      w.grab().save(shots + QStringLiteral("/hf_beam_%1.png").arg(*code ? code : "en"));
+      w.Favorites()->show();
+      w.Favorites()->grab().save(shots + QStringLiteral("/favorites_%1.png").arg(*code ? code : "en"));
+      w.Favorites()->hide();
+    }
+  }
 }
 
 }  // namespace
