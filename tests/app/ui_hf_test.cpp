@@ -11,6 +11,7 @@
 #include "base/locale_number.h"
 #include "tests/app/ui_fixture.h"
 #include "tools/form_dx.h"
+#include "tools/form_favorites.h"
 #include "tools/form_hf_beam.h"
 #include "tools/form_soleil.h"
 #include "tools/hf_beam.h"
