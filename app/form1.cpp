@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "prediction/form_24h.h"
+#include "tools/form_hf_beam.h"
 #include "tools/form_lune.h"
 #include "tools/form_soleil.h"
 #include "tracking/antenna_sources.h"
@@ -96,6 +97,7 @@ TForm1::TForm1(Form1Environment environment, QWidget* parent)
   FormCreate();
   BuildTools();
   BuildDx();
+  BuildHfBeam();
 }
 
 TForm1::~TForm1() {
@@ -105,6 +107,7 @@ TForm1::~TForm1() {
   delete formLune_;  // top-level windows without a parent
   delete formSoleil_;
   DeleteDxWindows();
+  delete formHfBeam_;
 }
 
 QString TForm1::ProgramFile(const QString& name) const {

@@ -44,6 +44,7 @@ class QKeyEvent;
 namespace tools {
 class TFormConv;
 class TFormDX;
+class TFormHFBeam;
 class TFormLune;
 class TFormOrbit;
 class TFormSoleil;
@@ -275,6 +276,10 @@ class TForm1 : public QMainWindow {
   tracking::AntennaSources& Sources() { return *antennaSources_; }
   void MenuSoleilClick();
   void MenuLuneClick();
+
+  // ----- HF beam headings (form1_hf.cpp).
+  tools::TFormHFBeam* HfBeamWindow() const { return formHfBeam_; }
+  void MenuHFBeamClick();
   // ----- Radio modes and notes of the shown satellite (form1_radio.cpp).
   QPushButton* BitBtnInfoSat = nullptr;   // "+": TFormExtraInfo
   QPushButton* BitBtnInfoPlus = nullptr;  // "I": TFormInfo
@@ -465,6 +470,8 @@ class TForm1 : public QMainWindow {
   void SynchroniseDxDates();
   void HideDxWindows();
   void DeleteDxWindows();
+  // form1_hf.cpp
+  void BuildHfBeam();
   // form1_map.cpp
   void BuildMap();
   void ApplyMapSettings();
@@ -530,6 +537,7 @@ class TForm1 : public QMainWindow {
   tools::TFormDX* formDx_ = nullptr;
   tools::TFormConv* formConv_ = nullptr;
   tools::TFormOrbit* formOrbit_ = nullptr;
+  tools::TFormHFBeam* formHfBeam_ = nullptr;
   bool dxSynchro_ = false;       // slot key S: the ephemeris list follows the DX list
   QString orbitDrawnFor_;        // satellite and minute of the orbit view's last drawing
   tracking::TFormExtraInfo* formExtraInfo_ = nullptr;

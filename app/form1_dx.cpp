@@ -13,6 +13,7 @@
 #include "prediction/panel_explorer.h"
 #include "tools/form_conv.h"
 #include "tools/form_dx.h"
+#include "tools/form_hf_beam.h"
 #include "tools/form_lune.h"
 #include "tools/form_orbit.h"
 #include "tracking/tracking_controller.h"
@@ -174,6 +175,7 @@ void TForm1::BuildDx() {
   connect(formDx_, &tools::TFormDX::SeparatorChosen, this, [this](QChar separator) {
     settings_.dxccSeparator = QString(separator);
     if (formLune_ != nullptr) formLune_->SetListSeparator(separator);
+    if (formHfBeam_ != nullptr) formHfBeam_->SetListSeparator(separator);
   });
 
   // The shown pass changed: the orbit view is drawn again, the DX window recomputes on

@@ -137,6 +137,7 @@ void TForm1::LoadAllSlots() {
     resize(width(), computedHeight_ + settings_.geometry.compactExtraHeight);
   settingsOpenedSinceComputation_ = false;
   loadingSlots_ = false;
+  MenuHFBeam->setEnabled(formHfBeam_ != nullptr);  // the station is complete now
   Timerseconde->start();
 }
 

@@ -89,7 +89,8 @@ QString TranslationResource(Language language) {
 QStringList CatalogueNames() {
   return {QStringLiteral("orvane"), QStringLiteral("prediction"), QStringLiteral("tracking"),
           QStringLiteral("help"), QStringLiteral("sharing"), QStringLiteral("map"),
-          QStringLiteral("tools"), QStringLiteral("download"), QStringLiteral("dx")};
+          QStringLiteral("tools"), QStringLiteral("download"), QStringLiteral("dx"),
+          QStringLiteral("hfbeam")};
 }
 
 LanguageSwitcher::LanguageSwitcher(QStringList catalogues) : catalogues_(std::move(catalogues)) {}

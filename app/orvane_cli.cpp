@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/orvane_cli_hf.h"
 #include "base/clock.h"
 #include "orbit/element_content.h"
 #include "orbit/elements.h"
@@ -33,6 +34,8 @@ const char* kUsage =
     "  orvane-cli moon --lat DEG --lon DEG [--at \"YYYY-MM-DD HH:MM:SS\"] [--alt M]\n"
     "                  [--freq MHZ] [--dx-lat DEG --dx-lon DEG] [--window] [--min-elevation DEG]\n"
     "  orvane-cli list --elements FILE\n"
+    "  orvane-cli beam --lat DEG --lon DEG (--to-lat DEG --to-lon DEG | --to PREFIX)\n"
+    "  orvane-cli locator (--lat DEG --lon DEG | --locator LOCATOR)\n"
     "\n"
     "passes  prints, for each of N successive passes above the minimum elevation (default 0),\n"
     "        a header line with the pass start and end, then one 73-character row per minute\n"
@@ -45,6 +48,9 @@ const char* kUsage =
     "        --window: the next period (UTC) with the moon above the minimum elevation at\n"
     "        the station and, when given, at the DX station.\n"
     "list    name, catalogue number and service state of every valid set.\n"
+    "beam    short-path and long-path azimuth (degrees from north) and great-circle\n"
+    "        distance (km) from the station to a place or to a DXCC prefix's entity.\n"
+    "locator the six-character Maidenhead locator of a place, or a locator's centre.\n"
     "\n"
     "--elements FILE holds three-line sets or OMM records (CSV, XML or JSON), told apart\n"
     "by their content; catalogue numbers from 100000 on are read in Alpha-5 or OMM form.\n"
@@ -386,6 +392,12 @@ const std::vector<CommandOptions>& CommandTable() {
        {"window"},
        Moon},
       {"list", {"elements"}, {}, List},
+      {"beam", {"lat", "lon", "to-lat", "to-lon", "to"}, {}, [](const Args& a) {
+         return app::cli::Beam(a.values);
+       }},
+      {"locator", {"lat", "lon", "locator"}, {}, [](const Args& a) {
+         return app::cli::Locator(a.values);
+       }},
   };
   return table;
 }
