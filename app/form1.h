@@ -97,6 +97,7 @@ class TForm24H;
 
 namespace app {
 
+class LanguageWindows;
 class TFormDialog;
 class TFormRename;
 class SatelliteListWidget;
@@ -145,6 +146,8 @@ class TForm1 : public QMainWindow {
   void SelectGroup(int group);
   void MenuRenameClick();
   void SwitchLanguage(Language language);
+  // The open windows a switch refreshes, in their order; another window registers here.
+  LanguageWindows& LanguageWindowList() { return *languageWindows_; }
   void ShowSlot(int slot);
 
   // ----- Faces.
@@ -366,6 +369,8 @@ class TForm1 : public QMainWindow {
   void BuildWindowSizeControls();
   void RetranslateWindowSize();
   void ExplorerSizeToggled(bool normal);
+  // form1_languages.cpp
+  void BuildLanguageWindows();
   // form1_help.cpp
   void ConnectHelp();
   void ApplyMenuGroupStates();
@@ -506,6 +511,7 @@ class TForm1 : public QMainWindow {
   std::vector<std::string> radioDataLines_;  // "Orvane.dat"
   std::vector<std::string> notesLines_;      // "Orvane.nfo"
   LanguageSwitcher languages_;
+  std::unique_ptr<LanguageWindows> languageWindows_;
   TFormDialog* formDialog_ = nullptr;
   TFormRename* formRename_ = nullptr;
   prediction::PanelExplorer* explorer_ = nullptr;

@@ -1,0 +1,48 @@
+// The windows a language switch refreshes while they are open.
+#include "app/download/download_desk.h"
+#include "app/download/form_alarm_tle.h"
+#include "app/download/form_web.h"
+#include "app/form1.h"
+#include "app/form_rename.h"
+#include "app/language_windows.h"
+#include "map/form_help_map.h"
+#include "map/form_html.h"
+#include "map/form_map.h"
+#include "prediction/form_24h.h"
+#include "prediction/form_date.h"
+#include "prediction/form_print.h"
+#include "prediction/form_print24h.h"
+#include "tools/form_conv.h"
+#include "tools/form_dx.h"
+#include "tools/form_lune.h"
+#include "tools/form_orbit.h"
+#include "tools/form_soleil.h"
+#include "tracking/form_extra_info.h"
+
+namespace app {
+
+void TForm1::BuildLanguageWindows() {
+  LanguageWindows& w = *languageWindows_;
+  w.Add(formDx_, [this] { formDx_->ApplyLanguage(); });
+  w.Add(formMap_->Legend(), [this] { formMap_->Legend()->ApplyLanguage(); });
+  w.Add(formDate_, [this] { formDate_->ApplyLanguage(); });
+  w.Add(formPrint_, [this] { formPrint_->ApplyLanguage(); });
+  w.Add(formExtraInfo_, [this] { formExtraInfo_->RetranslateUi(); });
+  w.Add(formMap_, [this] { formMap_->ApplyLanguage(); });
+  w.Add(downloads_->WebWindow(), [this] { downloads_->WebWindow()->Retranslate(); });
+  w.Add(downloads_->AlarmWindow(), [this] { downloads_->AlarmWindow()->Retranslate(); });
+  w.Add(formRename_, [this] { formRename_->Retranslate(); });
+  w.Add(form24h_, [this] { form24h_->ApplyLanguage(); });
+  w.Add(form24h_->PrintWindow(), [this] { form24h_->PrintWindow()->ApplyLanguage(); });
+  w.Add(formSoleil_, [this] { formSoleil_->ApplyLanguage(); });
+  // The Moon window takes its texts, table and report from its show handler.
+  w.Add(formLune_, [this] {
+    formLune_->hide();
+    formLune_->show();
+  });
+  w.Add(formOrbit_, [this] { formOrbit_->Redraw(); });
+  w.Add(formConv_, [this] { formConv_->ApplyLanguage(); });
+  w.Add(formMap_->HtmlSettings(), [this] { formMap_->HtmlSettings()->ApplyLanguage(); });
+}
+
+}  // namespace app
