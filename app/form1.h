@@ -371,6 +371,7 @@ class TForm1 : public QMainWindow {
   void ExplorerSizeToggled(bool normal);
   // form1_languages.cpp
   void BuildLanguageWindows();
+  void FitWindowToTexts();
   // form1_help.cpp
   void ConnectHelp();
   void ApplyMenuGroupStates();

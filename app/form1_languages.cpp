@@ -1,4 +1,8 @@
 // The windows a language switch refreshes while they are open.
+#include <QCoreApplication>
+#include <QLayout>
+#include <QLabel>
+
 #include "app/download/download_desk.h"
 #include "app/download/form_alarm_tle.h"
 #include "app/download/form_web.h"
@@ -12,6 +16,7 @@
 #include "prediction/form_date.h"
 #include "prediction/form_print.h"
 #include "prediction/form_print24h.h"
+#include "prediction/panel_explorer.h"
 #include "tools/form_conv.h"
 #include "tools/form_dx.h"
 #include "tools/form_lune.h"
@@ -43,6 +48,27 @@ void TForm1::BuildLanguageWindows() {
   w.Add(formOrbit_, [this] { formOrbit_->Redraw(); });
   w.Add(formConv_, [this] { formConv_->ApplyLanguage(); });
   w.Add(formMap_->HtmlSettings(), [this] { formMap_->HtmlSettings()->ApplyLanguage(); });
+}
+
+void TForm1::FitWindowToTexts() {
+  // Longer texts of another language need more room than the window was given (the
+  // ephemeris header lost its last columns). The boxes of the other folders take their
+  // texts from the change event: it is delivered now, the layouts settle, then the window
+  // grows to its least size and to the whole header.
+  if (!isVisible() || !(ExplorerShowing() || SettingsPanelShowing())) return;
+  QEvent change(QEvent::LanguageChange);
+  QCoreApplication::sendEvent(this, &change);
+  // A layout passes a change to the widget around it one posted request at a time: the
+  // boxes nest a few deep.
+  for (int depth = 0; depth < 8; ++depth)
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  if (layout()) layout()->activate();
+  QSize wanted = size().expandedTo(minimumSizeHint());
+  if (wanted != size()) resize(wanted);
+  if (!ExplorerShowing()) return;
+  const QLabel* header = explorer_->LabelPositions;
+  const int missing = header->sizeHint().width() - header->width();
+  if (missing > 0) resize(width() + missing, height());
 }
 
 }  // namespace app

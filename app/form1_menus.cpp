@@ -167,6 +167,7 @@ void TForm1::SwitchLanguage(Language language) {
   Retranslate();
   if (SilentAction) return;  // start-up: no other window is open yet
   languageWindows_->Run();
+  FitWindowToTexts();
   emit LanguageSwitched();
 }
 

@@ -95,8 +95,11 @@ int main(int argc, char** argv) {
       if (window == desk.AlarmWindow())
         desk.AlarmWindow()->ShowAlarm(QStringLiteral("amateur.txt"), 7,
                                       app::download::TFormAlarmTLE::Mode::Manual);
+      else if (window == form.Chart24Window())
+        form.Chart24Window()->SpeedButton24hClick();  // opens it on the shown passes
       else
         window->show();
+      if (!window->isVisible()) window->show();
       QApplication::processEvents();
       QApplication::processEvents();
       window->grab().save(QStringLiteral("%1/%2_%3.png").arg(out, QLatin1String(name),

@@ -15,6 +15,7 @@
 #include "map/form_map.h"
 #include "prediction/form_24h.h"
 #include "prediction/form_print24h.h"
+#include "prediction/panel_explorer.h"
 #include "tools/form_dx.h"
 #include "tools/form_lune.h"
 #include "tools/form_soleil.h"
@@ -156,6 +157,24 @@ TEST_F(LanguageUiTest, ACatalogueThatFailsKeepsOpenWindowsMenuAndSettingsAgreein
   QFile ini(File(QStringLiteral("Orvane.ini")));
   ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
   EXPECT_TRUE(ini.readAll().contains("LANGUAGE=FRENCH\r\n"));
+}
+
+TEST_F(LanguageUiTest, TheExplorerGrowsSoThatTheLongerTextsOfALanguageShowWhole) {
+  TForm1& f = StartComputed();
+  f.ShowSlot(1);
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(f.ExplorerShowing());
+  QLabel* header = f.Explorer()->LabelPositions;
+  for (QAction* item : {f.MenuDeutsch, f.MenuEspagnol, f.MenuFrancais, f.MenuItalien}) {
+    SCOPED_TRACE(item->objectName().toStdString());
+    item->trigger();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_GE(f.width(), f.minimumSizeHint().width());
+    // The whole header, the last column's name included.
+    EXPECT_GE(header->width(), header->sizeHint().width());
+    EXPECT_TRUE(header->text().endsWith(QStringLiteral("RX-DOPP")));
+  }
 }
 
 // The caption and every label, button and box title of a window, in one text.
