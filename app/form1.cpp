@@ -1,5 +1,6 @@
 // The main window: construction, faces and the start-up sequence.
 #include "app/form1.h"
+#include "app/language_windows.h"
 #include "app/window_placement.h"
 #include "map/map_state.h"
 
@@ -63,7 +64,8 @@ int Scaled(int size, Real scale) {
 }  // namespace
 
 TForm1::TForm1(Form1Environment environment, QWidget* parent)
-    : QMainWindow(parent), env_(std::move(environment)), translatingDialogs_(env_.dialogs) {
+    : QMainWindow(parent), env_(std::move(environment)), translatingDialogs_(env_.dialogs),
+      languageWindows_(std::make_unique<LanguageWindows>()) {
   setObjectName(QStringLiteral("TForm1"));
   setWindowTitle(QStringLiteral("ORVANE"));
   // Unit start: what existed before this run touches anything.
@@ -90,14 +92,12 @@ TForm1::TForm1(Form1Environment environment, QWidget* parent)
   formDialog_ = new TFormDialog(this);
   formRename_ = new TFormRename(this);
   connect(formRename_, &TFormRename::Accepted, this, &TForm1::RenameAccepted);
-  connect(this, &TForm1::LanguageSwitched, formRename_, [this] {
-    if (formRename_->isVisible()) formRename_->Retranslate();
-  });
   ConnectHelp();
   FormCreate();
   BuildTools();
   BuildDx();
   BuildHfBeam();
+  BuildLanguageWindows();
 }
 
 TForm1::~TForm1() {

@@ -98,6 +98,7 @@ class TForm24H;
 
 namespace app {
 
+class LanguageWindows;
 class TFormDialog;
 class TFormRename;
 class SatelliteListWidget;
@@ -146,6 +147,8 @@ class TForm1 : public QMainWindow {
   void SelectGroup(int group);
   void MenuRenameClick();
   void SwitchLanguage(Language language);
+  // The open windows a switch refreshes, in their order; another window registers here.
+  LanguageWindows& LanguageWindowList() { return *languageWindows_; }
   void ShowSlot(int slot);
 
   // ----- Faces.
@@ -371,6 +374,9 @@ class TForm1 : public QMainWindow {
   void BuildWindowSizeControls();
   void RetranslateWindowSize();
   void ExplorerSizeToggled(bool normal);
+  // form1_languages.cpp
+  void BuildLanguageWindows();
+  void FitWindowToTexts();
   // form1_help.cpp
   void ConnectHelp();
   void ApplyMenuGroupStates();
@@ -513,6 +519,7 @@ class TForm1 : public QMainWindow {
   std::vector<std::string> radioDataLines_;  // "Orvane.dat"
   std::vector<std::string> notesLines_;      // "Orvane.nfo"
   LanguageSwitcher languages_;
+  std::unique_ptr<LanguageWindows> languageWindows_;
   TFormDialog* formDialog_ = nullptr;
   TFormRename* formRename_ = nullptr;
   prediction::PanelExplorer* explorer_ = nullptr;

@@ -200,11 +200,6 @@ void TForm1::BuildDx() {
   connect(formDx_, &tools::TFormDX::TopRowChanged, this, [this] {
     if (dxSynchro_) SynchroniseDxDates();
   });
-  connect(this, &TForm1::LanguageSwitched, formDx_, [this] {
-    if (formDx_->isVisible()) formDx_->ApplyLanguage();
-    if (formOrbit_->isVisible()) formOrbit_->Redraw();
-    if (formConv_->isVisible()) formConv_->ApplyLanguage();
-  });
 
   // Slot keys: X shows or hides the DX window, S switches the synchronisation of the
   // ephemeris list with the DX list.

@@ -57,9 +57,6 @@ void TForm1::BuildHfBeam() {
             settings_.myList = s.myList;
           });
   connect(MenuHFBeam, &QAction::triggered, this, &TForm1::MenuHFBeamClick);
-  connect(this, &TForm1::LanguageSwitched, formHfBeam_, [this] {
-    if (formHfBeam_->isVisible()) formHfBeam_->ApplyLanguage();
-  });
 
   auto others = env_.seams.hideSecondaryWindows;
   env_.seams.hideSecondaryWindows = [this, others] {

@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "app/form1.h"
+#include "app/language_windows.h"
 #include "app/languages.h"
 
 namespace app {
@@ -164,7 +165,10 @@ void TForm1::SwitchLanguage(Language language) {
   CurrentLanguage = CurrentLanguageText(language);
   helpFile_ = env_.programFolder + QLatin1Char('/') + HelpFileName(language);
   Retranslate();
-  if (!SilentAction) emit LanguageSwitched();
+  if (SilentAction) return;  // start-up: no other window is open yet
+  languageWindows_->Run();
+  FitWindowToTexts();
+  emit LanguageSwitched();
 }
 
 void TForm1::Retranslate() {

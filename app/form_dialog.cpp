@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "base/help_button.h"
+
 namespace app {
 
 TFormDialog::TFormDialog(QWidget* parent) : QDialog(parent) {
@@ -29,6 +31,7 @@ TFormDialog::TFormDialog(QWidget* parent) : QDialog(parent) {
   buttons->addSpacing(20);
   buttons->addWidget(ButtonNo);
   buttons->addStretch();
+  buttons->addWidget(base::InstallHelp(this, base::kHelpTopicMain));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(LabelDialog);
   layout->addLayout(buttons);

@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "base/help_button.h"
 #include "tools/form_lune.h"
 #include "tools/tool_widgets.h"
 
@@ -230,6 +231,8 @@ void TFormLune::BuildMenus() {
   menuUTC->setCheckable(true);
   MenuLocal->setCheckable(true);
   MenuAide = Named(MainMenu->addAction(QStringLiteral("?")), "MenuAide");
+  // The title bar has no help button here: a visible one sits at the menu bar's end.
+  MainMenu->setCornerWidget(base::NewHelpButton(MainMenu, base::kHelpTopicMoon), Qt::TopRightCorner);
 }
 
 void TFormLune::FillDxList() {

@@ -47,6 +47,8 @@ void TFormAlarm::showEvent(QShowEvent* event) {
   LabelStop360->setText(Stop360Text());
   BitBtnYes->setText(tr("Yes"));
   BitBtnNo->setText(tr("No"));
+  // A longer language's text needs more lines than the size the box had before.
+  adjustSize();
   QDialog::showEvent(event);
 }
 

@@ -241,8 +241,7 @@ void DownloadDesk::SetReleaseCheck(bool on) {
 }
 
 void DownloadDesk::LanguageSwitched() {
-  if (web_->isVisible()) web_->Retranslate();
-  if (alarm_->isVisible()) alarm_->Retranslate();
+  // The download and age-alarm windows are refreshed in the main window's order.
   if (notice_->isVisible()) notice_->Retranslate();
   if (about_->isVisible()) about_->Retranslate();
   for (QWidget* help : {static_cast<QWidget*>(web_->LoginHelp()),

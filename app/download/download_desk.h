@@ -84,7 +84,7 @@ class DownloadDesk : public QObject {
   void ShowAbout();
   // The menu's check item changed: the about box follows.
   void SetReleaseCheck(bool on);
-  // The language changed: open windows take it.
+  // The language changed: the open notice, about and help windows take it.
   void LanguageSwitched();
 
  protected:

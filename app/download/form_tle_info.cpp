@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "base/help_button.h"
+
 namespace app::download {
 
 TFormTLEinfo::TFormTLEinfo(QWidget* parent) : QDialog(parent) {
@@ -21,6 +23,7 @@ TFormTLEinfo::TFormTLEinfo(QWidget* parent) : QDialog(parent) {
   LabelInfo->setFont(bold);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(LabelInfo);
+  layout->addWidget(base::InstallHelp(this, base::kHelpTopicDownload), 0, Qt::AlignRight);
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(5000);
