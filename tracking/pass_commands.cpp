@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QTimeZone>
 
 #include <algorithm>
 
@@ -22,10 +21,9 @@ PassEvent PassEdgeWatcher::Update(bool tracking, bool inView) {
 
 namespace {
 
+// The date-time's own fields, which are UTC, with the "Z" that says so.
 QString Iso(const QDateTime& utc) {
-  QDateTime t = utc;
-  t.setTimeZone(QTimeZone::utc());
-  return t.toString(Qt::ISODate);
+  return utc.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")) + QLatin1Char('Z');
 }
 
 QString Degrees(double value) { return QString::number(value, 'f', 1); }

@@ -160,7 +160,10 @@ SendOutcome RotatorSender::Test(CommandState& state, const RotatorConfig& config
 
 void RotatorSender::Stop(bool selected, bool trackingWasOn) {
   if (HoldsConnection(interface_)) {
-    if (!transport_.IsOpen()) return;
+    if (!transport_.IsOpen()) {
+      transport_.Close();  // a connection lost to a fault: the fault goes with it
+      return;
+    }
     if (selected) Write(StopCommands(interface_));
     transport_.Close();
     return;

@@ -104,17 +104,16 @@ TEST(PassCommands, ScriptsAtAosAndLosSeeThePassInTheirEnvironment) {
   EXPECT_EQ(los.value(QStringLiteral("ORVANE_EVENT")), QStringLiteral("LOS"));
   EXPECT_EQ(aos.value(QStringLiteral("ORVANE_SAT")), QStringLiteral("ISS (ZARYA)"));
   EXPECT_EQ(aos.value(QStringLiteral("ORVANE_NORAD")), QStringLiteral("25544"));
-  QDateTime aosTime = base::FromDateTimeValue(static_cast<double>(slot.passStart));
-  aosTime.setTimeZone(QTimeZone::utc());
-  QDateTime losTime = base::FromDateTimeValue(static_cast<double>(slot.passEnd));
-  losTime.setTimeZone(QTimeZone::utc());
-  EXPECT_EQ(aos.value(QStringLiteral("ORVANE_AOS")), aosTime.toString(Qt::ISODate));
-  EXPECT_EQ(los.value(QStringLiteral("ORVANE_LOS")), losTime.toString(Qt::ISODate));
+  const QDateTime aosTime = base::FromDateTimeValue(static_cast<double>(slot.passStart));
+  const QDateTime losTime = base::FromDateTimeValue(static_cast<double>(slot.passEnd));
+  const QString iso = QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'");
+  EXPECT_EQ(aos.value(QStringLiteral("ORVANE_AOS")), aosTime.toString(iso));
+  EXPECT_EQ(los.value(QStringLiteral("ORVANE_LOS")), losTime.toString(iso));
   EXPECT_TRUE(aos.value(QStringLiteral("ORVANE_AOS")).endsWith(QLatin1Char('Z')));
   // The AOS command runs in the AOS second; LOS in the minute after the last row.
   EXPECT_EQ(aos.value(QStringLiteral("ORVANE_TIME")), aos.value(QStringLiteral("ORVANE_AOS")));
   EXPECT_EQ(los.value(QStringLiteral("ORVANE_TIME")),
-            losTime.addSecs(60).toString(Qt::ISODate));
+            losTime.addSecs(60).toString(iso));
   int maxEl = 0;
   for (int k = 0; k < slot.rows.count; ++k) maxEl = std::max(maxEl, slot.rows.elevation[k]);
   EXPECT_EQ(aos.value(QStringLiteral("ORVANE_MAX_EL")), QString::number(maxEl) + QStringLiteral(".0"));
