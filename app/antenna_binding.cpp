@@ -10,6 +10,7 @@ tracking::AntennaPanelValues ToPanelValues(const Settings& s) {
   v.movenowFolder = s.kctMoveNowFolder;
   v.trackNoStop = s.trackNoStop;
   v.trackStop360 = s.trackStop360;
+  v.hamlib = s.hamlib;
   return v;
 }
 
@@ -20,6 +21,7 @@ void FromPanelValues(const tracking::AntennaPanelValues& v, Settings* s) {
   s->kctMoveNowFolder = v.movenowFolder;
   s->trackNoStop = v.trackNoStop;
   s->trackStop360 = v.trackStop360;
+  s->hamlib = v.hamlib;
 }
 
 }  // namespace app

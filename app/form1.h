@@ -58,6 +58,7 @@ class PortIo;
 class PrinterPortBank;
 class ReportSink;
 class RotatorBank;
+class StationAutomation;
 class TFormAlarm;
 class TFormExtraInfo;
 class TFormInfo;
@@ -66,6 +67,7 @@ class TrackingOptions;
 struct AntennaSetup;
 struct CommandState;
 struct PassContext;
+struct TickOutput;
 }  // namespace tracking
 
 namespace map {
@@ -456,6 +458,7 @@ class TForm1 : public QMainWindow {
   bool PrinterPortsUsable() const;
   void StoreAntennaSettings();
   void TrackingTick(bool shownSlotRecomputed);
+  void StationAutomationTick(const prediction::PassSlot* slot, const tracking::TickOutput& out);
   void BeforeExplorerRebuild();
   void AfterExplorerRebuild();
   void StopTrackingForSettings();
@@ -537,6 +540,7 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<tracking::PortIo> ownPortIo_;
   std::unique_ptr<tracking::PrinterPortBank> printerPorts_;
   std::unique_ptr<tracking::TrackingController> tracking_;
+  std::shared_ptr<tracking::StationAutomation> automation_;  // rigctld, AOS/LOS commands
   tracking::TFormAlarm* formAlarm_ = nullptr;
   std::unique_ptr<tracking::AntennaSources> antennaSources_;
   tools::TFormSoleil* formSoleil_ = nullptr;  // own top-level windows, deleted with TForm1

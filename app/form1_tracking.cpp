@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTimeZone>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -29,6 +30,7 @@
 #include "tracking/page_control_antenne.h"
 #include "tracking/printer_port_sender.h"
 #include "tracking/rotator_sender.h"
+#include "tracking/station_automation.h"
 #include "tracking/tick_steps.h"
 #include "tracking/tracking_controller.h"
 #include "tracking/tracking_options.h"
@@ -89,6 +91,7 @@ void TForm1::BuildTracking() {
   ConnectMapToTick(host);
   tracking_ = std::make_unique<tracking::TrackingController>(*bank_, *commandState_,
                                                              *antennaSetup_, *printerPorts_, host);
+  automation_ = std::make_shared<tracking::StationAutomation>();
 
   TrackingOptionsBox = new tracking::TrackingOptions(*antennaSetup_, tracking_.get());
   GroupBoxTrack->layout()->addWidget(TrackingOptionsBox);
@@ -298,6 +301,7 @@ void TForm1::TrackingTick(bool shownSlotRecomputed) {
   in.nowLocal = env_.clock->Now();
   if (visible) in.satelliteName = explorer_->SatelliteName();
   const tracking::TickOutput out = tracking_->Tick(in, Reports());
+  StationAutomationTick(visible ? slot : nullptr, out);
   if (!visible) return;
 
   explorer_->SetSatelliteVisible(out.satelliteVisible);
@@ -310,6 +314,21 @@ void TForm1::TrackingTick(bool shownSlotRecomputed) {
   if (!out.rxLabel.isEmpty()) LabelRXfreq->setText(out.rxLabel);
   if (!out.txLabel.isEmpty()) LabelTXFreq->setText(out.txLabel);
   SelectModeLetter(out.modeLetter);
+}
+
+// The radio and the pass commands follow the tick; their faults go to the rigctld page.
+void TForm1::StationAutomationTick(const prediction::PassSlot* slot, const tracking::TickOutput& out) {
+  tracking::AutomationTick tick;
+  tick.tracking = tracking_->TrackingActive;
+  tick.inView = slot != nullptr && out.satelliteVisible;
+  tick.slot = slot;
+  const double utc = env_.clock->Now() - static_cast<double>(search_.localOffsetHours) / 24;
+  tick.nowUtc = base::FromDateTimeValue(utc);
+  tick.nowUtc.setTimeZone(QTimeZone::utc());
+  tick.azimuth = static_cast<double>(out.displayedAzimuth);
+  tick.radio = out.radio;
+  automation_->Tick(tick, antennaSetup_->rig, antennaSetup_->passCommands);
+  PageControlAntenne->SetHamlibStatus(automation_->Status());
 }
 
 // The modes of the shown satellite: letter, " : " and comment (the letter alone without one).

@@ -109,6 +109,7 @@ struct Settings {
   std::array<tracking::AntennaValues, tracking::kInterfaceCount> antennas = DefaultAntennas();
   bool trakBoxHostMode = false;                                   // TKB_HOST=
   QString kctMoveNowFolder = QStringLiteral("c:\\radio\\kct\\");  // MOVENOW=
+  tracking::HamlibValues hamlib;  // [HAMLIB]: rotctld and rigctld, AOS/LOS commands
 
   // [MAP]
   int mapCentre = 0;

@@ -46,6 +46,10 @@ constexpr AntennaKeys kAntennaKeys[tracking::kInterfaceCount] = {
     {.section = "[TRAKBOX]", .suffix = "TKB", .offsetSuffix = "TKB", .port = true},
     // KCT's "MAX_EL_KCT=" closes its section instead of standing in the usual place.
     {.section = "[KCT]", .suffix = "KCT", .offsetSuffix = "KCT"},
+    // The rotator daemon's keys stand in [HAMLIB], written only when they differ from the
+    // defaults, so files without them keep their bytes.
+    {.section = "[HAMLIB]", .suffix = "ROTCTLD", .offsetSuffix = "ROTCTLD", .stop = true,
+     .maxElevation = true},
 };
 
 inline QString S(const char* text) {

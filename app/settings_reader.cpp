@@ -240,6 +240,35 @@ Handler IntValidOrDefault(int Settings::*field, bool (*valid)(int), int fallback
   };
 }
 
+// A TCP port: 1..65535, else the default stays.
+Handler PortNumber(int tracking::HamlibValues::*field) {
+  return [=](Reader& r, const QString& v) {
+    int n = 0;
+    if (ToInt(v, &n) && n >= 1 && n <= 65535) r.s.hamlib.*field = n;
+  };
+}
+
+void AddHamlibHandlers(QHash<QString, Handler>& h) {
+  h.insert("ROTCTLD_HOST=", [](Reader& r, const QString& v) {
+    if (!v.trimmed().isEmpty()) r.s.hamlib.rotatorHost = v.trimmed();
+  });
+  h.insert("ROTCTLD_PORT=", PortNumber(&tracking::HamlibValues::rotatorPort));
+  h.insert("RIGCTLD=", [](Reader& r, const QString& v) { r.s.hamlib.rig.enabled = v == u"ON"; });
+  h.insert("RIGCTLD_HOST=", [](Reader& r, const QString& v) {
+    if (!v.trimmed().isEmpty()) r.s.hamlib.rig.host = v.trimmed();
+  });
+  h.insert("RIGCTLD_PORT=", [](Reader& r, const QString& v) {
+    int n = 0;
+    if (ToInt(v, &n) && n >= 1 && n <= 65535) r.s.hamlib.rig.port = n;
+  });
+  h.insert("RIGCTLD_STEP=", [](Reader& r, const QString& v) {
+    int n = 0;
+    if (ToInt(v, &n)) r.s.hamlib.rig.stepHz = std::clamp(n, 1, 100000);
+  });
+  h.insert("AOS_COMMAND=", [](Reader& r, const QString& v) { r.s.hamlib.commands.aosCommand = v; });
+  h.insert("LOS_COMMAND=", [](Reader& r, const QString& v) { r.s.hamlib.commands.losCommand = v; });
+}
+
 void AddAntennaHandlers(QHash<QString, Handler>& h) {
   for (const tracking::Interface which : tracking::kSendOrder) {
     const AntennaKeys& k = kAntennaKeys[tracking::IndexOf(which)];
@@ -316,6 +345,7 @@ void AddAntennaHandlers(QHash<QString, Handler>& h) {
     if (v == u"Y") r.s.trakBoxHostMode = true;
   });
   h.insert("MOVENOW=", Text(&Settings::kctMoveNowFolder));
+  AddHamlibHandlers(h);
 }
 
 void AddGeneralHandlers(QHash<QString, Handler>& h) {

@@ -96,6 +96,7 @@ void WriteGeometry(const WindowGeometry& g, Writer& w) {
 
 void WriteAntennas(const Settings& s, Writer& w) {
   for (const tracking::Interface which : tracking::kSendOrder) {
+    if (which == tracking::Interface::Rotctld) continue;  // WriteHamlib
     const AntennaKeys& k = kAntennaKeys[tracking::IndexOf(which)];
     const tracking::AntennaValues& a = s.Antenna(which);
     const QString x = S(k.suffix) + "=";
@@ -170,6 +171,32 @@ void WriteMap(const Settings& s, Writer& w) {
   w.OneZero("FORM_MOON=", s.moonWindowOpen);
 }
 
+// The Hamlib daemons and the pass commands, only when one of them is not at its default.
+void WriteHamlib(const Settings& s, Writer& w) {
+  const tracking::Interface rot = tracking::Interface::Rotctld;
+  const tracking::AntennaValues& a = s.Antenna(rot);
+  const tracking::HamlibValues& h = s.hamlib;
+  if (h == tracking::HamlibValues{} && a == DefaultAntennas()[tracking::IndexOf(rot)]) return;
+  const QString x = S(kAntennaKeys[tracking::IndexOf(rot)].suffix) + "=";
+  w.lines.append(QStringLiteral("[HAMLIB]"));
+  w.Add("ROTCTLD_HOST=", h.rotatorHost);
+  w.Add("ROTCTLD_PORT=", h.rotatorPort);
+  w.Add("STOP_" + x, a.stopSouth ? QStringLiteral("S") : QStringLiteral("N"));
+  w.Add("MAX_EL_" + x, a.maxElevation180 ? QStringLiteral("180") : QStringLiteral("90"));
+  w.Add("STEP_" + x, a.step);
+  w.Add("AZOFFSET_" + x, a.azimuthOffset);
+  w.Add("ELOFFSET_" + x, a.elevationOffset);
+  w.Add("TESTAZ_" + x, a.testAzimuth);
+  w.Add("TESTEL_" + x, a.testElevation);
+  w.AddIf(a.parking, "PARKING=", tracking::SettingsName(rot));
+  w.OnOff("RIGCTLD=", h.rig.enabled);
+  w.Add("RIGCTLD_HOST=", h.rig.host);
+  w.Add("RIGCTLD_PORT=", h.rig.port);
+  w.Add("RIGCTLD_STEP=", h.rig.stepHz);
+  w.AddIf(!h.commands.aosCommand.isEmpty(), "AOS_COMMAND=", h.commands.aosCommand);
+  w.AddIf(!h.commands.losCommand.isEmpty(), "LOS_COMMAND=", h.commands.losCommand);
+}
+
 }  // namespace
 
 QStringList BuildSettingsLines(const Settings& s) {
@@ -214,6 +241,7 @@ QStringList BuildSettingsLines(const Settings& s) {
   w.Add("ANT=", s.antenna ? tracking::SettingsName(*s.antenna) : QString());
   WriteAntennas(s, w);
   WriteMap(s, w);
+  WriteHamlib(s, w);
   return w.lines;
 }
 

@@ -9,7 +9,7 @@ namespace tracking {
 QString SettingsName(Interface i) {
   static const char* const names[kInterfaceCount] = {"POURSAT", "FODTRACK", "EA4TX",   "GS232",
                                                      "PROSISTEL", "EASYCOMM", "M2ORION", "EGIS",
-                                                     "TRAKBOX", "KCT"};
+                                                     "TRAKBOX", "KCT", "ROTCTLD"};
   return QString::fromLatin1(names[IndexOf(i)]);
 }
 
@@ -58,6 +58,7 @@ QString InterfaceText(Interface i, const HintInputs& in) {
       return QStringLiteral(" [Ant=TRAKBOX/") + in.port + QStringLiteral("/9600/El max:90/El min:") +
              QString::number(in.minimumElevation) + QLatin1Char(']');
     case Interface::Kct: return QStringLiteral(" [Ant=KCT/") + Tail(in);
+    case Interface::Rotctld: return QStringLiteral(" [Ant=ROTCTLD/") + in.port + QLatin1Char('/') + Tail(in);
   }
   return NoInterfaceText();
 }

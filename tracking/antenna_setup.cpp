@@ -84,6 +84,10 @@ AntennaSetup SetupFromValues(const AntennaPanelValues& values, const QStringList
   }
   s.configs[Interface::TrakBox].trakBoxHostOnQuit = values.trakBoxHostMode;
   s.configs[Interface::Kct].movenowFolder = values.movenowFolder;
+  s.configs[Interface::Rotctld].daemonHost = values.hamlib.rotatorHost;
+  s.configs[Interface::Rotctld].daemonPort = values.hamlib.rotatorPort;
+  s.rig = values.hamlib.rig;
+  s.passCommands = values.hamlib.commands;
   s.selected = values.selected;
   if (s.selected && HasSerialPort(*s.selected)) {
     const QString name = s.Config(*s.selected).portName;

@@ -24,6 +24,8 @@ struct AntennaSetup {
   PrinterPortConfig fodTrack;
   RotatorOptions options;  // overlap, stop on 360° step, command display
   bool trackNoStop = false;
+  RigSettings rig;                    // rigctld Doppler tuning
+  PassCommandSettings passCommands;   // run at AOS and LOS
 
   // Stop, elevation range, step and test position of any interface.
   const RotatorConfig& Config(Interface i) const;

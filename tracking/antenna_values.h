@@ -37,6 +37,32 @@ struct AntennaValues {
   bool operator==(const AntennaValues&) const = default;
 };
 
+// rigctld Doppler tuning.
+struct RigSettings {
+  bool enabled = false;
+  QString host = QStringLiteral("127.0.0.1");
+  int port = 4532;
+  int stepHz = 10;  // a frequency moves on only when it changed by more than this, Hz
+  bool operator==(const RigSettings&) const = default;
+};
+
+// Command lines run at AOS and LOS.
+struct PassCommandSettings {
+  QString aosCommand;  // empty: nothing runs
+  QString losCommand;
+  bool operator==(const PassCommandSettings&) const = default;
+};
+
+// The Hamlib daemons and the pass commands: the settings file's [HAMLIB] section (the
+// rotator daemon's common keys live in its AntennaValues).
+struct HamlibValues {
+  QString rotatorHost = QStringLiteral("127.0.0.1");
+  int rotatorPort = 4533;
+  RigSettings rig;
+  PassCommandSettings commands;
+  bool operator==(const HamlibValues&) const = default;
+};
+
 // Every antenna key of the settings file plus the three tracking options.
 struct AntennaPanelValues {
   std::optional<Interface> selected;                 // ANT=
@@ -46,6 +72,7 @@ struct AntennaPanelValues {
   bool trackNoStop = false;                          // TRACK_NOSTOP=YES
   bool trackStop360 = false;                         // TRACK_STOP360=YES
   bool overlap = false;                              // CheckBoxOverlap (not in the file)
+  HamlibValues hamlib;                               // [HAMLIB]
   bool operator==(const AntennaPanelValues&) const = default;
 };
 

@@ -57,6 +57,13 @@ void PageControlAntenne::Connect(Interface i) {
   if (t.lptAddress != nullptr) connect(t.lptAddress, &QLineEdit::textChanged, this, [this] { Sync(); });
   if (i == Interface::TrakBox) connect(CheckBoxTKBHost, &QCheckBox::toggled, this, [this] { Sync(); });
   if (i == Interface::Kct) connect(EditKctMove, &QLineEdit::textChanged, this, [this] { Sync(); });
+  if (i == Interface::Rotctld) {
+    for (QLineEdit* edit : {EditRotctldHost, EditRigctldHost, EditAosCommand, EditLosCommand})
+      connect(edit, &QLineEdit::textChanged, this, [this] { Sync(); });
+    for (QSpinBox* spin : {SpinEditRotctldPort, SpinEditRigctldPort, SpinEditRigctldStep})
+      connect(spin, &QSpinBox::valueChanged, this, [this] { Sync(); });
+    connect(CheckBoxRigctld, &QCheckBox::toggled, this, [this] { Sync(); });
+  }
 }
 
 std::optional<Interface> PageControlAntenne::Selected() const {
@@ -103,7 +110,7 @@ void PageControlAntenne::SelectionClick(Interface i) {
         Unselected(other);
       }
       emit trackButtonEnabled(true);
-      if (HasSerialPort(i) || i == Interface::Kct) SetOverlapEnabled(true);
+      if (HoldsConnection(i) || i == Interface::Kct) SetOverlapEnabled(true);
       if (i == Interface::Ea4tx) SetOverlapEnabled(false);
       if (i == Interface::Kct || i == Interface::EasyComm) {
         SetOverlapCaption(t.stop->ItemIndex() == 1, true);
@@ -167,6 +174,9 @@ HintInputs PageControlAntenne::Hint(Interface i, bool atStartUp) const {
   in.minimumElevation = env_.minimumElevation ? env_.minimumElevation() : 0;
   if (IsPrinterPort(i)) in.lptNumber = t.port->ItemIndex() + 1;
   if (HasSerialPort(i)) in.port = t.port->ItemText();
+  if (i == Interface::Rotctld) {
+    in.port = EditRotctldHost->text() + QLatin1Char(':') + QString::number(SpinEditRotctldPort->value());
+  }
   if (t.baud != nullptr) in.speed = t.baud->currentText();
   in.atStartUp = atStartUp;
   return in;
@@ -278,6 +288,14 @@ void PageControlAntenne::Load(const AntennaPanelValues& values) {
   }
   CheckBoxTKBHost->setChecked(values.trakBoxHostMode);
   EditKctMove->setText(values.movenowFolder);
+  EditRotctldHost->setText(values.hamlib.rotatorHost);
+  SpinEditRotctldPort->setValue(values.hamlib.rotatorPort);
+  CheckBoxRigctld->setChecked(values.hamlib.rig.enabled);
+  EditRigctldHost->setText(values.hamlib.rig.host);
+  SpinEditRigctldPort->setValue(values.hamlib.rig.port);
+  SpinEditRigctldStep->setValue(values.hamlib.rig.stepHz);
+  EditAosCommand->setText(values.hamlib.commands.aosCommand);
+  EditLosCommand->setText(values.hamlib.commands.losCommand);
   if (env_.options != nullptr) {
     env_.options->CheckBoxStop360->setChecked(values.trackStop360);
     env_.options->CheckBoxTrackNoStop->setChecked(values.trackNoStop);
@@ -333,6 +351,14 @@ AntennaPanelValues PageControlAntenne::Store() const {
   values.selected = Selected();
   values.trakBoxHostMode = CheckBoxTKBHost->isChecked();
   values.movenowFolder = EditKctMove->text();
+  values.hamlib.rotatorHost = EditRotctldHost->text().trimmed();
+  values.hamlib.rotatorPort = SpinEditRotctldPort->value();
+  values.hamlib.rig.enabled = CheckBoxRigctld->isChecked();
+  values.hamlib.rig.host = EditRigctldHost->text().trimmed();
+  values.hamlib.rig.port = SpinEditRigctldPort->value();
+  values.hamlib.rig.stepHz = SpinEditRigctldStep->value();
+  values.hamlib.commands.aosCommand = EditAosCommand->text();
+  values.hamlib.commands.losCommand = EditLosCommand->text();
   if (env_.options != nullptr) {
     values.trackStop360 = env_.options->CheckBoxStop360->isChecked();
     values.trackNoStop = env_.options->CheckBoxTrackNoStop->isChecked();

@@ -84,6 +84,19 @@ class PageControlAntenne : public QTabWidget {
   Tab& Controls(Interface i) { return tabs_[static_cast<std::size_t>(IndexOf(i))]; }
   QLineEdit* EditKctMove = nullptr;
   QCheckBox* CheckBoxTKBHost = nullptr;
+  QLineEdit* EditRotctldHost = nullptr;
+  QSpinBox* SpinEditRotctldPort = nullptr;
+  // The rigctld page: Doppler tuning and the AOS/LOS commands.
+  QWidget* TabSheetHamlib = nullptr;
+  QCheckBox* CheckBoxRigctld = nullptr;
+  QLineEdit* EditRigctldHost = nullptr;
+  QSpinBox* SpinEditRigctldPort = nullptr;
+  QSpinBox* SpinEditRigctldStep = nullptr;
+  QLineEdit* EditAosCommand = nullptr;
+  QLineEdit* EditLosCommand = nullptr;
+  QLabel* LabelHamlibStatus = nullptr;
+  // Faults of the radio's daemon and of the pass commands; empty clears it.
+  void SetHamlibStatus(const QString& text);
 
   // ----- Handlers (CheckBoxGSClick, RadioGroupPortGSClick, BitBtnOKGSClick, ...).
   void SelectionClick(Interface i);
@@ -123,6 +136,7 @@ class PageControlAntenne : public QTabWidget {
  private:
   void Build();
   void BuildTab(Interface i);
+  void BuildHamlibTab();
   void Connect(Interface i);
   void Sync();
   void SetOverlapEnabled(bool enabled);

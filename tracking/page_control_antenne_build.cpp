@@ -68,13 +68,17 @@ constexpr TabNames kNames[kInterfaceCount] = {
     {"TabSheetKCT", "KCT", "CheckBoxKCT", "RadioGroupKCTbutee", "RadioGroupKCTELMax",
      "SpinEditStepKCT", "SpinEditKCTAzOffset", "SpinEditKCTElOffset", "SpinEditAzTestKCT",
      "SpinEditElTestKCT", "CheckBoxParkKCT", "BitBtnTestKCT", "BitBtnOKKCT", ""},
+    {"TabSheetRotctld", "rotctld", "CheckBoxRotctld", "RadioGroupRotctldButee",
+     "RadioGroupRotctldElMax", "SpinEditStepRotctld", "SpinEditRotctldAzOffset",
+     "SpinEditRotctldElOffset", "SpinEditAzTestRotctld", "SpinEditElTestRotctld",
+     "CheckBoxParkRotctld", "BitBtnTestRotctld", "BitBtnOKRotctld", ""},
 };
 
 // Tab order of the panel.
 constexpr Interface kTabOrder[kInterfaceCount] = {
     Interface::PourSat, Interface::FodTrack, Interface::Ea4tx,   Interface::Gs232,
     Interface::EasyComm, Interface::TrakBox, Interface::Kct,     Interface::ProSisTel,
-    Interface::M2Orion, Interface::Egis};
+    Interface::M2Orion, Interface::Egis,     Interface::Rotctld};
 
 QSpinBox* Spin(QWidget* parent, const char* name, int min, int max, int value, int step = 1) {
   auto* spin = new QSpinBox(parent);
@@ -90,7 +94,46 @@ QSpinBox* Spin(QWidget* parent, const char* name, int min, int max, int value, i
 void PageControlAntenne::Build() {
   setObjectName(QStringLiteral("PageControlAntenne"));
   for (Interface i : kTabOrder) BuildTab(i);
+  BuildHamlibTab();
   RetranslateUi();
+}
+
+// The radio's daemon and the pass commands: not an interface, so never "selected".
+void PageControlAntenne::BuildHamlibTab() {
+  TabSheetHamlib = new QWidget(this);
+  TabSheetHamlib->setObjectName(QStringLiteral("TabSheetHamlib"));
+  addTab(TabSheetHamlib, QStringLiteral("rigctld"));
+  auto* grid = new QGridLayout(TabSheetHamlib);
+  CheckBoxRigctld = new QCheckBox(TabSheetHamlib);
+  CheckBoxRigctld->setObjectName(QStringLiteral("CheckBoxRigctld"));
+  grid->addWidget(CheckBoxRigctld, 0, 0, 1, 2);
+  EditRigctldHost = new QLineEdit(QStringLiteral("127.0.0.1"), TabSheetHamlib);
+  EditRigctldHost->setObjectName(QStringLiteral("EditRigctldHost"));
+  SpinEditRigctldPort = Spin(TabSheetHamlib, "SpinEditRigctldPort", 1, 65535, 4532);
+  SpinEditRigctldStep = Spin(TabSheetHamlib, "SpinEditRigctldStep", 1, 100000, 10);
+  EditAosCommand = new QLineEdit(TabSheetHamlib);
+  EditAosCommand->setObjectName(QStringLiteral("EditAosCommand"));
+  EditLosCommand = new QLineEdit(TabSheetHamlib);
+  EditLosCommand->setObjectName(QStringLiteral("EditLosCommand"));
+  QWidget* fields[] = {EditRigctldHost, SpinEditRigctldPort, SpinEditRigctldStep, EditAosCommand,
+                       EditLosCommand};
+  int row = 1;
+  for (QWidget* field : fields) {
+    auto* label = new QLabel(TabSheetHamlib);
+    label->setObjectName(field->objectName() + QStringLiteral("Label"));
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row++, 1);
+  }
+  LabelHamlibStatus = new QLabel(TabSheetHamlib);
+  LabelHamlibStatus->setObjectName(QStringLiteral("LabelHamlibStatus"));
+  LabelHamlibStatus->setWordWrap(true);
+  LabelHamlibStatus->setStyleSheet(QStringLiteral("color: #C00000;"));
+  grid->addWidget(LabelHamlibStatus, row++, 0, 1, 2);
+  grid->setRowStretch(row, 1);
+}
+
+void PageControlAntenne::SetHamlibStatus(const QString& text) {
+  if (LabelHamlibStatus->text() != text) LabelHamlibStatus->setText(text);
 }
 
 void PageControlAntenne::BuildTab(Interface i) {
@@ -222,6 +265,19 @@ void PageControlAntenne::BuildTab(Interface i) {
     CheckBoxTKBHost->setObjectName(QStringLiteral("CheckBoxTKBHost"));
     grid->addWidget(CheckBoxTKBHost, row++, 0, 1, 2);
   }
+  if (i == Interface::Rotctld) {
+    EditRotctldHost = new QLineEdit(QStringLiteral("127.0.0.1"), t.sheet);
+    EditRotctldHost->setObjectName(QStringLiteral("EditRotctldHost"));
+    SpinEditRotctldPort = Spin(t.sheet, "SpinEditRotctldPort", 1, 65535, 4533);
+    auto* host = new QLabel(t.sheet);
+    host->setObjectName(QStringLiteral("EditRotctldHostLabel"));
+    auto* port = new QLabel(t.sheet);
+    port->setObjectName(QStringLiteral("SpinEditRotctldPortLabel"));
+    grid->addWidget(host, 0, 2);
+    grid->addWidget(EditRotctldHost, 1, 2);
+    grid->addWidget(port, 2, 2);
+    grid->addWidget(SpinEditRotctldPort, 3, 2);
+  }
   if (i == Interface::Kct) {
     EditKctMove = new QLineEdit(QStringLiteral("c:\\radio\\kct\\"), t.sheet);
     EditKctMove->setObjectName(QStringLiteral("EditKctMove"));
@@ -257,6 +313,20 @@ void PageControlAntenne::RetranslateUi() {
     if (HasSerialPort(i)) t.port->setTitle(tr("Port"));
   }
   CheckBoxTKBHost->setText(tr("Check to quit in Host mode"));
+  const auto label = [](QWidget* field, const QString& text) {
+    if (auto* l = field->parentWidget()->findChild<QLabel*>(field->objectName() + QStringLiteral("Label")))
+      l->setText(text);
+  };
+  label(EditRotctldHost, tr("Host"));
+  label(SpinEditRotctldPort, tr("TCP port"));
+  CheckBoxRigctld->setText(tr("Tune the radio through rigctld (Doppler)"));
+  label(EditRigctldHost, tr("Host"));
+  label(SpinEditRigctldPort, tr("TCP port"));
+  label(SpinEditRigctldStep, tr("Minimum step (Hz)"));
+  label(EditAosCommand, tr("Command at AOS"));
+  label(EditLosCommand, tr("Command at LOS"));
+  EditAosCommand->setToolTip(tr("Program and arguments, run without a shell when the satellite rises"));
+  EditLosCommand->setToolTip(tr("Program and arguments, run without a shell when the satellite sets"));
   if (const std::optional<Interface> selected = Selected()) {
     SetOverlapCaption(Controls(*selected).stop->ItemIndex() == 1, false);
   }

@@ -19,6 +19,7 @@ long ElevationCap(Interface dialect) {
     case Interface::M2Orion: return 1799;
     case Interface::Egis: return 17999;
     case Interface::Kct: return 180;
+    case Interface::Rotctld: return 1800;
     default: return 179;
   }
 }
@@ -107,6 +108,11 @@ void Format(Interface dialect, long a, long e, EncodeResult& result) {
       AddCommand(result, "&* AZ=" + Hundredths(a), kPairPauseMs);
       AddCommand(result, "&* EL=" + Hundredths(e), kPairPauseMs);
       break;
+    case Interface::Rotctld:
+      // The daemon's own line protocol: one command per line, its reply "RPRT n".
+      result.writes.push_back({"P " + Tenths(a) + " " + Tenths(e) + "\n", 0});
+      result.displayText = "P " + Tenths(a) + " " + Tenths(e);
+      break;
     case Interface::Kct:
       result.arguments = "PA " + ZeroPadded(a, 3) + " PB " + ZeroPadded(e, 3);
       result.displayText = result.arguments;
@@ -127,7 +133,7 @@ EncodeResult EncodeCommon(Interface dialect, CommandState& state, const RotatorC
 
   const bool shifts = dialect != Interface::TrakBox && dialect != Interface::Kct;
   const long double az = StopShiftedAzimuth(state, config, shifts);
-  const int u = UnitsPerDegree(dialect);
+  const int u = CommandUnitsPerDegree(dialect);
   const long a = AzimuthUnits(az, config.azimuthOffset, u, options.overlap);
   if (Is360Step(state, options, a, u)) {
     result.action = EncodeAction::Stop360;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "base/wait.h"
+#include "tracking/hamlib_link.h"
 #include "tracking/rotator_sequences.h"
 
 namespace tracking {
@@ -30,13 +31,17 @@ SendOutcome Stop360Outcome() {
   return outcome;
 }
 
-SendOutcome PortErrorOutcome(Interface i, const QString& portName) {
+SendOutcome PortErrorOutcome(const QString& message) {
   SendOutcome outcome;
   outcome.status = SendStatus::PortError;
   outcome.beep = true;
   outcome.stopTracking = true;
-  outcome.message = PortErrorMessage(i, portName);
+  outcome.message = message;
   return outcome;
+}
+
+SendOutcome PortErrorOutcome(Interface i, const QString& portName) {
+  return PortErrorOutcome(PortErrorMessage(i, portName));
 }
 
 }  // namespace
@@ -103,7 +108,7 @@ SendOutcome RotatorSender::Send(CommandState& state, const RotatorConfig& config
   const Delivery delivery = Deliver(encoded, config);
   // Only bytes that went out count as sent: the minimum-step and 360° tests must not run
   // against a command that never left.
-  if (!delivery.complete && HasSerialPort(interface_)) return NotReady(state, next, config);
+  if (!delivery.complete && HoldsConnection(interface_)) return NotReady(state, next, config);
   state = next;
   if (encoded.action == EncodeAction::Stop360) return Stop360Outcome();
   SendOutcome outcome = Outcome(SendStatus::Sent, encoded, options);
@@ -133,7 +138,13 @@ SendOutcome RotatorSender::NotReady(CommandState& state, const CommandState& nex
   }
   state.TargetAzBeforeShift = next.TargetAzBeforeShift;
   state.SouthStopShifted = next.SouthStopShifted;
+  if (interface_ == Interface::Rotctld) return PortErrorOutcome(transport_.FaultMessage());
   return PortErrorOutcome(interface_, config.portName);
+}
+
+std::optional<SendOutcome> RotatorSender::Poll() {
+  if (!transport_.Check()) return std::nullopt;
+  return PortErrorOutcome(transport_.FaultMessage());
 }
 
 SendOutcome RotatorSender::Test(CommandState& state, const RotatorConfig& config,
@@ -142,13 +153,17 @@ SendOutcome RotatorSender::Test(CommandState& state, const RotatorConfig& config
   state.TargetAz = config.testAzimuth;
   state.TargetEl = config.testElevation;
   SendOutcome outcome = Send(state, config, options);
-  if (!wasOpen) ClosePort();
+  // The daemon's connection stays: closing it now would drop the command before it left.
+  if (!wasOpen && HasSerialPort(interface_)) ClosePort();
   return outcome;
 }
 
 void RotatorSender::Stop(bool selected, bool trackingWasOn) {
-  if (HasSerialPort(interface_)) {
-    if (!transport_.IsOpen()) return;
+  if (HoldsConnection(interface_)) {
+    if (!transport_.IsOpen()) {
+      transport_.Close();  // a connection lost to a fault: the fault goes with it
+      return;
+    }
     if (selected) Write(StopCommands(interface_));
     transport_.Close();
     return;
@@ -186,7 +201,7 @@ bool RotatorSender::SelectTrakBox(const RotatorConfig& config) {
 }
 
 void RotatorSender::Quit(bool selected, const RotatorConfig& config) {
-  if (HasSerialPort(interface_)) {
+  if (HoldsConnection(interface_)) {
     if (transport_.IsOpen()) {
       if (selected) Write(QuitStopCommands(interface_, config.parking));
       transport_.Close();
@@ -224,6 +239,7 @@ struct RotatorBank::Owned {
   std::array<SerialLink, 6> serial;
   ArswinSocket arswin;
   DetachedProcessLauncher launcher;
+  HamlibLink hamlib;
 };
 
 RotatorBank::RotatorBank() : owned_(std::make_unique<Owned>()) {
@@ -231,6 +247,7 @@ RotatorBank::RotatorBank() : owned_(std::make_unique<Owned>()) {
   for (std::size_t i = 0; i < links.serial.size(); ++i) links.serial[i] = &owned_->serial[i];
   links.arswin = &owned_->arswin;
   links.launcher = &owned_->launcher;
+  links.hamlib = &owned_->hamlib;
   Build(links, base::WaitMilliseconds);
 }
 
@@ -249,6 +266,12 @@ void RotatorBank::Build(const Links& links, const Waiter& wait) {
   }
   add(Interface::Ea4tx, std::make_unique<ArswinTransport>(*links.arswin));
   add(Interface::Kct, std::make_unique<MovenowTransport>(*links.launcher));
+  HamlibLink* hamlib = links.hamlib;
+  if (hamlib == nullptr) {
+    ownHamlib_ = std::make_unique<HamlibLink>();
+    hamlib = ownHamlib_.get();
+  }
+  add(Interface::Rotctld, std::make_unique<HamlibRotatorTransport>(*hamlib));
 }
 
 RotatorSender& RotatorBank::Sender(Interface i) {
@@ -257,11 +280,13 @@ RotatorSender& RotatorBank::Sender(Interface i) {
 
 void RotatorBank::StopAllRotators(std::optional<Interface> selected, bool trackingWasOn) {
   for (Interface i : kSerialInterfaces) Sender(i).Stop(selected == i, trackingWasOn);
+  Sender(Interface::Rotctld).Stop(selected == Interface::Rotctld, trackingWasOn);
   Sender(Interface::Ea4tx).Stop(selected == Interface::Ea4tx, trackingWasOn);
 }
 
 void RotatorBank::Quit(std::optional<Interface> selected, const RotatorConfigs& configs) {
   for (Interface i : kSerialInterfaces) Sender(i).Quit(selected == i, configs[i]);
+  Sender(Interface::Rotctld).Quit(selected == Interface::Rotctld, configs[Interface::Rotctld]);
   Sender(Interface::Ea4tx).Quit(selected == Interface::Ea4tx, configs[Interface::Ea4tx]);
 }
 

@@ -26,6 +26,8 @@
 
 namespace tracking {
 
+class HamlibLink;
+
 enum class SendStatus {
   Sent,           // commands written, posted or launched
   SkippedSmall,   // moved less than the minimum step: nothing done
@@ -95,6 +97,10 @@ class RotatorSender {
   // Program exit, after parking: stop unless parked, close, TrakBox host-mode choice.
   void Quit(bool selected, const RotatorConfig& config);
 
+  // A road that answers (the rotator daemon): a fault found since the last look, as the
+  // outcome of a port error (beep, message, tracking off). Never waits.
+  std::optional<SendOutcome> Poll();
+
   void SetBaudRate(int baudRate);
   bool IsPortOpen() const;
   void ClosePort();
@@ -110,7 +116,7 @@ class RotatorSender {
   RotatorTransport& transport_;
 };
 
-// The senders of the eight command interfaces over their transports, with the operations
+// The senders of the command interfaces over their transports, with the operations
 // that concern every interface at once.
 class RotatorBank {
  public:
@@ -118,6 +124,7 @@ class RotatorBank {
     std::array<SerialTransport*, 6> serial{};  // in the order of kSerialInterfaces
     ArswinChannel* arswin = nullptr;
     ProcessLauncher* launcher = nullptr;
+    HamlibLink* hamlib = nullptr;  // the rotator daemon; the bank makes one when absent
   };
 
   // Real transports: six serial ports, the ARSWIN socket, the detached launcher.
@@ -150,6 +157,7 @@ class RotatorBank {
   void Build(const Links& links, const Waiter& wait);
   struct Owned;
   std::unique_ptr<Owned> owned_;
+  std::unique_ptr<HamlibLink> ownHamlib_;
   std::vector<std::unique_ptr<RotatorTransport>> transports_;
   std::array<std::unique_ptr<RotatorSender>, kInterfaceCount> senders_;  // none for the printer ports
 };

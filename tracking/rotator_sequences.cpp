@@ -22,6 +22,8 @@ WriteList StopCommands(Interface dialect) {
     case Interface::M2Orion: return WithPause({"A", "S", "E", "S", "N"}, kStopPauseMs);
     case Interface::Egis: return WithPause({"&* AZ=S", "&* EL=S"}, kStopPauseMs);
     case Interface::TrakBox: return WithPause({" "}, kStopPauseMs);
+    // The daemon queues its own commands: no pause, a line feed ends the line.
+    case Interface::Rotctld: return {{"S\n", 0}};
     default: return {};
   }
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 // The road from a sender to its controller: a serial port, the socket of the ARSWIN
-// program or the Movenow launcher. A sender holds one and never asks which it is.
+// program, the Movenow launcher or the Hamlib rotator daemon. A sender holds one and
+// never asks which it is.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,11 @@ class RotatorTransport {
   virtual Delivery Deliver(const RotatorCommand& command, const RotatorConfig& config) = 0;
   // Serial speed, applied at once to an open port; the other roads have none.
   virtual void SetBaudRate(int baudRate) = 0;
+  // A road that answers (the rotator daemon) looks at its replies here, on every tick;
+  // the reason of a fault found now or earlier. The others never fail later.
+  virtual std::optional<QString> Check() { return std::nullopt; }
+  // The warning text of the pending fault, or of a road that would not open.
+  virtual QString FaultMessage() const { return {}; }
 };
 
 // The port speed of an interface: GS-232 and EasyComm let the operator choose it, the

@@ -3,8 +3,11 @@
 namespace tracking {
 
 bool HasSerialPort(Interface i) {
-  return i != Interface::Ea4tx && i != Interface::Kct && !IsPrinterPort(i);
+  return i != Interface::Ea4tx && i != Interface::Kct && i != Interface::Rotctld &&
+         !IsPrinterPort(i);
 }
+
+bool HoldsConnection(Interface i) { return HasSerialPort(i) || i == Interface::Rotctld; }
 
 bool IsPrinterPort(Interface i) { return i == Interface::PourSat || i == Interface::FodTrack; }
 
@@ -35,6 +38,10 @@ bool PrepareOverlapResend(CommandState& state) {
   state.TargetAz = az;
   state.LastSentAz = CommandState::kNothingSent;
   return true;
+}
+
+int CommandUnitsPerDegree(Interface i) {
+  return i == Interface::Rotctld ? 10 : UnitsPerDegree(i);
 }
 
 long double RotatorConfig::StepDegrees(Interface i) const {

@@ -11,14 +11,17 @@
 
 namespace tracking {
 
-// The ten rotator interfaces, in the order of the settings file's sections and of the
-// tick's sender calls.
-enum class Interface { PourSat, FodTrack, Ea4tx, Gs232, ProSisTel, EasyComm, M2Orion, Egis, TrakBox, Kct };
-inline constexpr int kInterfaceCount = 10;
+// The rotator interfaces, in the order of the settings file's sections and of the
+// tick's sender calls. The Hamlib rotator daemon came last and keeps its settings in a
+// section of its own.
+enum class Interface {
+  PourSat, FodTrack, Ea4tx, Gs232, ProSisTel, EasyComm, M2Orion, Egis, TrakBox, Kct, Rotctld
+};
+inline constexpr int kInterfaceCount = 11;
 inline constexpr std::array<Interface, kInterfaceCount> kSendOrder = {
     Interface::PourSat, Interface::FodTrack, Interface::Ea4tx,   Interface::Gs232,
     Interface::ProSisTel, Interface::EasyComm, Interface::M2Orion, Interface::Egis,
-    Interface::TrakBox, Interface::Kct};
+    Interface::TrakBox, Interface::Kct, Interface::Rotctld};
 inline constexpr int IndexOf(Interface i) { return static_cast<int>(i); }
 
 // The six interfaces on a serial port, in the order of their transports.
@@ -27,6 +30,8 @@ inline constexpr Interface kSerialInterfaces[] = {Interface::Gs232,     Interfac
                                                   Interface::M2Orion,   Interface::Egis};
 
 bool HasSerialPort(Interface i);
+// A road held open between commands: a serial port or the rotator daemon's connection.
+bool HoldsConnection(Interface i);
 // POURSAT and FODTrack, the cards on the printer port with their own byte encoder.
 bool IsPrinterPort(Interface i);
 
@@ -35,7 +40,11 @@ bool IsPrinterPort(Interface i);
 QString InterfaceWord(Interface i);
 
 // Units per degree of the controller's own scale: 10 for M2-ORION, 100 for EGIS, else 1.
+// The minimum step counts in these units.
 int UnitsPerDegree(Interface i);
+// Units per degree of the command itself: the rotator daemon takes tenths while its
+// minimum step stays in whole degrees.
+int CommandUnitsPerDegree(Interface i);
 
 // What was commanded last and the target to command next. Program-wide, owned by the
 // main window; every antenna source (tracking, sun, moon, HF beam) writes the target.
@@ -78,6 +87,8 @@ struct RotatorConfig {
   bool parking = false;        // "Parking position": Park sends the test position
   bool trakBoxHostOnQuit = false;                      // leave the TrakBox in host mode at exit
   QString movenowFolder = QStringLiteral("c:\\radio\\kct\\");  // KCT: where Movenow lives
+  QString daemonHost = QStringLiteral("127.0.0.1");  // rotctld: where the daemon listens
+  int daemonPort = 4533;
 
   // Minimum step in degrees (the panel's value divided by the controller's unit).
   long double StepDegrees(Interface i) const;

@@ -224,6 +224,12 @@ bool TrackingController::AfterExplorerRebuild(bool sameSatellite, const PassCont
 TickOutput TrackingController::Tick(const TickInput& in, ReportSink& sink) {
   TickOutput out;
   if (Quitting) return out;
+  // The rotator daemon answers late or not at all: its faults surface here, never waited for.
+  if (TrackingActive && setup_.selected == Interface::Rotctld) {
+    if (const std::optional<SendOutcome> fault = bank_.Sender(Interface::Rotctld).Poll()) {
+      Handle(*fault);
+    }
+  }
   static const std::vector<std::string> kNoRows;
   const std::vector<std::string>& rows = in.rowTexts != nullptr ? *in.rowTexts : kNoRows;
   const prediction::PassSlot* slot = in.slot;
@@ -266,6 +272,7 @@ TickOutput TrackingController::Tick(const TickInput& in, ReportSink& sink) {
       const DopplerShifts d = ComputeDoppler(mode, out.dopplerFactor);
       out.dopplerText = QString::number(d.rxHz);
       out.txDopplerText = QString::number(d.txHz);
+      out.radio = CorrectedFrequencies(mode, out.dopplerFactor);
       if (listening) {
         out.reportLine =
             ReportLine(name, az, el, static_cast<long double>(out.dopplerFactor), true);

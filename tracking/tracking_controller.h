@@ -14,6 +14,7 @@
 #include "base/sounds.h"
 #include "prediction/pass_search.h"
 #include "tracking/antenna_setup.h"
+#include "tracking/rigctld_tuner.h"
 #include "tracking/rotator_sender.h"
 #include "tracking/tick_steps.h"
 
@@ -77,6 +78,7 @@ struct TickOutput {
   QString rxLabel, txLabel;
   char modeLetter = ' ';       // mode box: select the item starting with it
   long long dopplerFactor = 0;
+  RigFrequencies radio;        // the mode's frequencies corrected for Doppler (in view)
   QString reportLine;          // published line, empty when none
 };
 

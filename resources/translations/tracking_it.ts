@@ -54,19 +54,49 @@ Un indirizzo non valido può causare un errore di sistema!<byte value="xd"/>
 <context>
     <name>Rotator</name>
     <message>
-        <location filename="../../tracking/rotator_sender.cpp" line="45"/>
+        <location filename="../../tracking/rotator_sender.cpp" line="50"/>
         <source> error</source>
         <translation> errore</translation>
     </message>
     <message>
-        <location filename="../../tracking/rotator_sender.cpp" line="58"/>
+        <location filename="../../tracking/rotator_sender.cpp" line="63"/>
         <source>ARSWIN must be running !</source>
         <translation>ARSWIN deve essere in esecuzione !</translation>
     </message>
     <message>
-        <location filename="../../tracking/rotator_sender.cpp" line="49"/>
+        <location filename="../../tracking/rotator_sender.cpp" line="54"/>
         <source>Target out of range: nothing sent</source>
         <translation>Obiettivo fuori intervallo: niente inviato</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/hamlib_link.cpp" line="28"/>
+        <source>rotctld %1 error (%2)</source>
+        <translation>rotctld %1 errore (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/hamlib_link.cpp" line="38"/>
+        <source>connection closed</source>
+        <translation>connessione chiusa</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/hamlib_link.cpp" line="64"/>
+        <source>bad port</source>
+        <translation>porta non valida</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/hamlib_link.cpp" line="154"/>
+        <source>no reply within %1 s</source>
+        <translation>nessuna risposta entro %1 s</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/rigctld_tuner.cpp" line="32"/>
+        <source>rigctld %1 error (%2)</source>
+        <translation>rigctld %1 errore (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/pass_commands.cpp" line="113"/>
+        <source>Command could not be started: %1 (%2)</source>
+        <translation>Impossibile avviare il comando: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -115,27 +145,27 @@ Un indirizzo non valido può causare un errore di sistema!<byte value="xd"/>
 <context>
     <name>Tracking</name>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="68"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="69"/>
         <source>Start tracking</source>
         <translation>Avvia monitoraggio</translation>
     </message>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="73"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="74"/>
         <source>Overlap 180 - 270°</source>
         <translation>Sovrapposizione 180 - 270°</translation>
     </message>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="74"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="75"/>
         <source>Overlap 360 - 450°</source>
         <translation>Sovrapposizione 360 - 450°</translation>
     </message>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="76"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="77"/>
         <source>Overlap 180-270°</source>
         <translation>Sovrapposizione 180-270°</translation>
     </message>
     <message>
-        <location filename="../../tracking/antenna_interfaces.cpp" line="77"/>
+        <location filename="../../tracking/antenna_interfaces.cpp" line="78"/>
         <source>Overlap 360-450°</source>
         <translation>Sovrapposizione 360-450°</translation>
     </message>
@@ -163,64 +193,106 @@ Un indirizzo non valido può causare un errore di sistema!<byte value="xd"/>
         <translation>Movenow.com non trovato nella cartella indicata. Controllare il percorso.</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="238"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="294"/>
         <source>Stop</source>
         <translation>Fermo</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="239"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="295"/>
         <source>Elevation</source>
         <translation>Elevazione</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="241"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="297"/>
         <source>x0.1° Min step</source>
         <translation>x0.1° Passo min</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="243"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="299"/>
         <source>x0.01° Min step</source>
         <translation>x0.01° Passo min</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="245"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="301"/>
         <source>Min step</source>
         <translation>Passo min</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="249"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="305"/>
         <source>Azimuth offset</source>
         <translation>Scostamento azimut</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="251"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="307"/>
         <source>Elevation offset</source>
         <translation>Scostamento elevazione</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="253"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="309"/>
         <source>Parking position</source>
         <translation>Posizione di parcheggio</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="255"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="311"/>
         <source>Use %1</source>
         <translation>Usa %1</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="256"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="312"/>
         <source>Printer</source>
         <translation>Stampante</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="257"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="313"/>
         <source>Port</source>
         <translation>Porta</translation>
     </message>
     <message>
-        <location filename="../../tracking/page_control_antenne_build.cpp" line="259"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="315"/>
         <source>Check to quit in Host mode</source>
         <translation>Selezionare per uscire in modo Host</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="320"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="323"/>
+        <source>Host</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="321"/>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="324"/>
+        <source>TCP port</source>
+        <translation>Porta TCP</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="322"/>
+        <source>Tune the radio through rigctld (Doppler)</source>
+        <translation>Sintonizzare la radio tramite rigctld (Doppler)</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="325"/>
+        <source>Minimum step (Hz)</source>
+        <translation>Passo minimo (Hz)</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="326"/>
+        <source>Command at AOS</source>
+        <translation>Comando all&apos;AOS</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="327"/>
+        <source>Command at LOS</source>
+        <translation>Comando alla LOS</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="328"/>
+        <source>Program and arguments, run without a shell when the satellite rises</source>
+        <translation>Programma e argomenti, eseguiti senza shell al sorgere del satellite</translation>
+    </message>
+    <message>
+        <location filename="../../tracking/page_control_antenne_build.cpp" line="329"/>
+        <source>Program and arguments, run without a shell when the satellite sets</source>
+        <translation>Programma e argomenti, eseguiti senza shell al tramonto del satellite</translation>
     </message>
 </context>
 <context>

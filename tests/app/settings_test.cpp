@@ -881,3 +881,60 @@ TEST(ProgramFolder, ExecutableDirElseDataFolder) {
 
 }  // namespace
 }  // namespace app
+
+namespace app {
+namespace {
+
+// The daemons' section: absent from a file that never had it (which reads and writes back
+// line for line), present and read back whole once anything in it is set.
+TEST(SettingsFile, HamlibSectionOnlyWhenAwayFromItsDefaults) {
+  Harness h('.');
+  h.Read(Golden());
+  ASSERT_FALSE(Golden().contains(QStringLiteral("[HAMLIB]")));
+  EXPECT_FALSE(BuildSettingsLines(h.settings).contains(QStringLiteral("[HAMLIB]")));
+
+  Settings s = h.settings;
+  s.hamlib.rotatorHost = QStringLiteral("shack.local");
+  s.hamlib.rotatorPort = 14533;
+  s.hamlib.rig.enabled = true;
+  s.hamlib.rig.port = 14532;
+  s.hamlib.rig.stepHz = 25;
+  s.hamlib.commands.aosCommand = QStringLiteral("/usr/bin/notify-send \"AOS now\"");
+  s.hamlib.commands.losCommand = QStringLiteral("logger los=1");
+  tracking::AntennaValues& rot = s.Antenna(tracking::Interface::Rotctld);
+  rot.stopSouth = true;
+  rot.maxElevation180 = true;
+  rot.step = 3;
+  rot.azimuthOffset = -4;
+  rot.elevationOffset = 2;
+  rot.testAzimuth = 270;
+  rot.testElevation = 45;
+  s.antenna = tracking::Interface::Rotctld;
+  const QStringList lines = BuildSettingsLines(s);
+  const qsizetype at = lines.indexOf(QStringLiteral("[HAMLIB]"));
+  ASSERT_GE(at, 0);
+  EXPECT_TRUE(lines.contains(QStringLiteral("ROTCTLD_HOST=shack.local")));
+  EXPECT_TRUE(lines.contains(QStringLiteral("ANT=ROTCTLD")));
+  EXPECT_TRUE(lines.contains(QStringLiteral("AOS_COMMAND=/usr/bin/notify-send \"AOS now\"")));
+  // Everything before the new section is what the old file had.
+  EXPECT_EQ(lines.mid(0, at).filter(QStringLiteral("ROTCTLD")), QStringList{"ANT=ROTCTLD"});
+  Harness back('.');
+  back.Read(lines);
+  EXPECT_EQ(back.settings, s) << LineDiff(back.settings, s);
+
+  // Parking on the daemon's rotator survives too, and a bad port keeps the default.
+  s.Antenna(tracking::Interface::Rotctld).parking = true;
+  Harness parked('.');
+  parked.Read(BuildSettingsLines(s));
+  EXPECT_TRUE(parked.settings.Antenna(tracking::Interface::Rotctld).parking);
+  Harness bad('.');
+  bad.Read({QStringLiteral("ROTCTLD_PORT=99999"), QStringLiteral("RIGCTLD_PORT=x"),
+            QStringLiteral("RIGCTLD_STEP=-5"), QStringLiteral("STEP_ROTCTLD=9")});
+  EXPECT_EQ(bad.settings.hamlib.rotatorPort, 4533);
+  EXPECT_EQ(bad.settings.hamlib.rig.port, 4532);
+  EXPECT_EQ(bad.settings.hamlib.rig.stepHz, 1);
+  EXPECT_EQ(bad.settings.Antenna(tracking::Interface::Rotctld).step, 5);
+}
+
+}  // namespace
+}  // namespace app

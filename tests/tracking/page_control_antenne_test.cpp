@@ -60,10 +60,17 @@ struct PanelFixture {
   QString hint;
 };
 
-TEST(PageControlAntenne, HasTenTabsAndEveryNamedControl) {
+TEST(PageControlAntenne, HasElevenInterfaceTabsTheRigctldPageAndEveryNamedControl) {
   PanelFixture p;
-  EXPECT_EQ(p.panel->count(), 10);
+  EXPECT_EQ(p.panel->count(), 12);
+  EXPECT_EQ(p.panel->widget(10)->objectName(), QStringLiteral("TabSheetRotctld"));
+  EXPECT_EQ(p.panel->widget(11)->objectName(), QStringLiteral("TabSheetHamlib"));
   const char* names[] = {
+      "TabSheetRotctld", "CheckBoxRotctld", "EditRotctldHost", "SpinEditRotctldPort",
+      "SpinEditStepRotctld", "SpinEditRotctldAzOffset", "SpinEditRotctldElOffset",
+      "CheckBoxParkRotctld", "BitBtnTestRotctld", "TabSheetHamlib", "CheckBoxRigctld",
+      "EditRigctldHost", "SpinEditRigctldPort", "SpinEditRigctldStep", "EditAosCommand",
+      "EditLosCommand", "LabelHamlibStatus",
       "TabSheetPourSat", "TabSheetFOD", "TabSheetEA", "TabSheetGS", "TabSheetEasy", "TabSheetTKB",
       "TabSheetKCT", "TabSheetPro", "TabSheetM2", "TabSheetEGI", "CheckBoxPourSat", "CheckBoxFOD",
       "CheckBoxEA", "CheckBoxGS", "CheckBoxEasy", "CheckBoxTKB", "CheckBoxKCT", "CheckBoxPro",
@@ -402,6 +409,51 @@ TEST(Translations, EmbeddedCataloguesCarryTheAlarmTexts) {
     alarm.hide();
     QCoreApplication::removeTranslator(&translator);
   }
+}
+
+}  // namespace
+}  // namespace tracking
+
+namespace tracking {
+namespace {
+
+// The daemon's rotator is one more interface: selecting it unselects the others, its host
+// and port reach the sender's settings and the hint; the rigctld page round-trips.
+TEST(PageControlAntenne, RotctldTabAndTheRigctldPage) {
+  PanelFixture p;
+  ASSERT_NE(p.panel->findChild<QWidget*>(QStringLiteral("TabSheetRotctld")), nullptr);
+  ASSERT_NE(p.panel->findChild<QLabel*>(QStringLiteral("LabelHamlibStatus")), nullptr);
+  p.Select(Interface::Gs232);
+  ASSERT_EQ(p.panel->Selected(), Interface::Gs232);
+  p.panel->EditRotctldHost->setText(QStringLiteral("10.0.0.7"));
+  p.panel->SpinEditRotctldPort->setValue(14533);
+  p.Tab(Interface::Rotctld).step->setValue(2);
+  p.Select(Interface::Rotctld);
+  EXPECT_EQ(p.panel->Selected(), Interface::Rotctld);
+  EXPECT_FALSE(p.Tab(Interface::Gs232).select->isChecked());
+  EXPECT_TRUE(p.trackEnabled);
+  EXPECT_TRUE(p.Overlap()->isEnabled());
+  EXPECT_EQ(p.f.setup.selected, Interface::Rotctld);
+  EXPECT_EQ(p.f.setup.configs[Interface::Rotctld].daemonHost, QStringLiteral("10.0.0.7"));
+  EXPECT_EQ(p.f.setup.configs[Interface::Rotctld].daemonPort, 14533);
+  EXPECT_EQ(p.f.setup.configs[Interface::Rotctld].minimumStep, 2);
+  EXPECT_TRUE(p.panel->TrackButtonHintText().endsWith(
+      QStringLiteral(" [Ant=ROTCTLD/10.0.0.7:14533/Stop:N/El max:90/El min:3]")));
+
+  AntennaPanelValues v = p.panel->Store();
+  v.hamlib.rig = {true, QStringLiteral("radio.local"), 14532, 50};
+  v.hamlib.commands = {QStringLiteral("aos.sh --now"), QStringLiteral("los.sh")};
+  p.panel->Load(v);
+  EXPECT_TRUE(p.panel->CheckBoxRigctld->isChecked());
+  EXPECT_EQ(p.panel->EditAosCommand->text(), QStringLiteral("aos.sh --now"));
+  EXPECT_EQ(p.panel->Store(), v);
+  EXPECT_EQ(p.f.setup.rig.stepHz, 50);
+  EXPECT_EQ(p.f.setup.passCommands.losCommand, QStringLiteral("los.sh"));
+  p.panel->SetHamlibStatus(QStringLiteral("rigctld radio.local:14532 error (connection closed)"));
+  EXPECT_EQ(p.panel->LabelHamlibStatus->text(),
+            QStringLiteral("rigctld radio.local:14532 error (connection closed)"));
+  p.panel->SetHamlibStatus({});
+  EXPECT_TRUE(p.panel->LabelHamlibStatus->text().isEmpty());
 }
 
 }  // namespace
