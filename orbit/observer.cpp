@@ -167,7 +167,7 @@ const FastView& Observer::ObserveFast(const Propagator& prop, Real x, Real step)
   v.range = rho;
   v.distance = s.r;
   v.phase = prop.state().phase;
-  v.orbitNumber = static_cast<double>(prop.state().orbitNumber);
+  v.orbitNumber = prop.stateOrbitNumber();
 
   if (attitude_ && rho > 0) {
     const double* p = prop.FastP();

@@ -114,6 +114,7 @@ void Propagator::SetUp(const SatelliteElements& elements, const CalendarFields& 
   exact_ = true;
   Refresh(clock_.elapsed());
   PhaseOf(terms_.n, clock_.elapsed(), &state_.orbitNumber, &state_.phase, &meanAnomaly_);
+  stateOrbitNumber_ = static_cast<double>(state_.orbitNumber);
 }
 
 SecularTerms Propagator::Terms(Real t) const {
@@ -203,6 +204,7 @@ void Propagator::Advance(Real x) {
   clock_.AdvanceClock(x);
   const Real t = clock_.elapsed();
   PhaseOf(terms_.n, t, &state_.orbitNumber, &state_.phase, &meanAnomaly_);
+  stateOrbitNumber_ = static_cast<double>(state_.orbitNumber);
   // The phase above used the previous mean motion; a refresh does not take it again.
   if (state_.orbitNumber != refreshOrbit_) Refresh(t);
   exact_ = true;
@@ -219,6 +221,7 @@ void Propagator::MakeExact() {
   clock_.AdvanceClock(h.x);
   const Real t = clock_.elapsed();
   PhaseOf(terms_.n, t, &state_.orbitNumber, &state_.phase, &meanAnomaly_);
+  stateOrbitNumber_ = static_cast<double>(state_.orbitNumber);
   // AdvanceFast kept clear of revolution boundaries, so no refresh falls due here; the
   // rule stays the extended run's all the same.
   if (state_.orbitNumber != refreshOrbit_) Refresh(t);
@@ -230,7 +233,9 @@ void Propagator::MakeExact() {
   h.exact = true;
 }
 
-bool Propagator::AdvanceFast(Real x) {
+// Inlined into the fast evaluation: an extended argument handed on through the stack
+// again costs more than the rest of the step.
+[[gnu::always_inline]] inline bool Propagator::AdvanceFast(Real x) {
   // The clock takes the instant to the nearest whole second; far from a half second
   // (always so for the whole minutes of a search) that is the rounding below.
   constexpr double kShift = 6755399441055744.0;  // 1.5 * 2^52: adding it rounds to a whole number
@@ -305,14 +310,16 @@ const OrbitState& Propagator::Propagate(Real x) {
   return state_;
 }
 
-void Propagator::Skip(Real x) {
+[[gnu::always_inline]] inline void Propagator::SkipTo(Real x) {
   const Instant& last = history_[head_];
   if (last.valid && last.x == x) return;
   if (!AdvanceFast(x)) Advance(x);
 }
 
+void Propagator::Skip(Real x) { SkipTo(x); }
+
 const FastOrbitState& Propagator::PropagateFast(Real x) {
-  Skip(x);
+  SkipTo(x);
   if (fastDone_) return fast_;
   fastDone_ = true;
   double meanAnomaly = 0, greenwich = 0;
