@@ -59,8 +59,9 @@ double SolveKeplerFast(double m, double e, double* sinE, double* cosE, bool* bor
     // follow from those of M by the addition formulas (series good to 1e-17).
     const double d = big - m;
     const double d2 = d * d;
-    const double sd = d * (1 - d2 / 6 * (1 - d2 / 20));
-    const double cd = 1 - d2 / 2 * (1 - d2 / 12 * (1 - d2 / 30));
+    // Products with the reciprocals, not divisions: the terms they scale are below 1e-4.
+    const double sd = d * (1 - d2 * (1.0 / 6) * (1 - d2 * (1.0 / 20)));
+    const double cd = 1 - d2 * 0.5 * (1 - d2 * (1.0 / 12) * (1 - d2 * (1.0 / 30)));
     s = sm * cd + cm * sd;
     c = cm * cd - sm * sd;
   } else {
