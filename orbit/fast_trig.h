@@ -33,22 +33,20 @@ inline void SinCos(double x, double* s, double* c) {
   constexpr double kShift = 6755399441055744.0;            // 1.5 * 2^52: rounds to whole
   const double k = (x * kTwoOverPi + kShift) - kShift;
   const double r = ((x - k * kHalfPi1) - k * kHalfPi2) - k * kHalfPi3;
+  // Both polynomials by pairs of terms in z^2 (Estrin): half the chain of dependent
+  // steps of Horner's rule, for the same terms.
   const double z = r * r;
-  const double sr =
-      r + r * z *
-              (-1.66666666666666324348e-01 +
-               z * (8.33333333332248946124e-03 +
-                    z * (-1.98412698298579493134e-04 +
-                         z * (2.75573137070700676789e-06 +
-                              z * (-2.50507602534068634195e-08 + z * 1.58969099521155010221e-10)))));
-  const double cr =
-      1 - 0.5 * z +
-      z * z *
-          (4.16666666666666019037e-02 +
-           z * (-1.38888888888741095749e-03 +
-                z * (2.48015872894767294178e-05 +
-                     z * (-2.75573143513906633035e-07 +
-                          z * (2.08757232129817482790e-09 + z * -1.13596475577881948265e-11)))));
+  const double z2 = z * z;
+  const double sinTerms =
+      (-1.66666666666666324348e-01 + z * 8.33333333332248946124e-03) +
+      z2 * ((-1.98412698298579493134e-04 + z * 2.75573137070700676789e-06) +
+            z2 * (-2.50507602534068634195e-08 + z * 1.58969099521155010221e-10));
+  const double cosTerms =
+      (4.16666666666666019037e-02 + z * -1.38888888888741095749e-03) +
+      z2 * ((2.48015872894767294178e-05 + z * -2.75573143513906633035e-07) +
+            z2 * (2.08757232129817482790e-09 + z * -1.13596475577881948265e-11));
+  const double sr = r + r * z * sinTerms;
+  const double cr = 1 - 0.5 * z + z2 * cosTerms;
   switch (static_cast<long long>(k) & 3) {
     case 0: *s = sr; *c = cr; break;
     case 1: *s = cr; *c = -sr; break;
@@ -84,19 +82,18 @@ inline double AtanFast(double x) {
       a = -1 / a;
     }
   }
+  // Pairs of terms in w^2, as for the sine.
   const double z = a * a;
   const double w = z * z;
+  const double w2 = w * w;
   const double s1 =
-      z * (3.33333333333329318027e-01 +
-           w * (1.42857142725034663711e-01 +
-                w * (9.09088713343650656196e-02 +
-                     w * (6.66107313738753120669e-02 +
-                          w * (4.97687799461593236017e-02 + w * 1.62858201153657823623e-02)))));
+      z * ((3.33333333333329318027e-01 + w * 1.42857142725034663711e-01) +
+           w2 * ((9.09088713343650656196e-02 + w * 6.66107313738753120669e-02) +
+                 w2 * (4.97687799461593236017e-02 + w * 1.62858201153657823623e-02)));
   const double s2 =
-      w * (-1.99999999998764832476e-01 +
-           w * (-1.11111104054623557880e-01 +
-                w * (-7.69187620504482999495e-02 +
-                     w * (-5.83357013379057348645e-02 + w * -3.65315727442169155270e-02))));
+      w * ((-1.99999999998764832476e-01 + w * -1.11111104054623557880e-01) +
+           w2 * ((-7.69187620504482999495e-02 + w * -5.83357013379057348645e-02) +
+                 w2 * -3.65315727442169155270e-02));
   const double r = id < 0 ? a - a * (s1 + s2) : kHigh[id] - ((a * (s1 + s2) - kLow[id]) - a);
   return negative ? -r : r;
 }
