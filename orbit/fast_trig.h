@@ -33,22 +33,20 @@ inline void SinCos(double x, double* s, double* c) {
   constexpr double kShift = 6755399441055744.0;            // 1.5 * 2^52: rounds to whole
   const double k = (x * kTwoOverPi + kShift) - kShift;
   const double r = ((x - k * kHalfPi1) - k * kHalfPi2) - k * kHalfPi3;
+  // Both polynomials by pairs of terms in z^2 (Estrin): half the chain of dependent
+  // steps of Horner's rule, for the same terms.
   const double z = r * r;
-  const double sr =
-      r + r * z *
-              (-1.66666666666666324348e-01 +
-               z * (8.33333333332248946124e-03 +
-                    z * (-1.98412698298579493134e-04 +
-                         z * (2.75573137070700676789e-06 +
-                              z * (-2.50507602534068634195e-08 + z * 1.58969099521155010221e-10)))));
-  const double cr =
-      1 - 0.5 * z +
-      z * z *
-          (4.16666666666666019037e-02 +
-           z * (-1.38888888888741095749e-03 +
-                z * (2.48015872894767294178e-05 +
-                     z * (-2.75573143513906633035e-07 +
-                          z * (2.08757232129817482790e-09 + z * -1.13596475577881948265e-11)))));
+  const double z2 = z * z;
+  const double sinTerms =
+      (-1.66666666666666324348e-01 + z * 8.33333333332248946124e-03) +
+      z2 * ((-1.98412698298579493134e-04 + z * 2.75573137070700676789e-06) +
+            z2 * (-2.50507602534068634195e-08 + z * 1.58969099521155010221e-10));
+  const double cosTerms =
+      (4.16666666666666019037e-02 + z * -1.38888888888741095749e-03) +
+      z2 * ((2.48015872894767294178e-05 + z * -2.75573143513906633035e-07) +
+            z2 * (2.08757232129817482790e-09 + z * -1.13596475577881948265e-11));
+  const double sr = r + r * z * sinTerms;
+  const double cr = 1 - 0.5 * z + z2 * cosTerms;
   switch (static_cast<long long>(k) & 3) {
     case 0: *s = sr; *c = cr; break;
     case 1: *s = cr; *c = -sr; break;
@@ -57,15 +55,32 @@ inline void SinCos(double x, double* s, double* c) {
   }
 }
 
-// Arctangent for the double-precision evaluation, within one unit in the last place of the
-// library's and a quarter of its cost: reduction to |x| < 7/16 around atan(1/2), atan(1),
-// atan(3/2) and atan(inf) (each split in a high and a low part), then the classic odd
-// minimax polynomial in two halves. Infinities give +-pi/2; NaN stays NaN.
-inline double AtanFast(double x) {
+// The arctangent's kernel: a reduced to |a| < 7/16 around the point of interval id (-1 for
+// none), the odd minimax polynomial in two halves, each by pairs of terms in a^4.
+inline double AtanKernel(double a, int id) {
   constexpr double kHigh[4] = {4.63647609000806093515e-01, 7.85398163397448278999e-01,
                                9.82793723247329054082e-01, 1.57079632679489655800e+00};
   constexpr double kLow[4] = {2.26987774529616870924e-17, 3.06161699786838301793e-17,
                               1.39033110312309984516e-17, 6.12323399573676603587e-17};
+  const double z = a * a;
+  const double w = z * z;
+  const double w2 = w * w;
+  const double s1 =
+      z * ((3.33333333333329318027e-01 + w * 1.42857142725034663711e-01) +
+           w2 * ((9.09088713343650656196e-02 + w * 6.66107313738753120669e-02) +
+                 w2 * (4.97687799461593236017e-02 + w * 1.62858201153657823623e-02)));
+  const double s2 =
+      w * ((-1.99999999998764832476e-01 + w * -1.11111104054623557880e-01) +
+           w2 * ((-7.69187620504482999495e-02 + w * -5.83357013379057348645e-02) +
+                 w2 * -3.65315727442169155270e-02));
+  return id < 0 ? a - a * (s1 + s2) : kHigh[id] - ((a * (s1 + s2) - kLow[id]) - a);
+}
+
+// Arctangent for the double-precision evaluation, within one unit in the last place of the
+// library's and a quarter of its cost: reduction to |x| < 7/16 around atan(1/2), atan(1),
+// atan(3/2) and atan(inf) (each split in a high and a low part), then the kernel.
+// Infinities give +-pi/2; NaN stays NaN.
+inline double AtanFast(double x) {
   const bool negative = std::signbit(x);
   double a = std::fabs(x);
   int id = -1;
@@ -84,20 +99,34 @@ inline double AtanFast(double x) {
       a = -1 / a;
     }
   }
-  const double z = a * a;
-  const double w = z * z;
-  const double s1 =
-      z * (3.33333333333329318027e-01 +
-           w * (1.42857142725034663711e-01 +
-                w * (9.09088713343650656196e-02 +
-                     w * (6.66107313738753120669e-02 +
-                          w * (4.97687799461593236017e-02 + w * 1.62858201153657823623e-02)))));
-  const double s2 =
-      w * (-1.99999999998764832476e-01 +
-           w * (-1.11111104054623557880e-01 +
-                w * (-7.69187620504482999495e-02 +
-                     w * (-5.83357013379057348645e-02 + w * -3.65315727442169155270e-02))));
-  const double r = id < 0 ? a - a * (s1 + s2) : kHigh[id] - ((a * (s1 + s2) - kLow[id]) - a);
+  const double r = AtanKernel(a, id);
+  return negative ? -r : r;
+}
+
+// atan(y / x) for x != 0 with the reduction taken from y and x themselves: one division
+// where the quotient and then its reduction would take two, each waited for in turn. The
+// differences (2y - x, y - x) of the reduction are exact within their intervals.
+inline double AtanOfRatioFast(double y, double x) {
+  const bool negative = std::signbit(y) != std::signbit(x);
+  const double ay = std::fabs(y), ax = std::fabs(x);
+  double a;
+  int id = -1;
+  if (!(ay >= 0.4375 * ax)) {
+    a = ay / ax;
+  } else if (ay < 0.6875 * ax) {
+    id = 0;
+    a = (2 * ay - ax) / (2 * ax + ay);
+  } else if (ay < 1.1875 * ax) {
+    id = 1;
+    a = (ay - ax) / (ay + ax);
+  } else if (ay < 2.4375 * ax) {
+    id = 2;
+    a = (ay - 1.5 * ax) / (ax + 1.5 * ay);
+  } else {
+    id = 3;
+    a = -ax / ay;
+  }
+  const double r = AtanKernel(a, id);
   return negative ? -r : r;
 }
 

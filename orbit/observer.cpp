@@ -30,7 +30,7 @@ double QuadrantAngleFast(double x, double y) {
   const double s = y >= 0 ? 1 : -1;
   double a;
   if (x != 0) {
-    a = AtanFast(y / x);
+    a = AtanOfRatioFast(y, x);
     if (x < 0) a = a + s * kPiD;
   } else {
     a = s * kPiD / 2;
@@ -157,17 +157,17 @@ const FastView& Observer::ObserveFast(const Propagator& prop, Real x, Real step)
   const double horizontal = std::sqrt(north * north + east * east);
   const double equatorial = std::sqrt(s.x * s.x + s.y * s.y);
   FastView& v = fastView_;
-  v.elevation = horizontal > 0 ? AtanFast(up / horizontal) * kToDegrees : up < 0 ? -90 : 90;
+  v.elevation = horizontal > 0 ? AtanOfRatioFast(up, horizontal) * kToDegrees : up < 0 ? -90 : 90;
   v.azimuth = QuadrantAngleFast(north, east) * kToDegrees;
   v.subWestLongitude = 360 - QuadrantAngleFast(s.x, s.y) * kToDegrees;
-  v.subLatitude = equatorial > 0 ? AtanFast(s.z / equatorial) * kToDegrees
+  v.subLatitude = equatorial > 0 ? AtanOfRatioFast(s.z, equatorial) * kToDegrees
                   : s.z > 0      ? 90
                   : s.z < 0      ? -90
                                  : 0;
   v.range = rho;
   v.distance = s.r;
   v.phase = prop.state().phase;
-  v.orbitNumber = static_cast<double>(prop.state().orbitNumber);
+  v.orbitNumber = prop.stateOrbitNumber();
 
   if (attitude_ && rho > 0) {
     const double* p = prop.FastP();

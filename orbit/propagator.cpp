@@ -59,8 +59,9 @@ double SolveKeplerFast(double m, double e, double* sinE, double* cosE, bool* bor
     // follow from those of M by the addition formulas (series good to 1e-17).
     const double d = big - m;
     const double d2 = d * d;
-    const double sd = d * (1 - d2 / 6 * (1 - d2 / 20));
-    const double cd = 1 - d2 / 2 * (1 - d2 / 12 * (1 - d2 / 30));
+    // Products with the reciprocals, not divisions: the terms they scale are below 1e-4.
+    const double sd = d * (1 - d2 * (1.0 / 6) * (1 - d2 * (1.0 / 20)));
+    const double cd = 1 - d2 * 0.5 * (1 - d2 * (1.0 / 12) * (1 - d2 * (1.0 / 30)));
     s = sm * cd + cm * sd;
     c = cm * cd - sm * sd;
   } else {
@@ -114,6 +115,7 @@ void Propagator::SetUp(const SatelliteElements& elements, const CalendarFields& 
   exact_ = true;
   Refresh(clock_.elapsed());
   PhaseOf(terms_.n, clock_.elapsed(), &state_.orbitNumber, &state_.phase, &meanAnomaly_);
+  stateOrbitNumber_ = static_cast<double>(state_.orbitNumber);
 }
 
 SecularTerms Propagator::Terms(Real t) const {
@@ -203,6 +205,7 @@ void Propagator::Advance(Real x) {
   clock_.AdvanceClock(x);
   const Real t = clock_.elapsed();
   PhaseOf(terms_.n, t, &state_.orbitNumber, &state_.phase, &meanAnomaly_);
+  stateOrbitNumber_ = static_cast<double>(state_.orbitNumber);
   // The phase above used the previous mean motion; a refresh does not take it again.
   if (state_.orbitNumber != refreshOrbit_) Refresh(t);
   exact_ = true;
@@ -219,6 +222,7 @@ void Propagator::MakeExact() {
   clock_.AdvanceClock(h.x);
   const Real t = clock_.elapsed();
   PhaseOf(terms_.n, t, &state_.orbitNumber, &state_.phase, &meanAnomaly_);
+  stateOrbitNumber_ = static_cast<double>(state_.orbitNumber);
   // AdvanceFast kept clear of revolution boundaries, so no refresh falls due here; the
   // rule stays the extended run's all the same.
   if (state_.orbitNumber != refreshOrbit_) Refresh(t);
@@ -230,7 +234,9 @@ void Propagator::MakeExact() {
   h.exact = true;
 }
 
-bool Propagator::AdvanceFast(Real x) {
+// Inlined into the fast evaluation: an extended argument handed on through the stack
+// again costs more than the rest of the step.
+[[gnu::always_inline]] inline bool Propagator::AdvanceFast(Real x) {
   // The clock takes the instant to the nearest whole second; far from a half second
   // (always so for the whole minutes of a search) that is the rounding below.
   constexpr double kShift = 6755399441055744.0;  // 1.5 * 2^52: adding it rounds to a whole number
@@ -305,14 +311,16 @@ const OrbitState& Propagator::Propagate(Real x) {
   return state_;
 }
 
-void Propagator::Skip(Real x) {
+[[gnu::always_inline]] inline void Propagator::SkipTo(Real x) {
   const Instant& last = history_[head_];
   if (last.valid && last.x == x) return;
   if (!AdvanceFast(x)) Advance(x);
 }
 
+void Propagator::Skip(Real x) { SkipTo(x); }
+
 const FastOrbitState& Propagator::PropagateFast(Real x) {
-  Skip(x);
+  SkipTo(x);
   if (fastDone_) return fast_;
   fastDone_ = true;
   double meanAnomaly = 0, greenwich = 0;

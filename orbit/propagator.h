@@ -82,6 +82,8 @@ class Propagator {
   }
 
   const OrbitState& state() const { return state_; }
+  // state().orbitNumber in double, kept with it.
+  double stateOrbitNumber() const { return stateOrbitNumber_; }
   const FastOrbitState& fastState() const { return fast_; }
   // The clock of the last extended evaluation (Propagate).
   const PropagationClock& clock() const { return clock_; }
@@ -127,6 +129,7 @@ class Propagator {
   void MakeExact();
   // The cheap way for a fast evaluation; false (nothing done) when only Advance can tell.
   bool AdvanceFast(Real x);
+  void SkipTo(Real x);  // Skip, inlined where the fast evaluation needs it
   Instant& Push(Real x);
   Real GreenwichAngle(Real t) const;
   OrbitState Position(const SecularTerms& terms, Real meanAnomaly, Real t,
@@ -149,6 +152,7 @@ class Propagator {
   // fraction), the mean motion, and what the last fast evaluation found.
   double startRevsWhole_ = 0, startRevsFraction_ = 0, fastN_ = 0, startTurnFraction_ = 0;
   double fastRefreshOrbit_ = 9e9;
+  double stateOrbitNumber_ = 0;
   double fastRevsFraction_ = 0, fastOffset_ = 0;
   bool fastDone_ = false;  // fast_ holds the position of the newest instant
   double speedBound_ = HUGE_VAL, positionSlack_ = HUGE_VAL;

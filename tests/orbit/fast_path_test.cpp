@@ -230,6 +230,41 @@ TEST(FastTrig, InverseFunctionsAsTheLibrary) {
   EXPECT_EQ(AcosFast(1), 0);
 }
 
+// The arctangent of a quotient taken from its two parts: against the extended quotient's, in
+// every quadrant, across the reduction edges (where y and x are the edge's multiple), and
+// with the signs of zero that the elevation and latitude keep.
+TEST(FastTrig, ArctangentOfAQuotientAsTheLibrary) {
+  double worst = 0;
+  auto check = [&worst](double y, double x) {
+    const long double exact = std::atan(static_cast<long double>(y) / x);
+    const double got = AtanOfRatioFast(y, x);
+    worst = std::max(worst, static_cast<double>(std::fabs(got - exact) /
+                                                std::max(std::fabs(exact), 1e-300L)));
+  };
+  for (double t = -1.5707; t < 1.5707; t += 0.000317) {
+    const double y = std::sin(t), x = std::cos(t);
+    check(y * 6378, x * 6378);
+    check(-y, -x);
+    check(y * 1e-3, x * 1e-3);
+  }
+  for (double edge : {0.4375, 0.6875, 1.1875, 1.5, 2.4375}) {
+    for (double x : {1.0, 3.7, 6878.137, 42164.0}) {
+      check(edge * x, x);
+      check(std::nextafter(edge * x, 0.0), x);
+      check(-std::nextafter(edge * x, 10 * x), x);
+    }
+  }
+  check(1e-300, 1);
+  check(1, 1e-300);
+  EXPECT_LT(worst, 3e-16);
+  EXPECT_TRUE(std::signbit(AtanOfRatioFast(-0.0, 5)));
+  EXPECT_FALSE(std::signbit(AtanOfRatioFast(0.0, 5)));
+  EXPECT_TRUE(std::signbit(AtanOfRatioFast(0.0, -5)));
+  EXPECT_EQ(AtanOfRatioFast(3, 0.0), AtanFast(HUGE_VAL));
+  EXPECT_TRUE(std::isnan(AtanOfRatioFast(std::nan(""), 1)));
+  EXPECT_TRUE(std::isnan(AtanOfRatioFast(1, std::nan(""))));
+}
+
 TEST(FastObserver, SameViewToAFewNanodegrees) {
   const SatelliteElements el = Parse(kIss1, kIss2);
   Propagator p;
