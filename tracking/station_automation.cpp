@@ -10,13 +10,15 @@ StationAutomation::StationAutomation()
 
 void StationAutomation::Tick(const AutomationTick& tick, const RigSettings& rig,
                              const PassCommandSettings& commands,
-                             const QProcessEnvironment& base) {
+                             const QProcessEnvironment* base) {
   const PassEvent event = watcher_.Update(tick.tracking, tick.inView);
   if (event != PassEvent::None && tick.slot != nullptr) {
     const QString& line = event == PassEvent::Aos ? commands.aosCommand : commands.losCommand;
     if (!line.trimmed().isEmpty()) {
+      const QProcessEnvironment inherited =
+          base != nullptr ? *base : QProcessEnvironment::systemEnvironment();
       runner_.Run(line, PassEnvironment(EventInfoFor(event, *tick.slot, tick.nowUtc, tick.azimuth),
-                                        base));
+                                        inherited));
     }
   }
   runner_.Check();

@@ -34,9 +34,10 @@ class StationAutomation {
   // With a link and a runner of its own (the program).
   StationAutomation();
 
+  // `base` is the environment a command inherits; none means the program's own, read
+  // only when a command starts rather than every second.
   void Tick(const AutomationTick& tick, const RigSettings& rig,
-            const PassCommandSettings& commands,
-            const QProcessEnvironment& base = QProcessEnvironment::systemEnvironment());
+            const PassCommandSettings& commands, const QProcessEnvironment* base = nullptr);
   // Tracking off (button, settings panel): the radio is left alone from now on.
   void Stop();
   // LabelHamlibStatus: the radio's fault, else a command that could not start; empty when
