@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "orbit/fast_trig.h"
+#include "orbit/hot_path.h"
 
 namespace orbit {
 
@@ -58,6 +59,14 @@ void Observer::SetStation(Real latitude, Real westLongitude, Real altitudeMetres
   fXs_ = static_cast<double>(xs_);
   fYs_ = static_cast<double>(ys_);
   fZs_ = static_cast<double>(zs_);
+  fUp_[0] = fCosLat_ * fCosLon_;
+  fUp_[1] = fCosLat_ * fMinusSinLon_;
+  fUp_[2] = fSinLat_;
+  fNorth_[0] = -fCosLon_ * fSinLat_;
+  fNorth_[1] = -fMinusSinLon_ * fSinLat_;
+  fNorth_[2] = fCosLat_;
+  fEast_[0] = -fMinusSinLon_;
+  fEast_[1] = fCosLon_;
 }
 
 void Observer::SetAttitude(bool known, Real alat, Real alon) {
@@ -132,23 +141,24 @@ const ObserverView& Observer::Observe(const Propagator& prop, Real x, Real step)
   return view_;
 }
 
-FastSight Observer::SightFast(const FastOrbitState& s) const {
+ORVANE_HOT_PATH FastSight Observer::SightFast(const FastOrbitState& s) const {
   const double dx = s.x - fXs_, dy = s.y - fYs_, dz = s.z - fZs_;
   FastSight out;
   out.range = std::sqrt(dx * dx + dy * dy + dz * dz);
-  out.up = dx * fCosLat_ * fCosLon_ + dy * fCosLat_ * fMinusSinLon_ + dz * fSinLat_;
+  out.up = dx * fUp_[0] + dy * fUp_[1] + dz * fUp_[2];
   return out;
 }
 
-const FastView& Observer::ObserveFast(const Propagator& prop, Real x, Real step) {
+ORVANE_HOT_PATH const FastView& Observer::ObserveFast(const Propagator& prop, Real x, Real step) {
   constexpr double kDegreeD = static_cast<double>(kDegree);
   constexpr double kPiD = static_cast<double>(kPi);
   const FastOrbitState& s = prop.fastState();
   const double dx = s.x - fXs_, dy = s.y - fYs_, dz = s.z - fZs_;
   const double rho = std::sqrt(dx * dx + dy * dy + dz * dz);
-  const double up = dx * fCosLat_ * fCosLon_ + dy * fCosLat_ * fMinusSinLon_ + dz * fSinLat_;
-  const double north = -dx * fCosLon_ * fSinLat_ - dy * fMinusSinLon_ * fSinLat_ + dz * fCosLat_;
-  const double east = dy * fCosLon_ - dx * fMinusSinLon_;
+  // The directions' products are the station's: one product a term on the way.
+  const double up = dx * fUp_[0] + dy * fUp_[1] + dz * fUp_[2];
+  const double north = dx * fNorth_[0] + dy * fNorth_[1] + dz * fNorth_[2];
+  const double east = dx * fEast_[0] + dy * fEast_[1];
 
   // Elevation and latitude as arctangents over the horizontal parts: the same angles as
   // the arcsines of up/range and z/r (the frames are orthonormal), one square root and one

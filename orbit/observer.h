@@ -87,6 +87,8 @@ class Observer {
   // The station in double precision.
   double fSinLat_ = 0, fCosLat_ = 1, fMinusSinLon_ = 0, fCosLon_ = 1;
   double fXs_ = 6378.137, fYs_ = 0, fZs_ = 0;
+  // The local up, north and east directions in Earth-fixed axes (east has no z part).
+  double fUp_[3] = {1, 0, 0}, fNorth_[3] = {0, 0, 1}, fEast_[2] = {0, 1};
   double fAttitude_[3] = {};
   double fastRange1_ = 0, fastRange2_ = 0;
   FastView fastView_;

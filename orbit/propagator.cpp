@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "orbit/fast_trig.h"
+#include "orbit/hot_path.h"
 
 namespace orbit {
 
@@ -47,23 +48,30 @@ Real SolveKepler(Real m, Real e, int* iterations, int maxIterations, Real* sinE,
   return big;
 }
 
-double SolveKeplerFast(double m, double e, double* sinE, double* cosE, bool* borderline,
-                       int maxIterations) {
+namespace {
+// Inlined into the fast evaluation, and so built with it for each processor.
+[[gnu::always_inline]] inline double KeplerFast(double m, double e, double* sinE,
+                                                double* cosE, bool* borderline,
+                                                int maxIterations) {
   constexpr double kStop = static_cast<double>(kKeplerStop);
   double sm = 0, cm = 1;
   SinCos(m, &sm, &cm);
-  double big = m + e * sm + (e * e / 2) * (2 * sm * cm);
+  // The usual start M + e sin M + e^2/2 sin 2M, its step from M taken on its own.
+  const double d = e * sm + (e * e) * (sm * cm);
+  double big = m + d;
   double s = 0, c = 1;
   if (e < kSmallEccentricity) {
     // Near-circular orbits start within 0.0101 rad of M: the sine and cosine of the start
-    // follow from those of M by the addition formulas (series good to 1e-17).
-    const double d = big - m;
+    // follow from those of M by the addition formulas, with sin d and cos d - 1 as short
+    // series (good to 1e-17) of few dependent steps. Products with the reciprocals, not
+    // divisions: the terms they scale are below 1e-4.
     const double d2 = d * d;
-    // Products with the reciprocals, not divisions: the terms they scale are below 1e-4.
-    const double sd = d * (1 - d2 * (1.0 / 6) * (1 - d2 * (1.0 / 20)));
-    const double cd = 1 - d2 * 0.5 * (1 - d2 * (1.0 / 12) * (1 - d2 * (1.0 / 30)));
-    s = sm * cd + cm * sd;
-    c = cm * cd - sm * sd;
+    const double d3 = d * d2;
+    const double d4 = d2 * d2;
+    const double sd = d + d3 * (-1.0 / 6 + d2 * (1.0 / 120));
+    const double cdm1 = d2 * -0.5 + d4 * (1.0 / 24 + d2 * (-1.0 / 720));
+    s = sm + (sm * cdm1 + cm * sd);
+    c = cm + (cm * cdm1 - sm * sd);
   } else {
     SinCos(big, &s, &c);
   }
@@ -83,6 +91,12 @@ double SolveKeplerFast(double m, double e, double* sinE, double* cosE, bool* bor
   *cosE = c;
   *borderline = doubt;
   return big;
+}
+}  // namespace
+
+double SolveKeplerFast(double m, double e, double* sinE, double* cosE, bool* borderline,
+                       int maxIterations) {
+  return KeplerFast(m, e, sinE, cosE, borderline, maxIterations);
 }
 
 void Propagator::SetUp(const SatelliteElements& elements, const CalendarFields& start) {
@@ -125,7 +139,10 @@ SecularTerms Propagator::Terms(Real t) const {
   if (!(s.n > 1e-6L)) s.n = 1e-6L;
   s.a = std::cbrt(kOrbitConstant / (s.n * s.n));
   const Real denom = oneMinusE2_ * oneMinusE2_;
-  s.k = denom > 0 ? kSecularRate * std::pow(kEarthRadiusKm / s.a, 3.5L) / denom : 0;
+  // (R/a)^3.5 as a cube times a square root: two products and one root instruction where
+  // the extended power function takes longer than a hundred evaluations.
+  const Real ratio = kEarthRadiusKm / s.a;
+  s.k = denom > 0 ? kSecularRate * (ratio * ratio * ratio * std::sqrt(ratio)) / denom : 0;
   s.node = el_.raan - s.k * t * cosI_;
   s.perigee = el_.argPerigee + s.k * t * (5 * cosI_ * cosI_ - 1) / 2;
   const Real so = Sin(s.node * kDegree), co = Cos(s.node * kDegree);
@@ -158,6 +175,7 @@ void Propagator::Refresh(Real t) {
   startRevsFraction_ = static_cast<double>(startRevs - Int(startRevs));
   fastN_ = static_cast<double>(terms_.n);
   fastA_ = static_cast<double>(terms_.a);
+  fastAB_ = fastA_ * fastSqrtOneMinusE2_;
   // Earth-fixed speed: at most the perigee speed of the ellipse, n a sqrt((1+e)/(1-e)),
   // plus the Earth's turn at apogee distance; and the position error of Kepler's stop
   // test (|dE| < 1e-6 / (1 - e), the point moves at most a per radian of E).
@@ -319,7 +337,7 @@ const OrbitState& Propagator::Propagate(Real x) {
 
 void Propagator::Skip(Real x) { SkipTo(x); }
 
-const FastOrbitState& Propagator::PropagateFast(Real x) {
+ORVANE_HOT_PATH const FastOrbitState& Propagator::PropagateFast(Real x) {
   SkipTo(x);
   if (fastDone_) return fast_;
   fastDone_ = true;
@@ -335,17 +353,19 @@ const FastOrbitState& Propagator::PropagateFast(Real x) {
   }
   const double e = fastE_;
   double s = 0, c = 1;
-  SolveKeplerFast(meanAnomaly, e, &s, &c, &fast_.borderline);
-  const double x0 = fastA_ * (c - e);
-  const double y0 = fastA_ * fastSqrtOneMinusE2_ * s;
-  fast_.r = fastA_ * (1 - e * c);
-  const double sx = x0 * fastP_[0] + y0 * fastQ_[0];
-  const double sy = x0 * fastP_[1] + y0 * fastQ_[1];
-  const double sz = x0 * fastP_[2] + y0 * fastQ_[2];
+  KeplerFast(meanAnomaly, e, &s, &c, &fast_.borderline, 100);
+  // The orbit plane's axes turned to the Earth-fixed frame first: they wait only for the
+  // Earth's angle, not for Kepler's equation, which then takes one step to the position.
   SinCos(greenwich, &fast_.sinG, &fast_.cosG);
-  fast_.x = sx * fast_.cosG + sy * fast_.sinG;
-  fast_.y = -sx * fast_.sinG + sy * fast_.cosG;
-  fast_.z = sz;
+  const double cg = fast_.cosG, sg = fast_.sinG;
+  const double px = fastP_[0] * cg + fastP_[1] * sg, py = fastP_[1] * cg - fastP_[0] * sg;
+  const double qx = fastQ_[0] * cg + fastQ_[1] * sg, qy = fastQ_[1] * cg - fastQ_[0] * sg;
+  const double x0 = fastA_ * (c - e);
+  const double y0 = fastAB_ * s;
+  fast_.r = fastA_ * (1 - e * c);
+  fast_.x = x0 * px + y0 * qx;
+  fast_.y = x0 * py + y0 * qy;
+  fast_.z = x0 * fastP_[2] + y0 * fastQ_[2];
   return fast_;
 }
 

@@ -143,6 +143,7 @@ class Propagator {
   Real refreshT_ = 0;
   bool termsValid_ = false;
   double fastA_ = 0, fastE_ = 0, fastSqrtOneMinusE2_ = 1;
+  double fastAB_ = 0;  // semi-minor axis, fastA_ * fastSqrtOneMinusE2_
   double fastP_[3] = {}, fastQ_[3] = {}, fastW_[3] = {};
   Real refreshOrbit_ = 9e9L;
   Real meanAnomaly_ = 0;
