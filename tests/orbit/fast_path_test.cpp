@@ -144,7 +144,7 @@ TEST(FastPropagation, SpeedBoundHoldsForLowAndEccentricOrbits) {
 }
 
 TEST(FastKepler, AgreesAndDoubtsWhereTheExtendedSolverCouldDiffer) {
-  for (double e : {0.0, 0.0003646, 0.1, 0.5, 0.73, 0.88}) {
+  for (double e : {0.0, 0.0003646, 0.0099, 0.0100001, 0.1, 0.5, 0.73, 0.88}) {
     for (double m = 0; m < 6.3; m += 0.05) {
       double s = 0, c = 0;
       bool doubt = true;

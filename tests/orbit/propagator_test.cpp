@@ -38,6 +38,21 @@ TEST(Propagator, SemiMajorAxisAndSecularRate) {
   moon.SetUp(MoonElements(), Start(2018, 1, 21));
   EXPECT_NEAR(static_cast<double>(moon.semiMajorAxis()), 383183, 5);
   EXPECT_NEAR(static_cast<double>(moon.secularRate()), 6e-6, 1e-6);
+
+  // The rate's (R/a)^3.5 against the extended power function, to the last bits of an
+  // extended value, from a low orbit out to the Moon and with an eccentric one.
+  for (Real n : {16.4L, 15.5L, 2.0L, 1.0027L, 0.0366L}) {
+    for (Real ecc : {0.0L, 0.001L, 0.73L}) {
+      SatelliteElements el = Circular(n, 63.4L);
+      el.eccentricity = ecc;
+      Propagator q;
+      q.SetUp(el, Start(2018, 1, 21));
+      const Real oneMinusE2 = 1 - ecc * ecc;
+      const Real expected = 9.95L * std::pow(kEarthRadiusKm / q.semiMajorAxis(), 3.5L) /
+                            (oneMinusE2 * oneMinusE2);
+      EXPECT_LT(std::fabs(q.secularRate() / expected - 1), 1e-18L) << n << " " << ecc;
+    }
+  }
 }
 
 TEST(Propagator, CircularOrbitRadiusAndKepler) {
